@@ -1,0 +1,63 @@
+#pragma once
+// The one view of an open radio data file: a tab strip of eight sheets along the
+// bottom, each sheet's channel grid, the Hyper Memory settings grid below the
+// channel grid on sheets 3-7, and the Hyper Memory chooser of the VFO sheet.
+// The state and rules live in grid::SheetBook; this widget shows them and turns
+// Qt events into the book's events.
+
+// Qt
+#include <QPoint>
+#include <QWidget>
+
+// std
+#include <memory>
+
+class CMainDoc;
+
+namespace grid {
+class SheetBook;
+}
+
+class CMainView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CMainView(CMainDoc& doc, QWidget* parent = nullptr);
+    ~CMainView() override;
+
+    // Sheet setup, grid load and layout, with the wait cursor shown.
+    void OnInitialUpdate();
+    // The grid store; false when validation refused the cell being edited
+    // (the message was shown and the command must be dropped).
+    bool Commit(bool validate);
+    // The grid load, after the document's image was replaced.
+    void ReloadGrids();
+
+    // Commands the view carries out itself (Edit menu, Bank Settings, ...).
+    bool HandlesCommand(int id) const;
+    // Runs one command; false when the view does not handle it.
+    bool OnCommand(int id);
+    bool IsCommandEnabled(int id) const;
+    bool IsCommandChecked(int id) const;
+
+    int CurrentSheet() const;
+    // Switches sheets as if the tab had been clicked.
+    void SetCurrentSheet(int sheet);
+
+    grid::SheetBook& Book();
+    CMainDoc& Document();
+
+signals:
+    // An edit marked the document modified.
+    void modifiedChanged();
+    // The right button was released over a channel grid (not on the VFO sheet):
+    // the host opens the Edit menu at this position.
+    void contextMenuRequested(QPoint globalPos);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    struct Parts;
+    CMainDoc& doc_;
+    std::unique_ptr<Parts> parts_;
+};
