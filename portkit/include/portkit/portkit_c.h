@@ -1,0 +1,135 @@
+#pragma once
+/*
+ * The C entries of libportkit, one per operation, for programs that load the
+ * library with dlopen and bind each entry with dlsym. The C++ interface
+ * (serial.h, port_setup.h, log_message.h, prompt_hook.h) is a thin layer over
+ * these entries.
+ *
+ * Conventions: texts are single-byte (Latin-1) NUL-terminated strings; an
+ * `owner` or `parent` is the QWidget* that owns a message box or a dialog, or
+ * NULL; a NULL object handle is accepted everywhere and does nothing (results
+ * as for a closed port). No entry throws.
+ */
+
+#include <stdarg.h>
+#include <stdint.h>
+
+#include "portkit/export.h"
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* The library file that carries this interface, and its interface number. */
+#define PORTKIT_LIBRARY_FILE "libportkit.so.2"
+#define PORTKIT_INTERFACE_VERSION 2
+
+/* Message-box kinds passed to a prompt callback (same numbers as platform::Icon). */
+#define PORTKIT_ICON_NONE 0
+#define PORTKIT_ICON_INFORMATION 1
+#define PORTKIT_ICON_WARNING 2
+#define PORTKIT_ICON_ERROR 3
+#define PORTKIT_ICON_QUESTION 4
+/* Button sets (same numbers as platform::Buttons). */
+#define PORTKIT_BUTTONS_OK 0
+#define PORTKIT_BUTTONS_OK_CANCEL 1
+#define PORTKIT_BUTTONS_YES_NO 2
+#define PORTKIT_BUTTONS_YES_NO_CANCEL 3
+/* Answers a prompt callback returns (same numbers as platform::Answer). */
+#define PORTKIT_ANSWER_OK 0
+#define PORTKIT_ANSWER_CANCEL 1
+#define PORTKIT_ANSWER_YES 2
+#define PORTKIT_ANSWER_NO 3
+
+/* Results of portkit_serial_find_com_ports. */
+#define PORTKIT_PORT_AVAILABLE 2
+#define PORTKIT_PORT_UNAVAILABLE 3
+
+/* Error flag for an I/O failure (the line was cut, the device vanished), in
+ * portkit_serial_comm_error and in the negated result of portkit_serial_read. */
+#define PORTKIT_CE_IOE 0x0400
+
+typedef struct PortkitSerial PortkitSerial;
+typedef struct PortkitLog PortkitLog;
+
+/* Shows one message box modally and returns a PORTKIT_ANSWER_* value. */
+typedef int (*portkit_prompt_fn)(void* context, const char* text, const char* caption, int icon,
+                                 int buttons, void* owner);
+
+/* ---- library ---------------------------------------------------------------------------- */
+
+/* PORTKIT_INTERFACE_VERSION of the loaded library. */
+PORTKIT_API int portkit_interface_version(void);
+/* Routes the library's messages to fn(context, ...); NULL restores the default (message boxes when a QApplication exists, else standard error). */
+PORTKIT_API void portkit_set_prompt(portkit_prompt_fn fn, void* context);
+
+/* ---- serial port ------------------------------------------------------------------------ */
+
+/* A closed port with the defaults (9600 baud, 8 data bits, parity 0, stop-bits code 2, port 0); NULL when out of memory. */
+PORTKIT_API PortkitSerial* portkit_serial_new(void);
+/* Closes the port (DTR and RTS dropped) and frees the object. */
+PORTKIT_API void portkit_serial_delete(PortkitSerial* port);
+/* Stores the port number n (device "COM<n>"); does not reopen an open port. */
+PORTKIT_API void portkit_serial_set_port_num(PortkitSerial* port, int n);
+/* The stored port number. */
+PORTKIT_API int portkit_serial_get_port_num(const PortkitSerial* port);
+/* 1 while the port is open, else 0. */
+PORTKIT_API int portkit_serial_is_open(const PortkitSerial* port);
+/* The open device's descriptor, cast to a pointer, while open; else NULL. */
+PORTKIT_API void* portkit_serial_open_port_id(const PortkitSerial* port);
+/* Opens and configures the port with the stored line settings; 1 on success, 0 after a message box owned by owner. */
+PORTKIT_API int portkit_serial_open(PortkitSerial* port, void* owner);
+/* Stores baud, parity code (0 none, 1 odd, 2 even, 3 mark, 4 space), data bits and stop-bits code (0 one, 1 one and a half, 2 two), then portkit_serial_open. */
+PORTKIT_API int portkit_serial_open_with(PortkitSerial* port, void* owner, uint32_t baud, uint8_t parity,
+                                         uint8_t dataBits, uint8_t stopBits);
+/* Drops DTR and RTS and closes the device; nothing when closed. */
+PORTKIT_API void portkit_serial_close(PortkitSerial* port);
+/* Reads up to n queued bytes, waiting at most 3 ms for the first; count, 0 for none, negative error flags on failure. */
+PORTKIT_API int portkit_serial_read(PortkitSerial* port, void* buf, int n);
+/* Reads one byte as portkit_serial_read does; 0xFF when none arrived or the read failed (failure shows a message). */
+PORTKIT_API uint8_t portkit_serial_read_byte(PortkitSerial* port);
+/* Writes n bytes, blocking until the driver took them; count written, or the negated system error code after a message. */
+PORTKIT_API int portkit_serial_write(PortkitSerial* port, const void* buf, int n);
+/* Writes one byte; 1, or 0 after a message. */
+PORTKIT_API int portkit_serial_write_byte(PortkitSerial* port, uint8_t b);
+/* Writes count bytes one by one, sleeping delayMs after each; count (0 when count <= 0). */
+PORTKIT_API int portkit_serial_write_bytes(PortkitSerial* port, const void* buf, int count, int delayMs);
+/* As portkit_serial_write_bytes, but busy-waits delayMs on the monotonic clock after each byte. */
+PORTKIT_API int portkit_serial_write_bytes_ex(PortkitSerial* port, const void* buf, int count, int delayMs);
+/* Discards the driver's input and output queues. */
+PORTKIT_API void portkit_serial_purge(PortkitSerial* port);
+/* The line's error flags since the last call (overrun, parity, framing, break, PORTKIT_CE_IOE), then clears them. */
+PORTKIT_API int portkit_serial_comm_error(PortkitSerial* port);
+/* *cts and *dsr become 1 when that modem line is on, else 0 (0 also for a device without modem lines). */
+PORTKIT_API void portkit_serial_control_lines(PortkitSerial* port, int* cts, int* dsr);
+/* PORTKIT_PORT_AVAILABLE when port n can be opened now, else PORTKIT_PORT_UNAVAILABLE (absent or in use). */
+PORTKIT_API int portkit_serial_find_com_ports(PortkitSerial* port, int n);
+
+/* ---- com port setup --------------------------------------------------------------------- */
+
+/* Shows "Com port setup" over parent; stores the choice as "comport" under keyPath (none when NULL or on Cancel); the port, 0 for "None", -1 for Cancel. */
+PORTKIT_API int portkit_setup_port(const char* keyPath, void* parent);
+/* The "comport" value stored under keyPath, or 0 (also for a NULL keyPath). */
+PORTKIT_API int portkit_get_reg_com_port(const char* keyPath);
+
+/* ---- debug log -------------------------------------------------------------------------- */
+
+/* The single log object ("Debug.log" in the current directory), made on first call; NULL when out of memory. */
+PORTKIT_API PortkitLog* portkit_log_instance(void);
+/* 1 while logging is on, else 0. */
+PORTKIT_API int portkit_log_is_logging(void);
+/* Opens "Debug.log" for appending and writes the "Log File started" line; logging stays off when it cannot be opened. */
+PORTKIT_API void portkit_log_start(PortkitLog* log);
+/* Writes "Log File ended ==============" and closes the log. */
+PORTKIT_API void portkit_log_stop(PortkitLog* log);
+/* Appends one printf-formatted line (cut at 999 characters) while logging is on. */
+PORTKIT_API void portkit_log_message(PortkitLog* log, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
+/* portkit_log_message with a va_list. */
+PORTKIT_API void portkit_log_message_v(PortkitLog* log, const char* fmt, va_list args)
+    __attribute__((format(printf, 2, 0)));
+/* Appends label and data as two lines while logging is on. */
+PORTKIT_API void portkit_log_string_data(PortkitLog* log, const char* label, const char* data);
+
+#ifdef __cplusplus
+} /* extern "C" */
+#endif
