@@ -1,0 +1,31 @@
+#pragma once
+// Reading a bounded prefix of a file and replacing a file without ever leaving
+// it half-written.
+
+// std
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace radio {
+
+struct FileResult {
+    enum Status { Ok, CannotOpen, CannotCreate, WriteFailed };
+    Status status = Ok;
+    int error = 0; // errno of the failing call
+    bool ok() const { return status == Ok; }
+    // "<system reason>" for the error, empty when ok.
+    std::string Reason() const;
+};
+
+// Reads at most `maxBytes` of a regular file into `out`. Directories, FIFOs and
+// devices are refused (CannotOpen), so the read never blocks or runs on.
+FileResult ReadFilePrefix(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& out);
+
+// Writes `size` bytes to a temporary file in the target's folder, syncs it and
+// renames it over `path` (a symbolic link is followed; the old file's permissions
+// are kept). On failure the temporary file is removed and `path` is untouched.
+FileResult ReplaceFile(const std::string& path, const std::uint8_t* data, std::size_t size);
+
+} // namespace radio
