@@ -1,0 +1,80 @@
+#include "radio/settings_file.h"
+
+// Project
+#include "platform/prompt.h"
+#include "radio/file_io.h"
+
+// Standard library
+#include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace radio {
+namespace {
+
+constexpr const char* kErrorCaption = "Error";
+
+void ShowError(const std::string& text)
+{
+    platform::ShowMessage(text, kErrorCaption, platform::Icon::Error);
+}
+
+// The checks of a setting file, in order, over the bytes it gave. Returns the
+// message for the first that fails, or nothing when `bytes` hold a valid record.
+std::optional<std::string> CheckSettingsFile(const std::vector<std::uint8_t>& bytes,
+                                             const std::string& path, SettingsRecord& buffer)
+{
+    std::copy(bytes.begin(), bytes.end(), buffer.Raw().begin());
+    if (bytes.size() < kSettingsHeaderSize || buffer.Magic() != kSettingsMagic)
+        return "Not a radio data file:\n" + path;
+    if (buffer.Identifier() != kSettingsIdentifier)
+        return "Radio data file for different radio:\n" + buffer.RadioName();
+    if (buffer.Size() != kSettingsRecordSize)
+        return std::string("Radio data file has invalid header");
+    if (bytes.size() < kSettingsRecordSize)
+        return std::string("Radio data file has invalid format");
+    return std::nullopt;
+}
+
+} // namespace
+
+bool CanOpenSettingsFile(const std::string& path)
+{
+    std::vector<std::uint8_t> none;
+    return ReadFilePrefix(path, 0, none).ok();
+}
+
+bool ReadSettingsFile(const std::string& path, SettingsRecord& record)
+{
+    // A longer file is read as far as the record goes, as ever.
+    std::vector<std::uint8_t> bytes;
+    if (!ReadFilePrefix(path, kSettingsRecordSize, bytes).ok()) {
+        ShowError("Cannot open file:\n" + path);
+        return false;
+    }
+    SettingsRecord buffer;
+    if (const std::optional<std::string> failure = CheckSettingsFile(bytes, path, buffer)) {
+        ShowError(*failure);
+        return false;
+    }
+    record = buffer;
+    return true;
+}
+
+bool WriteSettingsFile(const std::string& path, SettingsRecord& record)
+{
+    record.SetHeaderFields();
+    const FileResult result = ReplaceFile(path, record.Raw().data(), kSettingsRecordSize);
+    if (result.status == FileResult::CannotCreate || result.status == FileResult::CannotOpen) {
+        ShowError("Cannot create file:\n" + path);
+        return false;
+    }
+    if (!result.ok()) {
+        ShowError("Error writing file:\n" + path);
+        return false;
+    }
+    return true;
+}
+
+} // namespace radio

@@ -1,0 +1,108 @@
+#include "radio/settings_load.h"
+
+// Project
+#include "platform/registry.h"
+#include "radio/default_image.h"
+#include "radio/settings_file.h"
+
+// Standard library
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+namespace radio {
+namespace {
+
+bool SameFolder(const std::string& a, const std::string& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+std::string FolderOf(const std::string& path)
+{
+    return std::filesystem::path(path).parent_path().string();
+}
+
+std::string NameOf(const std::string& path)
+{
+    return std::filesystem::path(path).filename().string();
+}
+
+LoadedSettings Untitled(const RadioImage& image)
+{
+    LoadedSettings loaded;
+    loaded.record = SettingsRecordFromImage(image);
+    loaded.fileName = kUntitledSettingsName;
+    return loaded;
+}
+
+// The file to read for the source name, or empty when none can be opened.
+std::string ChooseSettingFile(const SettingsLocation& location, const std::string& sourceName)
+{
+    const auto inFolder = [&location](const std::string& name) {
+        return name.empty() ? std::string() : location.dir + "/" + name;
+    };
+    if (sourceName != kSourceNewFile) {
+        const std::string own = inFolder(sourceName);
+        if (!own.empty() && CanOpenSettingsFile(own))
+            return own;
+    }
+    const std::string current = inFolder(location.currentFile);
+    return !current.empty() && CanOpenSettingsFile(current) ? current : std::string();
+}
+
+} // namespace
+
+SettingsLocation StoredSettingsLocation()
+{
+    using platform::Registry;
+    return {Registry::GetString(platform::kSettingsKey, kSettingDirValue).value_or(""),
+            Registry::GetString(platform::kSettingsKey, kCurrentSettingFileValue).value_or("")};
+}
+
+std::string RememberOpenedSettingFile(const std::string& path)
+{
+    const std::string folder = FolderOf(path);
+    if (!SameFolder(folder, StoredSettingsLocation().dir)) {
+        platform::Registry::SetString(platform::kSettingsKey, kSettingDirValue, folder);
+        platform::Registry::SetString(platform::kSettingsKey, kCurrentSettingFileValue, NameOf(path));
+    }
+    return folder;
+}
+
+std::string RememberSavedSettingFile(const std::string& path)
+{
+    const std::string folder = RememberOpenedSettingFile(path);
+    platform::Registry::SetString(platform::kSettingsKey, kCurrentSettingFileValue, NameOf(path));
+    return folder;
+}
+
+SettingsRecord DefaultSettingsRecord()
+{
+    return SettingsRecordFromImage(DefaultImage());
+}
+
+LoadedSettings LoadSettingsForDocument(const RadioImage& image, const std::string& sourceName)
+{
+    if (sourceName == kSourceReadRadio)
+        return Untitled(image);
+
+    const std::string path = ChooseSettingFile(StoredSettingsLocation(), sourceName);
+    if (path.empty())
+        return Untitled(DefaultImage());
+
+    LoadedSettings loaded;
+    if (!ReadSettingsFile(path, loaded.record)) {
+        loaded = Untitled(DefaultImage());
+        loaded.fileRefused = true;
+        return loaded;
+    }
+    loaded.path = path;
+    loaded.fileName = NameOf(path);
+    loaded.untitled = false;
+    return loaded;
+}
+
+} // namespace radio
