@@ -188,9 +188,13 @@ public:
     // The same from another sheet (lists are shared, not copied).
     void CopyBlockFrom(const CSpreadSheet1& source, const Block& block, int destCol, int destRow);
     // Reorders the block's rows (whole cells within the block's columns) by
-    // the keys. Number cells compare by value, others by text; empty key cells
-    // go last in either order. Equal rows keep their order.
-    void SortBlock(const Block& block, std::span<const SortKey> keys);
+    // the keys. Number cells compare by value, list cells by their position in
+    // the list, others by text; empty key cells go last in either order. Equal
+    // rows keep their order. Returns the old row now at each row of the block.
+    std::vector<int> SortBlock(const Block& block, std::span<const SortKey> keys);
+    // Puts old row order[i] at row block.row + i (within the block's columns),
+    // as SortBlock did, so a second sheet can follow a sort.
+    void ReorderRows(const Block& block, std::span<const int> order);
     // Cells separated by tabs, rows ended by "\r\n" (the last one too).
     std::string GetBlockText(const Block& block) const;
     // Writes tab/line-delimited text starting at the block's top-left cell,
