@@ -1,33 +1,17 @@
 #pragma once
 // The 128-byte Hyper Memory area: band records, bank links and the 16-byte
 // settings block, and the per-memory scan values of each Hyper Memory. The
-// settings block is one table naming the byte, bits and settings-grid cell of
-// every setting.
+// settings block is one table naming the byte and bits of every setting.
 
 // std
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <string>
 
 // project
 #include "radio/radio_image.h"
 
 namespace radio {
-
-// Cells of the Hyper Memory settings grid that the image fills.
-namespace hyper_grid {
-inline constexpr int kRows = 1000;
-inline constexpr int kColumns = 11;
-inline constexpr int kChannel = 1;     // rows 1..1000: memory frequency text
-inline constexpr int kScan = 2;        // rows 1..1000: scan value list
-inline constexpr int kBankLabel = 4;   // rows 1..20: "Bank %d"
-inline constexpr int kBankLink = 5;    // rows 1..20: bank link check boxes
-inline constexpr int kLeftLabel = 7;
-inline constexpr int kLeftEditor = 8;  // rows 1..13
-inline constexpr int kRightLabel = 10;
-inline constexpr int kRightEditor = 11; // rows 1..9
-} // namespace hyper_grid
 
 enum class SettingKind {
     List,         // list index in (byte & mask) >> shift; an index >= limit stores 0
@@ -37,27 +21,33 @@ enum class SettingKind {
     NoBits,       // shown in the grid, not kept in the image
 };
 
+enum class HyperField {
+    Mode, MemoryBank, Dtmf, MemoryNumber, Vfo, MemoryScan, SpecialScan, Scanning, MemoryTune, Arts,
+    MemoryBankOn, Priority, SpecialScanOn, AutoRepeaterSplit, AutoReceive, AutoStep, VfoBand, WxAlert,
+    WxChannel, MenuNumber, PacketSpeed, PacketMic,
+};
+
 struct HyperSetting {
-    const char* label; // the label cell text
-    int row;
-    int labelColumn;
-    int editorColumn;
+    HyperField field;
     SettingKind kind;
-    int byte;
+    int byte;          // within the settings block
     std::uint8_t mask;
     int shift;
-    int limit; // list positions that store their index
-    const char* items; // tab-separated list, nullptr for check boxes
+    int limit;         // list positions 0..limit-1 store their index, others 0
 };
 
 inline constexpr int kMemoryBankOnByte = 13;
 inline constexpr std::uint8_t kMemoryBankOnBit = 0x10;
 
-// Left column (labels in 7, editors in 8) then right column (labels in 10, editors in 11).
 extern const std::array<HyperSetting, 22> kHyperSettings;
+const HyperSetting& SettingOf(HyperField field);
 
-// Lists built at start: "1".."1000", "All Mem\tBank 1".."Bank 20", "Band".."PMS 50", ...
-const std::string& HyperSettingItems(const HyperSetting& setting);
+// Value shown for a setting: a list position or a check state (0/1). The
+// bank choice reads entry 0 while Memory Bank On is clear, else the bank + 1.
+int GetSetting(const std::uint8_t* block, HyperField field);
+// Stores a list position or check state; out-of-range positions store 0.
+// A bank choice n >= 1 stores n - 1 and sets Memory Bank On.
+void SetSetting(std::uint8_t* block, HyperField field, int value);
 
 // Bank link bits of an area (bank 0..19).
 bool BankLink(const std::uint8_t* area, int bank);
