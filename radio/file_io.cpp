@@ -1,0 +1,135 @@
+#include "radio/file_io.h"
+
+// std
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+// system
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace radio {
+namespace {
+
+FileResult Fail(FileResult::Status status, int error) { return FileResult{status, error}; }
+
+// Writes all bytes, going on after partial writes and interruptions.
+bool WriteAll(int fd, const std::uint8_t* data, std::size_t size, int& error)
+{
+    while (size > 0) {
+        ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            error = n < 0 ? errno : ENOSPC;
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The file a save really replaces: the target of a symbolic link.
+std::string ResolveTarget(const std::string& path)
+{
+    std::error_code ec;
+    if (std::filesystem::is_symlink(path, ec)) {
+        std::filesystem::path target = std::filesystem::canonical(path, ec);
+        if (!ec)
+            return target.string();
+    }
+    return path;
+}
+
+// A new file gets the usual permissions, not mkostemp's owner-only ones.
+mode_t CurrentUmask()
+{
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+} // namespace
+
+std::string FileResult::Reason() const { return ok() ? std::string() : std::strerror(error); }
+
+FileResult ReadFilePrefix(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& out)
+{
+    out.clear();
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return Fail(FileResult::CannotOpen, errno);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        int error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+        ::close(fd);
+        return Fail(FileResult::CannotOpen, error);
+    }
+    out.resize(maxBytes);
+    std::size_t got = 0;
+    while (got < maxBytes) {
+        ssize_t n = ::read(fd, out.data() + got, maxBytes - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            int error = errno;
+            ::close(fd);
+            out.clear();
+            return Fail(FileResult::CannotOpen, error);
+        }
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    out.resize(got);
+    return FileResult{};
+}
+
+FileResult ReplaceFile(const std::string& path, const std::uint8_t* data, std::size_t size)
+{
+    const std::string target = ResolveTarget(path);
+    std::filesystem::path folder = std::filesystem::path(target).parent_path();
+    std::string temp = (folder.empty() ? std::filesystem::path(".") : folder).string() + "/.ostrel-save-XXXXXX";
+    int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0)
+        return Fail(FileResult::CannotCreate, errno);
+
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        ::fchmod(fd, old.st_mode & 07777);
+    else
+        ::fchmod(fd, 0666 & ~CurrentUmask());
+
+    int error = 0;
+    bool written = WriteAll(fd, data, size, error);
+    if (written && ::fsync(fd) != 0) {
+        error = errno;
+        written = false;
+    }
+    if (::close(fd) != 0 && written) {
+        error = errno;
+        written = false;
+    }
+    if (written && ::rename(temp.c_str(), target.c_str()) != 0) {
+        error = errno;
+        written = false;
+    }
+    if (!written) {
+        ::unlink(temp.c_str());
+        return Fail(FileResult::WriteFailed, error);
+    }
+    // Make the rename itself durable.
+    int dir = ::open((folder.empty() ? std::string(".") : folder.string()).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return FileResult{};
+}
+
+} // namespace radio
