@@ -15,7 +15,6 @@ inline constexpr int kCols = 11;
 inline constexpr int kChannelCol = 1; // frequency text of memory r, locked
 inline constexpr int kScanCol = 2;    // "Scan", "Skip", "Preferential Scan"
 inline constexpr int kChannelTextLimit = 30;
-inline constexpr const char* kScanItems = "Scan\tSkip\tPreferential Scan";
 
 // Bank rows 1..20: label "Bank %d" and the bank link check box.
 inline constexpr int kBankLabelCol = 4;

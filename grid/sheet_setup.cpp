@@ -1,0 +1,276 @@
+// Sheet setup: the channel column table, the Hyper Memory settings grid built
+// from its layout table, and the stored column options.
+
+// own
+#include "grid/sheet_setup.h"
+
+// std
+#include <array>
+#include <cstdio>
+#include <map>
+
+// project
+#include "grid/hyper_layout.h"
+#include "platform/registry.h"
+#include "radio/channel_record.h"
+#include "radio/lists.h"
+
+namespace grid {
+
+namespace {
+
+constexpr int kDecimals = 5;
+constexpr int kNameLimit = 6;
+constexpr int kCommentLimit = 30;
+constexpr int kCommentWidth = 2880;
+constexpr int kMemoriesLabelWidth = 500;
+constexpr int kOtherLabelWidth = 700;
+constexpr int kBankCount = 20;
+constexpr int kMemoryRows = 1000; // Memories rows that are channels; the rest are scan limits
+
+// Where a column's list comes from.
+enum class Items { None, Fixed, Ctcss, Dcs };
+
+struct ColumnSpec {
+    int col;
+    const char* header;
+    CellKind kind;
+    Items items;
+    const char* fixed; // the list text when items is Fixed
+    int decimals;
+    int maxLength;
+    bool upper;
+    int width; // twips; 0 keeps the default width
+};
+
+// Columns 1..14 and 35; the twenty bank columns follow one rule and are
+// added by BankSpec().
+constexpr std::array<ColumnSpec, 15> kColumns{{
+    {radio::col::kReceive, "Receive\nFrequency", CellKind::Number, Items::None, "", kDecimals, 0, false, 0},
+    {radio::col::kTransmit, "Transmit\nFrequency", CellKind::Number, Items::None, "", kDecimals, 0, false, 0},
+    {radio::col::kOffset, "Offset\nFrequency", CellKind::EditList, Items::Fixed, radio::lists::kOffset, 0, 0,
+     false, 0},
+    {radio::col::kDirection, "Offset\nDirection", CellKind::List, Items::Fixed, radio::lists::kDirection, 0, 0,
+     false, 0},
+    {radio::col::kMode, "Operating\nMode", CellKind::List, Items::Fixed, radio::lists::kMode, 0, 0, false, 0},
+    {radio::col::kName, "Name", CellKind::Text, Items::None, "", 0, kNameLimit, true, 0},
+    {radio::col::kShowName, "Show\nName", CellKind::CheckBox, Items::None, "", 0, 0, false, 0},
+    {radio::col::kToneMode, "Tone\nMode", CellKind::List, Items::Fixed, radio::lists::kToneMode, 0, 0, false,
+     0},
+    {radio::col::kCtcss, "CTCSS\nTone", CellKind::List, Items::Ctcss, "", 0, 0, false, 0},
+    {radio::col::kDcs, "DCS\nCode", CellKind::List, Items::Dcs, "", 0, 0, false, 0},
+    {radio::col::kStep, "Step", CellKind::List, Items::Fixed, radio::lists::kStep, 0, 0, false, 0},
+    {radio::col::kClockShift, "Clock\nShift", CellKind::CheckBox, Items::None, "", 0, 0, false, 0},
+    {radio::col::kPower, "Tx\nPower", CellKind::List, Items::Fixed, radio::lists::kPower, 0, 0, false, 0},
+    {radio::col::kNarrow, "Narrow", CellKind::CheckBox, Items::None, "", 0, 0, false, 0},
+    {radio::col::kComment, "Comment", CellKind::Text, Items::None, "", 0, kCommentLimit, false, kCommentWidth},
+}};
+
+const char* const kBandLabels[] = {"144", "250", "350", "430", "850"};
+
+ListPtr ListOf(const ColumnSpec& spec, char separator)
+{
+    switch (spec.items) {
+    case Items::Fixed:
+        return SharedList(spec.fixed);
+    case Items::Ctcss:
+        return SharedList(radio::CtcssListText(separator));
+    case Items::Dcs:
+        return SharedList(radio::DcsListText());
+    case Items::None:
+        break;
+    }
+    return nullptr;
+}
+
+void ApplyColumn(CSpreadSheet1& grid, const ColumnSpec& spec, char separator)
+{
+    const Block cells{spec.col, 1, spec.col, grid.RowCount()};
+    grid.SetText(spec.col, 0, spec.header);
+    grid.SetKind(cells, spec.kind);
+    if (ListPtr items = ListOf(spec, separator))
+        grid.SetList(cells, std::move(items));
+    grid.SetDecimals(cells, spec.decimals);
+    grid.SetMaxLength(cells, spec.maxLength);
+    grid.SetUpperCase(cells, spec.upper);
+    if (spec.width > 0)
+        grid.SetColWidth(spec.col, spec.width);
+}
+
+void SetupBankColumns(CSpreadSheet1& grid, int sheet)
+{
+    const int checkRows = sheet == radio::kSheetMemories ? std::min(kMemoryRows, grid.RowCount()) : grid.RowCount();
+    for (int bank = 1; bank <= kBankCount; ++bank) {
+        const int col = radio::col::kBank1 + bank - 1;
+        grid.SetText(col, 0, "Bank\n" + std::to_string(bank));
+        grid.SetKind({col, 1, col, checkRows}, CellKind::CheckBox);
+    }
+    // Scan-limit rows belong to no bank.
+    const Block limits{radio::col::kBank1, kMemoryRows + 1, radio::col::kBank1 + kBankCount - 1, grid.RowCount()};
+    grid.SetLocked(limits, true);
+    grid.SetBackColor(limits, kLockedGrey);
+    for (int bank = 0; bank < kBankCount; ++bank)
+        grid.SetColWidth(radio::col::kBank1 + bank, grid.MaxTextColWidth(radio::col::kBank1 + bank));
+}
+
+std::string Format(const char* format, int number)
+{
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, format, number);
+    return buffer;
+}
+
+ListPtr SettingList(const hyper::SettingCell& cell)
+{
+    std::string text = cell.items;
+    for (int n = 1; n <= cell.numbered; ++n) {
+        if (!text.empty())
+            text += '\t';
+        text += Format(cell.numberFormat, n);
+    }
+    return SharedList(text);
+}
+
+void SetupHyperRegions(CSpreadSheet1& grid)
+{
+    for (const hyper::Region& region : hyper::kRegions) {
+        const Block block{region.col, region.row, region.col2, region.row2};
+        grid.SetLocked(block, true);
+        if (region.back != 0)
+            grid.SetBackColor(block, region.back);
+    }
+}
+
+void SetupHyperSettings(CSpreadSheet1& grid)
+{
+    for (const hyper::SettingCell& cell : hyper::kSettingCells) {
+        grid.SetText(cell.labelCol, cell.row, cell.label);
+        const Block editor = Block::Cell(cell.editCol, cell.row);
+        if (cell.IsCheckBox()) {
+            grid.SetKind(editor, CellKind::CheckBox);
+        } else {
+            grid.SetKind(editor, CellKind::List);
+            grid.SetList(editor, SettingList(cell));
+        }
+    }
+}
+
+} // namespace
+
+ListPtr SharedList(std::string_view tabSeparated)
+{
+    static std::map<std::string, ListPtr, std::less<>> lists;
+    auto found = lists.find(tabSeparated);
+    if (found == lists.end())
+        found = lists.emplace(std::string(tabSeparated), MakeList(tabSeparated)).first;
+    return found->second;
+}
+
+const std::string& ChannelHeader(int col)
+{
+    static const std::array<std::string, radio::col::kCount + 1> headers = [] {
+        std::array<std::string, radio::col::kCount + 1> texts;
+        for (const ColumnSpec& spec : kColumns)
+            texts[spec.col] = spec.header;
+        for (int bank = 1; bank <= kBankCount; ++bank)
+            texts[radio::col::kBank1 + bank - 1] = "Bank\n" + std::to_string(bank);
+        return texts;
+    }();
+    static const std::string none;
+    return col >= 1 && col <= radio::col::kCount ? headers[col] : none;
+}
+
+std::string RowLabel(int sheet, int row)
+{
+    if (sheet != radio::kSheetMemories)
+        return row >= 1 && row <= radio::kBandCount ? kBandLabels[row - 1] : "";
+    if (row < 1 || row > radio::kChannelCount)
+        return "";
+    if (row <= kMemoryRows)
+        return std::to_string(row);
+    const int limit = row - kMemoryRows; // 1..100: L1, U1, L2, U2 ...
+    return (limit % 2 == 1 ? "L" : "U") + std::to_string((limit + 1) / 2);
+}
+
+void SetupChannelGrid(CSpreadSheet1& grid, int sheet, char separator)
+{
+    const bool redraw = grid.Redraw();
+    grid.SetRedraw(false);
+    grid.SetDecimalSeparator(separator);
+    grid.SetRowCount(radio::SheetRowCount(sheet));
+    grid.SetColCount(radio::col::kCount);
+    grid.SetRowHeight(0, 2 * kDefaultRowHeight);
+    grid.SetColWidth(0, sheet == radio::kSheetMemories ? kMemoriesLabelWidth : kOtherLabelWidth);
+    for (int row = 1; row <= grid.RowCount(); ++row)
+        grid.SetText(0, row, RowLabel(sheet, row));
+    for (const ColumnSpec& spec : kColumns)
+        ApplyColumn(grid, spec, separator);
+    SetupBankColumns(grid, sheet);
+    ApplyColumnOptions(grid, sheet, ReadColumnOptions());
+    grid.SetRedraw(redraw);
+}
+
+void SetupHyperGrid(CSpreadSheet1& grid)
+{
+    const bool redraw = grid.Redraw();
+    grid.SetRedraw(false);
+    grid.SetRowCount(hyper::kRows);
+    grid.SetColCount(hyper::kCols);
+    grid.SetRowHeight(0, 2 * kDefaultRowHeight);
+    for (int col = 0; col <= hyper::kCols; ++col) {
+        if (hyper::kColumnChars[col] > 0)
+            grid.SetColWidth(col, hyper::kColumnChars[col] * kCharWidth);
+        if (col >= 3)
+            grid.SetText(col, 0, " ");
+    }
+    for (int row = 1; row <= hyper::kRows; ++row)
+        grid.SetText(0, row, std::to_string(row));
+
+    const Block channels{hyper::kChannelCol, 1, hyper::kChannelCol, hyper::kRows};
+    grid.SetText(hyper::kChannelCol, 0, "Channel");
+    grid.SetMaxLength(channels, hyper::kChannelTextLimit);
+    grid.SetLocked(channels, true);
+    const Block scans{hyper::kScanCol, 1, hyper::kScanCol, hyper::kRows};
+    grid.SetText(hyper::kScanCol, 0, "Skip\\Scan");
+    grid.SetKind(scans, CellKind::List);
+    grid.SetList(scans, SharedList(radio::lists::kScanValue));
+
+    SetupHyperRegions(grid);
+    grid.SetText(hyper::kBankLinkCol, 0, "Bank Link");
+    for (int bank = 1; bank <= hyper::kBankRows; ++bank)
+        grid.SetText(hyper::kBankLabelCol, bank, "Bank " + std::to_string(bank));
+    grid.SetLocked({hyper::kBankLabelCol, 1, hyper::kBankLabelCol, hyper::kBankRows}, true);
+    grid.SetKind({hyper::kBankLinkCol, 1, hyper::kBankLinkCol, hyper::kBankRows}, CellKind::CheckBox);
+    SetupHyperSettings(grid);
+    grid.SetRedraw(redraw);
+}
+
+ColumnOptions ReadColumnOptions()
+{
+    ColumnOptions options;
+    options.columns = platform::Registry::GetDword(platform::kSettingsKey, "Columns").value_or(0);
+    options.columns1 = platform::Registry::GetDword(platform::kSettingsKey, "Columns1").value_or(0);
+    const auto freeze = static_cast<std::int32_t>(
+        platform::Registry::GetDword(platform::kSettingsKey, "Freeze").value_or(1));
+    options.freeze = freeze < 1 ? 1 : freeze;
+    return options;
+}
+
+void ApplyColumnOptions(CSpreadSheet1& grid, int sheet, const ColumnOptions& options)
+{
+    const bool redraw = grid.Redraw();
+    grid.SetRedraw(false);
+    const bool bands = sheet == radio::kSheetVfo || sheet >= radio::kSheetHyper1;
+    for (int col = 2; col <= radio::col::kCount; ++col) {
+        bool hidden = col <= 31 ? (options.columns >> (col - 2)) & 1 : (options.columns1 >> (col - 32)) & 1;
+        if (sheet != radio::kSheetMemories && col >= radio::col::kBank1)
+            hidden = true; // banks and comment belong to the memories only
+        if (bands && (col == radio::col::kName || col == radio::col::kShowName))
+            hidden = true;
+        grid.SetColHidden(col, hidden);
+    }
+    grid.SetFrozenCols(options.freeze < 1 ? 1 : options.freeze);
+    grid.SetRedraw(redraw);
+}
+
+} // namespace grid
