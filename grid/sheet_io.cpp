@@ -1,0 +1,312 @@
+#include "grid/sheet_io.h"
+
+// std
+#include <algorithm>
+#include <array>
+#include <string>
+
+// project
+#include "grid/hyper_layout.h"
+#include "grid/sheet_setup.h"
+#include "radio/channel_record.h"
+#include "radio/frequency.h"
+#include "radio/hyper_area.h"
+#include "radio/lists.h"
+
+namespace grid {
+namespace {
+
+using radio::ChannelField;
+using radio::HyperField;
+namespace col = radio::col;
+
+// Each settings-grid cell and the settings-block field it shows.
+struct SettingLink {
+    hyper::Setting cell;
+    HyperField field;
+};
+constexpr std::array<SettingLink, 22> kSettingLinks{{
+    {hyper::Setting::Mode, HyperField::Mode},
+    {hyper::Setting::MemoryBank, HyperField::MemoryBank},
+    {hyper::Setting::Dtmf, HyperField::Dtmf},
+    {hyper::Setting::MemoryNumber, HyperField::MemoryNumber},
+    {hyper::Setting::Vfo, HyperField::Vfo},
+    {hyper::Setting::MemoryScan, HyperField::MemoryScan},
+    {hyper::Setting::SpecialScan, HyperField::SpecialScan},
+    {hyper::Setting::Scanning, HyperField::Scanning},
+    {hyper::Setting::MemoryTune, HyperField::MemoryTune},
+    {hyper::Setting::Arts, HyperField::Arts},
+    {hyper::Setting::MemoryBankOn, HyperField::MemoryBankOn},
+    {hyper::Setting::Priority, HyperField::Priority},
+    {hyper::Setting::SpecialScanOn, HyperField::SpecialScanOn},
+    {hyper::Setting::AutoRepeaterSplit, HyperField::AutoRepeaterSplit},
+    {hyper::Setting::AutoReceive, HyperField::AutoReceive},
+    {hyper::Setting::AutoStep, HyperField::AutoStep},
+    {hyper::Setting::VfoBand, HyperField::VfoBand},
+    {hyper::Setting::WxAlert, HyperField::WxAlert},
+    {hyper::Setting::WxChannel, HyperField::WxChannel},
+    {hyper::Setting::MenuNumber, HyperField::MenuNumber},
+    {hyper::Setting::PacketSpeed, HyperField::PacketSpeed},
+    {hyper::Setting::PacketMic, HyperField::PacketMic},
+}};
+
+// List cells fed by the record fields that are plain list positions.
+struct ListColumn {
+    int column;
+    ChannelField field;
+    int storeLimit; // positions 0..storeLimit are stored, others store 0
+};
+constexpr std::array<ListColumn, 4> kListColumns{{
+    {col::kToneMode, ChannelField::ToneMode, 8},
+    {col::kCtcss, ChannelField::Ctcss, 50},
+    {col::kDcs, ChannelField::Dcs, 104},
+    {col::kPower, ChannelField::Power, 3},
+}};
+
+// Check boxes fed by one record bit.
+struct CheckColumn {
+    int column;
+    ChannelField field;
+};
+constexpr std::array<CheckColumn, 2> kCheckColumns{{
+    {col::kClockShift, ChannelField::ClockShift},
+    {col::kNarrow, ChannelField::Narrow},
+}};
+
+constexpr int kSplitToneFrom = 5;          // tone modes from "D" on use split tones
+constexpr std::uint8_t kSplitToneBit = 0x08; // in image byte 69
+constexpr std::uint8_t kNoHyperChoice = 0xFF;
+
+bool HasNames(int kind) { return kind == radio::kSheetMemories || kind == radio::kSheetHome; }
+bool IsHyper(int kind) { return kind >= radio::kSheetHyper1 && kind < radio::kSheetCount; }
+bool IsMemory(int kind, int row) { return kind == radio::kSheetMemories && row < radio::kMemoryCount; }
+
+std::string RowHeader(int kind, int row) { return RowLabel(kind, row + 1); }
+
+int IndexOrZero(int index, int limit) { return index >= 0 && index <= limit ? index : 0; }
+
+// Cells of a record that is in use, row r (grid row r + 1).
+void LoadRecord(radio::RadioModel& model, const radio::RadioImage& image, const std::uint8_t* record, const std::uint8_t* name, CSpreadSheet1& grid,
+                int kind, int r)
+{
+    const int row = r + 1;
+    const std::int32_t rx = radio::GetField(record, ChannelField::Receive);
+    grid.SetText(col::kReceive, row, model.FormatFrequency(rx));
+    grid.SetList(Block::Cell(col::kStep, row),
+                 SharedList(radio::UsesHighStepList(rx) ? radio::lists::kStepHigh : radio::lists::kStep));
+
+    const int direction = radio::GetField(record, ChannelField::Direction);
+    std::int32_t offset = radio::GetField(record, ChannelField::Offset);
+    if (!radio::IsValidOffset(offset))
+        offset = radio::DefaultOffset(rx);
+    int shownDirection = direction;
+    std::int32_t tx = radio::TransmitFrequency(rx, shownDirection, offset, false);
+    if (tx < 0)
+        tx = radio::GetField(record, ChannelField::Transmit);
+    grid.SetText(col::kTransmit, row, model.FormatFrequency(tx));
+
+    if (int index = radio::DirectionCodeToIndex(direction); index >= 0)
+        grid.SetListIndex(col::kDirection, row, index);
+    grid.SetText(col::kOffset, row, model.FormatOffset(offset));
+
+    if (HasNames(kind) && name != nullptr) {
+        const bool hasName = (name[radio::kHasNameByte] & radio::kNameFlagBit) != 0;
+        grid.SetText(col::kName, row, hasName ? radio::DecodeName(name) : std::string());
+        grid.SetChecked(col::kShowName, row, (name[radio::kShowNameByte] & radio::kNameFlagBit) != 0);
+    }
+
+    grid.SetList(Block::Cell(col::kMode, row),
+                 SharedList(radio::UsesLowModeList(rx) ? radio::lists::kModeLow : radio::lists::kMode));
+    grid.SetListIndex(col::kMode, row, radio::ModeBitToIndex(radio::GetField(record, ChannelField::Mode), rx));
+    for (const ListColumn& list : kListColumns)
+        grid.SetListIndex(list.column, row, radio::GetField(record, list.field));
+    grid.SetListIndex(col::kStep, row, radio::StepCodeToIndex(radio::GetField(record, ChannelField::Step), rx));
+    for (const CheckColumn& check : kCheckColumns)
+        grid.SetChecked(check.column, row, radio::GetField(record, check.field) != 0);
+
+    if (IsMemory(kind, r))
+        for (int bank = 0; bank < radio::kBankCount; ++bank)
+            grid.SetChecked(col::kBank1 + bank, row, radio::BankBit(image, bank, r));
+    if (kind == radio::kSheetMemories)
+        grid.SetText(col::kComment, row, model.Comment(r));
+}
+
+// The Memories sheet's part in the settings grids: memory r's frequency, scan entry 0.
+void ShowMemoryInHyperGrids(radio::RadioModel& model, int r, std::int32_t rx)
+{
+    if (r >= radio::kMemoryCount)
+        return;
+    for (int k = 0; k < radio::kHyperCount; ++k)
+        if (CSpreadSheet1* settings = model.HyperGrid(k)) {
+            settings->SetText(hyper::kChannelCol, r + 1, model.FormatFrequency(rx));
+            settings->SetListIndex(hyper::kScanCol, r + 1, 0);
+        }
+}
+
+void ClearHyperGridMemories(radio::RadioModel& model)
+{
+    for (int k = 0; k < radio::kHyperCount; ++k)
+        if (CSpreadSheet1* settings = model.HyperGrid(k))
+            settings->ClearBlock({hyper::kChannelCol, 1, hyper::kScanCol, hyper::kRows});
+}
+
+void LoadHyperSettings(const radio::RadioImage& image, CSpreadSheet1& settings, int hyperIndex)
+{
+    for (int m = 0; m < radio::kMemoryCount; ++m)
+        if (!settings.GetText(hyper::kChannelCol, m + 1).empty())
+            settings.SetListIndex(hyper::kScanCol, m + 1, radio::ScanValue(image, hyperIndex, m));
+
+    const std::uint8_t* area = image.data() + radio::HyperAreaOffset(hyperIndex);
+    for (int bank = 0; bank < radio::kBankCount; ++bank)
+        settings.SetChecked(hyper::kBankLinkCol, bank + 1, radio::BankLink(area, bank));
+
+    const std::uint8_t* block = area + radio::offs::kHyperSettings;
+    for (const SettingLink& link : kSettingLinks) {
+        const hyper::SettingCell& cell = hyper::CellOf(link.cell);
+        const radio::HyperSetting& setting = radio::SettingOf(link.field);
+        if (setting.kind == radio::SettingKind::NoBits)
+            continue;
+        const int value = radio::GetSetting(block, link.field);
+        if (cell.IsCheckBox())
+            settings.SetChecked(cell.editCol, cell.row, value != 0);
+        else
+            settings.SetListIndex(cell.editCol, cell.row, value);
+    }
+}
+
+int SettingValue(const CSpreadSheet1& settings, const hyper::SettingCell& cell)
+{
+    return cell.IsCheckBox() ? (settings.GetValue(cell.editCol, cell.row) == "1" ? 1 : 0)
+                             : settings.ListIndex(cell.editCol, cell.row);
+}
+
+void StoreHyperSettings(radio::RadioImage& image, const CSpreadSheet1& settings, int hyperIndex)
+{
+    for (int m = 0; m < radio::kMemoryCount; ++m)
+        radio::SetScanValue(image, hyperIndex, m, std::max(0, settings.ListIndex(hyper::kScanCol, m + 1)));
+
+    std::uint8_t* area = image.data() + radio::HyperAreaOffset(hyperIndex);
+    for (int bank = 0; bank < radio::kBankCount; ++bank)
+        radio::SetBankLink(area, bank, settings.GetValue(hyper::kBankLinkCol, bank + 1) == "1");
+
+    // The bank choice goes last: choosing a bank sets Memory Bank On whatever its check box says.
+    std::uint8_t* block = area + radio::offs::kHyperSettings;
+    for (bool bankChoice : {false, true})
+        for (const SettingLink& link : kSettingLinks)
+            if ((radio::SettingOf(link.field).kind == radio::SettingKind::BankChoice) == bankChoice)
+                radio::SetSetting(block, link.field, SettingValue(settings, hyper::CellOf(link.cell)));
+}
+
+// Rebuilds a record from a row whose receive frequency is valid.
+void StoreRecord(radio::RadioModel& model, radio::RadioImage& image, std::uint8_t* record, std::uint8_t* name,
+                 const CSpreadSheet1& grid, int kind, int r, std::int32_t rx)
+{
+    const int row = r + 1;
+    std::fill_n(record, radio::kChannelRecordSize, std::uint8_t{0});
+    radio::SetField(record, ChannelField::InUse, kind == radio::kSheetVfo ? 0 : 1);
+    radio::SetField(record, ChannelField::Receive, rx);
+    radio::SetField(record, ChannelField::Offset, radio::ParseFrequency(grid.GetText(col::kOffset, row)));
+    radio::SetField(record, ChannelField::Mode, radio::ModeIndexToBit(grid.ListIndex(col::kMode, row), rx));
+    radio::SetField(record, ChannelField::Direction, radio::DirectionIndexToCode(grid.ListIndex(col::kDirection, row)));
+    radio::SetField(record, ChannelField::Transmit, radio::ParseFrequency(grid.GetText(col::kTransmit, row)));
+
+    if (HasNames(kind) && name != nullptr) {
+        const std::string text = grid.GetText(col::kName, row);
+        radio::EncodeName(text, name);
+        auto flag = [&](int byte, bool on) {
+            name[byte] = static_cast<std::uint8_t>(on ? name[byte] | radio::kNameFlagBit
+                                                      : name[byte] & ~radio::kNameFlagBit);
+        };
+        flag(radio::kHasNameByte, !text.empty());
+        flag(radio::kShowNameByte, grid.GetValue(col::kShowName, row) == "1");
+    }
+
+    for (const ListColumn& list : kListColumns)
+        radio::SetField(record, list.field, IndexOrZero(grid.ListIndex(list.column, row), list.storeLimit));
+    if (IndexOrZero(grid.ListIndex(col::kToneMode, row), kListColumns[0].storeLimit) >= kSplitToneFrom)
+        image[radio::offs::kSplitToneByte] |= kSplitToneBit;
+    radio::SetField(record, ChannelField::Step, radio::StepIndexToCode(grid.ListIndex(col::kStep, row), rx));
+    for (const CheckColumn& check : kCheckColumns)
+        radio::SetField(record, check.field, grid.GetValue(check.column, row) == "1" ? 1 : 0);
+
+    if (IsMemory(kind, r))
+        for (int bank = 0; bank < radio::kBankCount; ++bank)
+            radio::SetBankBit(image, bank, r, grid.GetValue(col::kBank1 + bank, row) == "1");
+    if (kind == radio::kSheetMemories)
+        model.SetComment(r, grid.GetText(col::kComment, row));
+}
+
+} // namespace
+
+void LoadSheet(radio::RadioModel& model, radio::RadioImage& image, CSpreadSheet1& grid, int kind)
+{
+    model.SetSheetKind(kind);
+    if (kind == radio::kSheetMemories) {
+        ClearHyperGridMemories(model);
+        // The radio's current state wins over the stored area of the active Hyper Memory.
+        radio::CopyVfoToHyper(image, radio::ActiveHyperArea(image));
+    }
+
+    const int rows = radio::SheetRowCount(kind);
+    for (int r = 0; r < rows; ++r) {
+        const int row = r + 1;
+        grid.SetText(0, row, RowHeader(kind, r));
+        const std::uint8_t* record = image.data() + radio::RecordOffset(kind, r);
+        const std::ptrdiff_t nameAt = radio::NameOffset(kind, r);
+        const std::uint8_t* name = nameAt < 0 ? nullptr : image.data() + nameAt;
+        // Bank cells of the scan-limit channels stay locked whatever the row holds.
+        const int lastUnlocked = kind == radio::kSheetMemories && !IsMemory(kind, r) ? col::kNarrow : col::kCount;
+
+        if (kind == radio::kSheetMemories && radio::GetField(record, ChannelField::InUse) == 0) {
+            grid.ClearBlock({col::kReceive, row, col::kCount, row});
+            grid.SetLocked({col::kTransmit, row, col::kCount, row}, true);
+            continue;
+        }
+        grid.SetLocked({col::kTransmit, row, lastUnlocked, row}, false);
+        if (lastUnlocked != col::kCount)
+            grid.SetLocked({col::kComment, row, col::kComment, row}, false);
+        LoadRecord(model, image, record, name, grid, kind, r);
+        if (kind == radio::kSheetMemories)
+            ShowMemoryInHyperGrids(model, r, radio::GetField(record, ChannelField::Receive));
+    }
+
+    if (kind == radio::kSheetVfo) {
+        const int active = image[radio::offs::kActiveHyper];
+        model.SetHyperChoice(active < radio::kHyperCount ? active : -1);
+    }
+    if (IsHyper(kind))
+        if (CSpreadSheet1* settings = model.HyperGrid(kind - radio::kSheetHyper1))
+            LoadHyperSettings(image, *settings, kind - radio::kSheetHyper1);
+}
+
+void StoreSheet(radio::RadioModel& model, radio::RadioImage& image, CSpreadSheet1& grid, int kind)
+{
+    model.SetSheetKind(kind);
+    const int rows = radio::SheetRowCount(kind);
+    for (int r = 0; r < rows; ++r) {
+        std::uint8_t* record = image.data() + radio::RecordOffset(kind, r);
+        const std::ptrdiff_t nameAt = radio::NameOffset(kind, r);
+        std::uint8_t* name = nameAt < 0 ? nullptr : image.data() + nameAt;
+        const std::int32_t rx = radio::ParseFrequency(grid.GetText(col::kReceive, r + 1));
+        if (!radio::IsValidFrequency(rx)) {
+            radio::SetField(record, ChannelField::InUse, 0);
+            continue;
+        }
+        StoreRecord(model, image, record, name, grid, kind, r, rx);
+    }
+
+    if (kind == radio::kSheetVfo) {
+        const int choice = model.HyperChoice();
+        image[radio::offs::kActiveHyper] =
+            choice >= 0 && choice < radio::kHyperCount ? static_cast<std::uint8_t>(choice) : kNoHyperChoice;
+    }
+    if (IsHyper(kind)) {
+        const int k = kind - radio::kSheetHyper1;
+        if (CSpreadSheet1* settings = model.HyperGrid(k))
+            StoreHyperSettings(image, *settings, k);
+        if (image[radio::offs::kActiveHyper] == k)
+            radio::CopyHyperToVfo(image, k);
+    }
+}
+
+} // namespace grid
