@@ -45,8 +45,8 @@ radio::SettingsRecord SampleRecord()
 
 Bytes SampleBytes()
 {
-    const auto& raw = SampleRecord().Raw();
-    return Bytes(raw.begin(), raw.end());
+    const radio::SettingsRecord record = SampleRecord();
+    return Bytes(record.Raw().begin(), record.Raw().end());
 }
 
 class SettingsFileTest : public ::testing::Test {
