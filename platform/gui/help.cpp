@@ -1,0 +1,46 @@
+#include "platform/gui/help.h"
+
+// project
+#include "platform/prompt.h"
+
+// Qt
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace platform {
+namespace {
+
+constexpr const char* kCaption = "Help";
+constexpr const char* kHelpFolder = "/../share/ostrel/help";
+
+} // namespace
+
+std::string HelpPagePath(int context)
+{
+    if (QCoreApplication::instance() == nullptr)
+        return {};
+    const QFileInfo page(QDir(QCoreApplication::applicationDirPath() + QLatin1String(kHelpFolder)),
+                         QString::number(context) + QStringLiteral(".html"));
+    if (!page.isFile())
+        return {};
+    return QFile::encodeName(page.canonicalFilePath()).toStdString();
+}
+
+void ShowHelp(int context, void* owner)
+{
+    const std::string path = HelpPagePath(context);
+    if (path.empty()) {
+        ShowMessage("No help page is installed for topic " + std::to_string(context) + ".", kCaption,
+                    Icon::Information, Buttons::Ok, owner);
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(path)))))
+        ShowMessage("The help page could not be shown in a browser:\n" + path, kCaption, Icon::Warning,
+                    Buttons::Ok, owner);
+}
+
+} // namespace platform

@@ -1,0 +1,38 @@
+#pragma once
+// The debug log "Debug.log" in the current directory: append-only, lines
+// ended by CR LF, off until Start and a no-op while off.
+
+#include <cstdarg>
+#include <cstddef>
+
+namespace portkit {
+
+class LogFile {
+public:
+    // A formatted line holds at most kBufferSize - 1 characters; longer ones are cut.
+    static constexpr std::size_t kBufferSize = 1000;
+
+    // The single instance, made on first use; nullptr when out of memory.
+    static LogFile* Instance();
+    static bool IsLogging() { return logging_; }
+
+    LogFile(const LogFile&) = delete;
+    LogFile& operator=(const LogFile&) = delete;
+
+    void Start();
+    void Stop();
+    void Message(const char* fmt, va_list args) __attribute__((format(printf, 2, 0)));
+    void MessageF(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
+    void StringData(const char* label, const char* data);
+
+private:
+    LogFile() = default;
+    ~LogFile() = default;
+    void WriteLine(const char* text);
+
+    char buffer_[kBufferSize] = {};
+    int fd_ = -1;
+    static bool logging_;
+};
+
+} // namespace portkit

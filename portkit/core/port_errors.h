@@ -1,0 +1,17 @@
+#pragma once
+// The texts the user sees when a port cannot be opened or used.
+
+#include <string>
+
+namespace portkit {
+
+// The caption of every open failure.
+inline constexpr const char* kComPortErrorCaption = "Com port error";
+
+// Why port n (device path) could not be opened, for the errno value error.
+std::string OpenErrorText(int n, const std::string& path, int error);
+
+// The system's own text for an errno value.
+std::string SystemErrorText(int error);
+
+} // namespace portkit

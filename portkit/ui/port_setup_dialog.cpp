@@ -1,0 +1,114 @@
+#include "portkit/ui/port_setup_dialog.h"
+
+// portkit
+#include "portkit/core/com_port_store.h"
+
+// Qt
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace portkit {
+namespace {
+
+constexpr int kCancelled = -1;
+
+// The wait cursor for the life of the object.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace
+
+PortSetupDialog::PortSetupDialog(int& currentPort, QWidget* parent)
+    : QDialog(parent), model_(currentPort), ports_(new QComboBox(this)),
+      availableOnly_(new QCheckBox(QStringLiteral("Show only available ports."), this))
+{
+    setWindowTitle(QStringLiteral("Com port setup"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    ports_->setObjectName(QStringLiteral("ports"));
+    ports_->setMaxVisibleItems(12);
+    ports_->setMinimumContentsLength(8);
+    availableOnly_->setObjectName(QStringLiteral("availableOnly"));
+
+    auto* label = new QLabel(QStringLiteral("Serial Port"), this);
+    label->setBuddy(ports_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Vertical, this);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+
+    auto* form = new QGridLayout;
+    form->addWidget(label, 0, 0);
+    form->addWidget(ports_, 0, 1);
+    form->addWidget(availableOnly_, 1, 0, 1, 2);
+    form->setRowStretch(2, 1);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(form, 1);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(buttons, &QDialogButtonBox::accepted, this, &PortSetupDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &PortSetupDialog::reject);
+    connect(availableOnly_, &QCheckBox::clicked, this, &PortSetupDialog::OnAvailableOnlyClicked);
+
+    model_.BuildStandardList();
+    ShowEntries();
+    ports_->setCurrentIndex(model_.InitialSelection());
+}
+
+void PortSetupDialog::ShowEntries()
+{
+    ports_->clear();
+    for (const PortEntry& entry : model_.Entries())
+        ports_->addItem(QString::fromLatin1(entry.label.c_str()));
+    ports_->setCurrentIndex(-1);
+}
+
+void PortSetupDialog::OnAvailableOnlyClicked(bool checked)
+{
+    if (checked) {
+        const WaitCursor wait;
+        model_.BuildList(true);
+    } else {
+        model_.BuildList(false);
+    }
+    ShowEntries();
+    if (checked)
+        ports_->setCurrentIndex(0); // "None"
+}
+
+void PortSetupDialog::accept()
+{
+    const PortSetupModel::Outcome outcome = model_.Accept(ports_->currentIndex(), this);
+    if (outcome.ends)
+        done(outcome.result);
+    else
+        ports_->setCurrentIndex(outcome.select);
+}
+
+void PortSetupDialog::reject()
+{
+    done(kCancelled);
+}
+
+int RunPortSetup(const char* keyPath, void* parent)
+{
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr)
+        return kCancelled;
+    LoadCurrentComPort(keyPath);
+    PortSetupDialog dialog(CurrentComPort(), static_cast<QWidget*>(parent));
+    const int result = dialog.exec();
+    if (result >= 0)
+        StoreComPort(keyPath, CurrentComPort());
+    return result;
+}
+
+} // namespace portkit
