@@ -12,7 +12,9 @@
 // std
 #include <memory>
 
+namespace radio {
 class CMainDoc;
+}
 
 namespace grid {
 class SheetBook;
@@ -21,7 +23,7 @@ class SheetBook;
 class CMainView : public QWidget {
     Q_OBJECT
 public:
-    explicit CMainView(CMainDoc& doc, QWidget* parent = nullptr);
+    explicit CMainView(radio::CMainDoc& doc, QWidget* parent = nullptr);
     ~CMainView() override;
 
     // Sheet setup, grid load and layout, with the wait cursor shown.
@@ -44,7 +46,7 @@ public:
     void SetCurrentSheet(int sheet);
 
     grid::SheetBook& Book();
-    CMainDoc& Document();
+    radio::CMainDoc& Document();
 
 signals:
     // An edit marked the document modified.
@@ -58,6 +60,6 @@ protected:
 
 private:
     struct Parts;
-    CMainDoc& doc_;
+    radio::CMainDoc& doc_;
     std::unique_ptr<Parts> parts_;
 };
