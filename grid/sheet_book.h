@@ -1,0 +1,110 @@
+#pragma once
+// SheetBook: the window-free state of one document's view. It owns the eight
+// channel grids and the five Hyper Memory settings grids, knows the current
+// sheet, moves data between the grids and the document's image (grid load and
+// grid store), keeps the bank membership table, and answers which commands
+// are available. The widget that shows it only turns window events into
+// calls here.
+
+// std
+#include <array>
+#include <functional>
+
+// project
+#include "grid/spreadsheet.h"
+#include "radio/channel_record.h"
+#include "radio/main_doc.h"
+
+namespace grid {
+
+inline constexpr int kSheetCount = radio::kSheetCount;
+inline constexpr int kHyperSheets = radio::kHyperCount;
+inline constexpr int kBanks = radio::kBankCount;
+inline constexpr int kBankChannels = radio::kMemoryCount;
+inline constexpr std::uint32_t kBankEmptyText = 0xC0C0C0; // settings grid label of an empty bank
+// Sheet 1 mirrors rows 1..10 of the active Hyper Memory's channel grid.
+inline constexpr int kMirrorRows = 10;
+
+class SheetBook {
+public:
+    explicit SheetBook(radio::CMainDoc& doc);
+    SheetBook(const SheetBook&) = delete;
+    SheetBook& operator=(const SheetBook&) = delete;
+
+    radio::CMainDoc& Doc() { return doc_; }
+
+    // --- Grids and the current sheet.
+    CSpreadSheet1& Grid(int sheet) { return grids_[Checked(sheet)]; }
+    CSpreadSheet1& HyperGrid(int hyper) { return hyperGrids_[hyper >= 0 && hyper < kHyperSheets ? hyper : 0]; }
+    CSpreadSheet1& CurrentGrid() { return grids_[current_]; }
+    int CurrentSheet() const { return current_; }
+    // Makes the sheet current and tells the model its kind.
+    void SetCurrentSheet(int sheet);
+
+    // --- The grid cycle.
+    // Once, before the view is first shown: hands the settings grids to the
+    // model, sets up every sheet, loads, refreshes sheet 0's new-channel
+    // template from row 1, takes the bank snapshot and clears the modified flag.
+    void FirstUpdate();
+    // Fills every grid from the image and rebuilds the bank membership table.
+    void GridLoad();
+    // Writes every grid into the image; the image is replaced only when the
+    // result differs, and the modified flag is never touched here. With
+    // `validate`, a cell in edit mode is checked first: a refusal returns
+    // false and changes nothing.
+    bool GridStore(bool validate);
+    // The check of the cell being edited; returns false to refuse (it has
+    // then shown its message). Unset: nothing to check.
+    std::function<bool()> validateActiveCell;
+
+    // --- Tab change.
+    // Before the tab strip moves away from the current sheet.
+    void BeforeTabChange();
+    // After it moved to `sheet`: makes it current, colours the bank labels of
+    // a Hyper Memory sheet, refreshes sheet 1's mirror, activates cell (1, 1).
+    void AfterTabChange(int sheet);
+
+    // --- Sheet 1: the read-only mirror of the active Hyper Memory.
+    // The active Hyper Memory, 0..4 (anything else in the image counts as 0).
+    int ActiveHyper() const;
+    void RefreshMirror();
+    // Sheet 1's "Select Hyper Memory" list chose entry `hyper` (0..4).
+    void ChooseHyper(int hyper);
+
+    // --- Bank membership (banks 0..19, channels 0..999).
+    void TakeBankSnapshot();
+    bool BankMember(int bank, int channel) const;
+    void SetBankMember(int bank, int channel, bool member);
+    bool BankHasMembers(int bank) const;
+    // Lowest member channel of a bank, -1 when it has none.
+    int FirstBankMember(int bank) const;
+    // Bank label texts of a settings grid: grey for empty banks, else black.
+    void ColourBankLabels(int hyper);
+
+    // Refreshes a sheet's new-channel template from the list choices of a row;
+    // fields whose cell has no choice keep their default.
+    void RefreshTemplate(int sheet, int row);
+
+    // --- View flags.
+    bool editInProgress = false;      // a cell of the current grid is in edit mode
+    bool suppressChanges = false;     // the program itself is writing cells
+    bool lastPressInChannelGrid = true; // else in a settings grid
+    bool bankLayout = false;
+    std::array<bool, radio::col::kNarrow + 1> hiddenByBankLayout{}; // columns 2..14
+
+    // --- Commands the view answers for (ids of platform/command_ids.h).
+    bool IsCommandEnabled(int id) const;
+    bool IsCommandChecked(int id) const;
+
+private:
+    static int Checked(int sheet) { return sheet >= 0 && sheet < kSheetCount ? sheet : 0; }
+    void SetRedrawAll(bool on);
+
+    radio::CMainDoc& doc_;
+    std::array<CSpreadSheet1, kSheetCount> grids_;
+    std::array<CSpreadSheet1, kHyperSheets> hyperGrids_;
+    int current_ = 0;
+    std::array<std::array<std::uint8_t, kBankChannels>, kBanks> banks_{};
+};
+
+} // namespace grid
