@@ -1,0 +1,133 @@
+// The shared object's exported interface, as a program that links it sees it.
+
+#include "portkit/portkit.h"
+
+#include "platform/prompt.h"
+#include "platform/registry.h"
+#include "portkit/pty_support.h"
+#include "support/temp_config.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Shown {
+    std::string text;
+    std::string caption;
+    int icon;
+    void* owner;
+};
+
+int RecordMessage(void* context, const char* text, const char* caption, int icon, int /*buttons*/, void* owner)
+{
+    static_cast<std::vector<Shown>*>(context)->push_back({text, caption, icon, owner});
+    return PORTKIT_ANSWER_OK;
+}
+
+// The library's messages go to a RecordingPrompt of this program.
+class LibraryPrompt {
+public:
+    LibraryPrompt() { SetPortkitPrompt(&prompt); }
+    ~LibraryPrompt() { SetPortkitPrompt(nullptr); }
+    LibraryPrompt(const LibraryPrompt&) = delete;
+    LibraryPrompt& operator=(const LibraryPrompt&) = delete;
+
+    platform::RecordingPrompt prompt;
+};
+
+TEST(PortkitApi, InterfaceVersionMatchesTheHeader)
+{
+    EXPECT_EQ(portkit_interface_version(), PORTKIT_INTERFACE_VERSION);
+}
+
+TEST(PortkitApi, SerialThroughTheCppInterface)
+{
+    LibraryPrompt library;
+    test_support::PseudoTerminal pty;
+    ASSERT_TRUE(pty.ok());
+    test_support::PortFolder ports;
+    ports.Link(6, pty.slaveName());
+
+    CSerial port;
+    EXPECT_FALSE(port.OpenPort(nullptr)); // port 0
+    port.SetPortNum(6);
+    EXPECT_EQ(port.GetPortNum(), 6);
+    EXPECT_EQ(port.GetOpenPortID(), nullptr);
+    ASSERT_TRUE(port.OpenPort(nullptr, 9600, 0, 8, 2));
+    EXPECT_TRUE(port.IsPortOpen());
+    EXPECT_NE(port.GetOpenPortID(), nullptr);
+    EXPECT_EQ(port.FindComPorts(6), PORTKIT_PORT_UNAVAILABLE);
+
+    EXPECT_EQ(port.WriteComm("\x06\x01", 2), 2);
+    EXPECT_EQ(pty.Receive(2), "\x06\x01");
+    EXPECT_EQ(port.ReadCommByte(), 0xFF);
+    pty.Send("ok");
+    std::string got;
+    for (int i = 0; i < 500 && got.size() < 2; ++i) {
+        char buffer[4];
+        const int n = port.ReadComm(buffer, sizeof buffer);
+        ASSERT_GE(n, 0);
+        got.append(buffer, static_cast<size_t>(n));
+    }
+    EXPECT_EQ(got, "ok");
+
+    port.ClosePort();
+    EXPECT_FALSE(port.IsPortOpen());
+    EXPECT_EQ(port.GetOpenPortID(), nullptr);
+    ASSERT_EQ(library.prompt.shown.size(), 1u);
+    EXPECT_EQ(library.prompt.shown[0].text, "No com port selected");
+}
+
+TEST(PortkitApi, CEntriesToleranceAndCallbackPrompt)
+{
+    std::vector<Shown> shown;
+    portkit_set_prompt(RecordMessage, &shown);
+
+    PortkitSerial* port = portkit_serial_new();
+    ASSERT_NE(port, nullptr);
+    int owner = 0;
+    portkit_serial_set_port_num(port, 0);
+    EXPECT_EQ(portkit_serial_open(port, &owner), 0);
+    portkit_serial_delete(port);
+
+    // A null handle does nothing and reports a closed port.
+    EXPECT_EQ(portkit_serial_is_open(nullptr), 0);
+    EXPECT_EQ(portkit_serial_read_byte(nullptr), 0xFF);
+    EXPECT_LT(portkit_serial_read(nullptr, nullptr, 1), 0);
+    portkit_serial_close(nullptr);
+    portkit_serial_delete(nullptr);
+    portkit_set_prompt(nullptr, nullptr);
+
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "No com port selected");
+    EXPECT_EQ(shown[0].caption, "Com port error");
+    EXPECT_EQ(shown[0].icon, PORTKIT_ICON_NONE);
+    EXPECT_EQ(shown[0].owner, &owner);
+}
+
+TEST(PortkitApi, StoredPortAndSetupWithoutAWindowSystem)
+{
+    const test_support::TempConfigHome home;
+    EXPECT_EQ(GetRegComPort(nullptr), 0);
+    EXPECT_EQ(GetRegComPort(platform::kSettingsKey), 0);
+    platform::Registry::SetDword(platform::kSettingsKey, "comport", 7);
+    EXPECT_EQ(GetRegComPort(platform::kSettingsKey), 7);
+
+    // No QApplication: no dialog can be shown, nothing is stored.
+    EXPECT_EQ(SetupPort(platform::kSettingsKey, nullptr), -1);
+    EXPECT_EQ(GetRegComPort(platform::kSettingsKey), 7);
+}
+
+TEST(PortkitApi, LogIsOneInstanceAndSilentWhileOff)
+{
+    CLogMessage* log = CLogMessage::CreateInstance();
+    ASSERT_NE(log, nullptr);
+    EXPECT_EQ(CLogMessage::CreateInstance(), log);
+    EXPECT_EQ(portkit_log_instance(), portkit_log_instance());
+    EXPECT_FALSE(CLogMessage::IsLogging());
+}
+
+} // namespace
