@@ -1,0 +1,23 @@
+#pragma once
+// The program's start-up: the command line, the main frame, the first documents.
+
+// std
+#include <string>
+#include <vector>
+
+// Qt
+#include <QStringList>
+
+namespace app {
+
+struct StartOptions {
+    std::vector<std::string> files;      // radio data files to open; none: a new document
+    bool quitAfterFirstWindow = false;   // --quit-after-first-window: print the start time and leave
+};
+
+StartOptions ParseCommandLine(const QStringList& arguments);
+
+// Runs the program; the exit code.
+int Run(int argc, char** argv);
+
+} // namespace app

@@ -1,0 +1,105 @@
+#include "app/command_table.h"
+
+// project
+#include "platform/command_ids.h"
+
+// std
+#include <algorithm>
+#include <iterator>
+
+namespace app {
+namespace {
+
+constexpr unsigned kBoth = kMenuAlways;
+constexpr unsigned kDoc = kMenuDocument;
+constexpr unsigned kNone = kNoMenuBar;
+constexpr Handler kFrame = Handler::Frame;
+constexpr Handler kView = Handler::View;
+
+// clang-format off
+constexpr CommandInfo kCommands[] = {
+    // id                     menu            bars   text                      keys                         tool             slot sep    check  doc    handler
+    {cmd::New,                MenuId::File,   kBoth, "&New\tCtrl+N",           "Ctrl+N",                    ToolIcon::New,   11,  false, false, false, kFrame},
+    {cmd::Open,               MenuId::File,   kBoth, "&Open...\tCtrl+O",       "Ctrl+O",                    ToolIcon::Open,  12,  false, false, false, kFrame},
+    {cmd::Close,              MenuId::File,   kDoc,  "&Close",                 "",                          ToolIcon::None,  0,   false, false, true,  kFrame},
+    {cmd::Save,               MenuId::File,   kDoc,  "&Save\tCtrl+S",          "Ctrl+S",                    ToolIcon::Save,  13,  false, false, true,  kFrame},
+    {cmd::SaveAs,             MenuId::File,   kDoc,  "Save &As...",            "",                          ToolIcon::None,  0,   false, false, true,  kFrame},
+    {cmd::Import,             MenuId::File,   kDoc,  "&Import",                "",                          ToolIcon::None,  0,   true,  false, true,  kView},
+    {cmd::Export,             MenuId::File,   kDoc,  "&Export",                "",                          ToolIcon::None,  0,   false, false, true,  kView},
+    {cmd::Print,              MenuId::File,   kDoc,  "&Print...\tCtrl+P",      "Ctrl+P",                    ToolIcon::Print, 31,  true,  false, true,  kView},
+    {cmd::RecentFile1,        MenuId::File,   kBoth, "Recent File",            "",                          ToolIcon::None,  0,   true,  false, false, kFrame},
+    {cmd::RecentFile1 + 1,    MenuId::File,   kBoth, "",                       "",                          ToolIcon::None,  0,   false, false, false, kFrame},
+    {cmd::RecentFile1 + 2,    MenuId::File,   kBoth, "",                       "",                          ToolIcon::None,  0,   false, false, false, kFrame},
+    {cmd::RecentFile1 + 3,    MenuId::File,   kBoth, "",                       "",                          ToolIcon::None,  0,   false, false, false, kFrame},
+    {cmd::Exit,               MenuId::File,   kBoth, "E&xit",                  "",                          ToolIcon::None,  0,   true,  false, false, kFrame},
+
+    // Shift+Insert and Shift+Delete belong to Paste and Cut, so Insert and
+    // Delete show no key hint.
+    {cmd::Cut,                MenuId::Edit,   kDoc,  "Cu&t\tCtrl+X",           "Ctrl+X; Shift+Del",         ToolIcon::Cut,   21,  false, false, true,  kView},
+    {cmd::Copy,               MenuId::Edit,   kDoc,  "&Copy\tCtrl+C",          "Ctrl+C; Ctrl+Ins",          ToolIcon::Copy,  22,  false, false, true,  kView},
+    {cmd::Paste,              MenuId::Edit,   kDoc,  "&Paste\tCtrl+V",         "Ctrl+V; Shift+Ins",         ToolIcon::Paste, 23,  false, false, true,  kView},
+    {cmd::Insert,             MenuId::Edit,   kDoc,  "&Insert",                "",                          ToolIcon::None,  0,   true,  false, true,  kView},
+    {cmd::Delete,             MenuId::Edit,   kDoc,  "&Delete",                "",                          ToolIcon::None,  0,   false, false, true,  kView},
+    {cmd::Sort,               MenuId::Edit,   kDoc,  "Sort",                   "",                          ToolIcon::None,  0,   false, false, true,  kView},
+
+    {cmd::GetData,            MenuId::Radio,  kDoc,  "Get data from...",       "",                          ToolIcon::None,  0,   false, false, true,  kView},
+    {cmd::SendData,           MenuId::Radio,  kDoc,  "Send data to...",        "",                          ToolIcon::None,  0,   false, false, true,  kView},
+    {cmd::ComportSetup,       MenuId::Radio,  kDoc,  "Comport setup",          "",                          ToolIcon::None,  0,   true,  false, false, kFrame},
+
+    {cmd::Settings,           MenuId::View,   kDoc,  "Settings...",            "",                          ToolIcon::None,  0,   false, false, true,  kView},
+    {cmd::BankSettings,       MenuId::View,   kDoc,  "Bank Settings",          "",                          ToolIcon::None,  0,   false, true,  true,  kView},
+    {cmd::Options,            MenuId::View,   kDoc,  "Options",                "",                          ToolIcon::None,  0,   false, false, true,  kView},
+    {cmd::AllowedCharacters,  MenuId::View,   kDoc,  "Allowed Characters...",  "",                          ToolIcon::None,  0,   false, false, true,  kView},
+    {cmd::ViewToolbar,        MenuId::View,   kBoth, "&Toolbar",               "",                          ToolIcon::None,  0,   true,  true,  false, kFrame},
+    {cmd::ViewStatusBar,      MenuId::View,   kBoth, "&Status Bar",            "",                          ToolIcon::None,  0,   false, true,  false, kFrame},
+
+    {cmd::Cascade,            MenuId::Window, kDoc,  "&Cascade",               "",                          ToolIcon::None,  0,   false, false, true,  kFrame},
+    {cmd::Tile,               MenuId::Window, kDoc,  "&Tile",                  "",                          ToolIcon::None,  0,   false, false, true,  kFrame},
+
+    {cmd::HelpContents,       MenuId::Help,   kBoth, "Contents",               "",                          ToolIcon::None,  0,   false, false, false, kFrame},
+    {cmd::About,              MenuId::Help,   kBoth, "&About Ostrel...",       "",                          ToolIcon::About, 41,  true,  false, false, kFrame},
+
+    // Accelerators without a menu entry.
+    {cmd::Undo,               MenuId::None,   kNone, "Undo",                   "Ctrl+Z; Alt+Backspace",     ToolIcon::None,  0,   false, false, true,  kView},
+    {cmd::NextPane,           MenuId::None,   kNone, "Next Pane",              "F6",                        ToolIcon::None,  0,   false, false, true,  kFrame},
+    {cmd::PrevPane,           MenuId::None,   kNone, "Previous Pane",          "Shift+F6",                  ToolIcon::None,  0,   false, false, true,  kFrame},
+    {cmd::HelpKey,            MenuId::None,   kNone, "Help",                   "F1",                        ToolIcon::None,  0,   false, false, false, kFrame},
+};
+// clang-format on
+
+} // namespace
+
+std::span<const CommandInfo> Commands()
+{
+    return kCommands;
+}
+
+const CommandInfo* FindCommand(int id)
+{
+    const auto* found =
+        std::find_if(std::begin(kCommands), std::end(kCommands), [id](const CommandInfo& c) { return c.id == id; });
+    return found != std::end(kCommands) ? found : nullptr;
+}
+
+const char* MenuTitle(MenuId menu)
+{
+    switch (menu) {
+    case MenuId::File:
+        return "&File";
+    case MenuId::Edit:
+        return "&Edit";
+    case MenuId::Radio:
+        return "&Radio";
+    case MenuId::View:
+        return "&View";
+    case MenuId::Window:
+        return "&Window";
+    case MenuId::Help:
+        return "&Help";
+    case MenuId::None:
+        break;
+    }
+    return "";
+}
+
+} // namespace app
