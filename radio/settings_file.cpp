@@ -6,7 +6,9 @@
 
 // Standard library
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <vector>
 
@@ -65,7 +67,11 @@ bool ReadSettingsFile(const std::string& path, SettingsRecord& record)
 bool WriteSettingsFile(const std::string& path, SettingsRecord& record)
 {
     record.SetHeaderFields();
-    const FileResult result = ReplaceFile(path, record.Raw().data(), kSettingsRecordSize);
+    // A folder in the file's place can never be replaced by a file.
+    std::error_code ignored;
+    const FileResult result = std::filesystem::is_directory(path, ignored)
+                                  ? FileResult{FileResult::CannotCreate, EISDIR}
+                                  : ReplaceFile(path, record.Raw().data(), kSettingsRecordSize);
     if (result.status == FileResult::CannotCreate || result.status == FileResult::CannotOpen) {
         ShowError("Cannot create file:\n" + path);
         return false;
