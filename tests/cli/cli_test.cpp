@@ -1,0 +1,160 @@
+#include "cli/commands.h"
+
+// std
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+// gtest
+#include <gtest/gtest.h>
+
+// project
+#include "radio/main_doc.h"
+#include "support/temp_config.h"
+
+namespace {
+
+struct Result {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+Result RunCli(const std::vector<std::string>& args)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = cli::Run(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+std::vector<std::uint8_t> ReadAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteAll(const std::string& path, const std::vector<std::uint8_t>& bytes)
+{
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+void PutU32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+class Cli : public ::testing::Test {
+protected:
+    std::string Path(const std::string& name) const { return dir.path() + "/" + name; }
+
+    test_support::TempConfigHome home;
+    test_support::TempDir dir;
+};
+
+} // namespace
+
+TEST_F(Cli, NewSavesAFileThatReopensToTheSameBytes)
+{
+    ASSERT_EQ(RunCli({"new", Path("a.rdf")}).code, cli::kExitOk);
+    const auto first = ReadAll(Path("a.rdf"));
+    ASSERT_EQ(first.size(), radio::kRdfFileSize);
+
+    ASSERT_EQ(RunCli({"resave", Path("a.rdf"), "-o", Path("b.rdf")}).code, cli::kExitOk);
+    EXPECT_EQ(ReadAll(Path("b.rdf")), first);
+    ASSERT_EQ(RunCli({"resave", Path("a.rdf")}).code, cli::kExitOk);
+    EXPECT_EQ(ReadAll(Path("a.rdf")), first);
+}
+
+// Files of the older layouts are the current file cut short, with the
+// matching total size in the header; the body is read in place.
+TEST_F(Cli, ResaveOfEveryOlderSizeWritesTheCurrentSizeWithCommentsInPlace)
+{
+    radio::CMainDoc doc('.');
+    doc.OnNewDocument();
+    doc.SetComment(0, "First memory");
+    doc.SetComment(999, "Last memory");
+    const auto current = doc.Bytes();
+
+    struct Layout {
+        std::uint32_t total;
+        std::size_t fileSize;
+    };
+    const Layout layouts[] = {{64005, 64005}, {64008, 64008}, {64773, 64773}, {67208, 67208}};
+    for (const Layout& layout : layouts) {
+        SCOPED_TRACE(layout.total);
+        std::vector<std::uint8_t> bytes(current.begin(), current.end());
+        bytes.resize(layout.fileSize, 0);
+        PutU32(bytes, radio::rdf::kTotalSizeAt, layout.total);
+        WriteAll(Path("old.rdf"), bytes);
+
+        const Result r = RunCli({"resave", Path("old.rdf"), "-o", Path("new.rdf")});
+        ASSERT_EQ(r.code, cli::kExitOk) << r.err;
+        const auto saved = ReadAll(Path("new.rdf"));
+        ASSERT_EQ(saved.size(), radio::kRdfFileSize);
+
+        radio::CMainDoc reopened('.');
+        ASSERT_TRUE(reopened.Load(Path("new.rdf"))) << reopened.ErrorText();
+        EXPECT_EQ(reopened.Comment(0), "First memory");
+        EXPECT_EQ(reopened.Comment(999), "Last memory");
+    }
+}
+
+TEST_F(Cli, LoadFailuresPrintTheirMessageAndExitOne)
+{
+    radio::CMainDoc doc('.');
+    doc.OnNewDocument();
+    const auto good = doc.Bytes();
+    std::vector<std::uint8_t> bytes(good.begin(), good.end());
+
+    WriteAll(Path("short.rdf"), {bytes.begin(), bytes.begin() + 100});
+    Result r = RunCli({"info", Path("short.rdf")});
+    EXPECT_EQ(r.code, cli::kExitFailed);
+    EXPECT_EQ(r.err, "Not a radio data file:\n" + Path("short.rdf") + "\n");
+
+    auto other = bytes;
+    std::memcpy(other.data() + radio::rdf::kIdentifierAt, "6110", 4);
+    WriteAll(Path("other.rdf"), other);
+    r = RunCli({"export", Path("other.rdf"), Path("out.csv")});
+    EXPECT_EQ(r.code, cli::kExitFailed);
+    EXPECT_EQ(r.err, "Radio data file for different radio:\nYaesu Ostrel\n");
+
+    auto header = bytes;
+    PutU32(header, radio::rdf::kTotalSizeAt, 67206);
+    WriteAll(Path("header.rdf"), header);
+    EXPECT_EQ(RunCli({"resave", Path("header.rdf")}).err, "Radio data file has invalid header\n");
+
+    WriteAll(Path("cut.rdf"), {bytes.begin(), bytes.begin() + radio::kRdfHeaderSize + 1000});
+    EXPECT_EQ(RunCli({"info", Path("cut.rdf")}).err, "Radio data file has invalid format\n");
+    // A refused file is never rewritten.
+    EXPECT_EQ(ReadAll(Path("header.rdf")), header);
+}
+
+TEST_F(Cli, InfoCountsChannelsAndBanks)
+{
+    radio::CMainDoc doc('.');
+    doc.OnNewDocument();
+    doc.SetSheetKind(radio::kSheetMemories);
+    doc.Record(1000)[0] |= 0x80;
+    doc.SetBankBit(2, 0, true);
+    doc.SetSourceName("club.rsf");
+    ASSERT_TRUE(doc.Save(Path("c.rdf")));
+
+    const Result r = RunCli({"info", Path("c.rdf")});
+    ASSERT_EQ(r.code, cli::kExitOk);
+    EXPECT_NE(r.out.find("Memories in use: 1\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Scan limits in use: 1\n"), std::string::npos);
+    EXPECT_NE(r.out.find("Banks in use:    3 (1)\n"), std::string::npos);
+    EXPECT_NE(r.out.find("Source name:     club.rsf\n"), std::string::npos);
+}
+
+TEST_F(Cli, UsageErrorsExitTwo)
+{
+    EXPECT_EQ(RunCli({}).code, cli::kExitUsage);
+    EXPECT_EQ(RunCli({"frobnicate"}).code, cli::kExitUsage);
+    EXPECT_EQ(RunCli({"export", Path("a.rdf")}).code, cli::kExitUsage);
+    EXPECT_EQ(RunCli({"resave", Path("a.rdf"), "-x", Path("b.rdf")}).code, cli::kExitUsage);
+    EXPECT_EQ(RunCli({"--help"}).code, cli::kExitOk);
+}

@@ -1,0 +1,158 @@
+#include "textio/export.h"
+
+// std
+#include <fstream>
+#include <sstream>
+
+// gtest
+#include <gtest/gtest.h>
+
+// project
+#include "grid/sheet_book.h"
+#include "radio/frequency.h"
+#include "radio/main_doc.h"
+#include "support/temp_config.h"
+
+namespace {
+
+// A document with channels in memory rows 1, 2, 500 and in L1 (row 1001).
+struct ExportFixture {
+    explicit ExportFixture(char separator) : doc(separator)
+    {
+        doc.OnNewDocument();
+        doc.SetSheetKind(radio::kSheetMemories);
+        const int rows[] = {1, 2, 500, 1001};
+        const std::int32_t hz[] = {145500000, 146520000, 446006250, 430100000};
+        for (int i = 0; i < 4; ++i) {
+            std::uint8_t* rec = doc.Record(rows[i] - 1);
+            std::fill(rec, rec + radio::kChannelRecordSize, 0);
+            rec[0] = 0x80;
+            radio::EncodeFrequency(hz[i], rec + 1);
+            radio::EncodeFrequency(hz[i], rec + 5);
+        }
+        doc.Record(1)[0] |= 0x20; // row 2 narrow
+        doc.NameRecord(0)[6] |= 0x80; // row 1 shows its name
+        book = std::make_unique<grid::SheetBook>(doc);
+        book->FirstUpdate();
+    }
+    const grid::CSpreadSheet1& Memories() { return book->Grid(radio::kSheetMemories); }
+
+    radio::CMainDoc doc;
+    std::unique_ptr<grid::SheetBook> book;
+};
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+std::vector<std::string> Fields(const std::string& line, char separator)
+{
+    std::vector<std::string> fields;
+    std::string field;
+    for (char c : line) {
+        if (c == separator) {
+            fields.push_back(field);
+            field.clear();
+        } else {
+            field += c;
+        }
+    }
+    fields.push_back(field);
+    return fields;
+}
+
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+} // namespace
+
+TEST(Export, WritesTheHeadingAndOneLinePerUsedRow)
+{
+    test_support::TempConfigHome home;
+    ExportFixture f('.');
+    const std::string text = textio::BuildExportText(f.Memories(), '\t');
+    EXPECT_EQ(text.find('\r'), std::string::npos);
+    ASSERT_EQ(text.back(), '\n');
+
+    const auto lines = Lines(text);
+    ASSERT_EQ(lines.size(), 5u);
+    const auto heading = Fields(lines[0], '\t');
+    ASSERT_EQ(heading.size(), 36u);
+    EXPECT_EQ(heading[0], "Channel Number");
+    EXPECT_EQ(heading[1], "Receive Frequency");
+    EXPECT_EQ(heading[15], "Bank 1");
+    EXPECT_EQ(heading[35], "Comment");
+
+    EXPECT_EQ(Fields(lines[1], '\t')[0], "1");
+    EXPECT_EQ(Fields(lines[2], '\t')[0], "2");
+    EXPECT_EQ(Fields(lines[3], '\t')[0], "500");
+    EXPECT_EQ(Fields(lines[4], '\t')[0], "1001");
+
+    const auto first = Fields(lines[1], '\t');
+    ASSERT_EQ(first.size(), 36u);
+    EXPECT_EQ(first[1], "145.50000");
+    EXPECT_EQ(first[7], "Show Name");
+    EXPECT_EQ(first[12], "Off");
+    EXPECT_EQ(first[14], "Off");
+    EXPECT_EQ(first[15], "Off");
+    const auto second = Fields(lines[2], '\t');
+    EXPECT_EQ(second[7], "");
+    EXPECT_EQ(second[14], "On");
+    // 446.00625 MHz is kept as the 10 kHz step below it.
+    EXPECT_EQ(Fields(lines[3], '\t')[1], "446.00000");
+}
+
+TEST(Export, FrequenciesUseTheLocaleSeparator)
+{
+    test_support::TempConfigHome home;
+    ExportFixture f(',');
+    const auto lines = Lines(textio::BuildExportText(f.Memories(), '\t'));
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(Fields(lines[1], '\t')[1], "145,50000");
+    EXPECT_EQ(Fields(lines[1], '\t')[9], "67,0"); // CTCSS index 0
+}
+
+TEST(Export, SeparatorFollowsTheExactExtension)
+{
+    EXPECT_EQ(textio::ExportSeparatorFor("/tmp/list.tab"), '\t');
+    EXPECT_EQ(textio::ExportSeparatorFor("/tmp/list.TAB"), ',');
+    EXPECT_EQ(textio::ExportSeparatorFor("/tmp/list.csv"), ',');
+    EXPECT_EQ(textio::ExportSeparatorFor("/tmp/list"), ',');
+    EXPECT_EQ(textio::ExportSeparatorFor("/tmp/my.tab/list"), ',');
+}
+
+TEST(Export, SeparatorInsideACommentIsWrittenAsItStands)
+{
+    test_support::TempConfigHome home;
+    ExportFixture f('.');
+    auto& grid = f.book->Grid(radio::kSheetMemories);
+    grid.SetText(radio::col::kComment, 1, "Club, north");
+    const auto lines = Lines(textio::BuildExportText(grid, ','));
+    EXPECT_EQ(Fields(lines[1], ',').size(), 37u);
+    EXPECT_EQ(Fields(lines[1], ',').back(), " north");
+}
+
+TEST(Export, FileIsWrittenWholeOrNotAtAll)
+{
+    test_support::TempConfigHome home;
+    test_support::TempDir dir;
+    ExportFixture f('.');
+    std::string error;
+
+    const std::string good = dir.path() + "/list.csv";
+    ASSERT_TRUE(textio::ExportSheet(f.Memories(), good, error)) << error;
+    EXPECT_EQ(ReadAll(good), textio::BuildExportText(f.Memories(), ','));
+
+    const std::string bad = dir.path() + "/missing/list.tab";
+    EXPECT_FALSE(textio::ExportSheet(f.Memories(), bad, error));
+    EXPECT_EQ(error.rfind("The data file could not be opened because of this error: ", 0), 0u) << error;
+    EXPECT_GT(error.size(), std::string("The data file could not be opened because of this error: ").size());
+}

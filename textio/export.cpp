@@ -1,0 +1,115 @@
+#include "textio/export.h"
+
+// std
+#include <cstdio>
+
+// project
+#include "radio/channel_record.h"
+#include "radio/file_io.h"
+#include "radio/frequency.h"
+
+namespace textio {
+namespace {
+
+// How each grid column of a channel sheet is written.
+enum class FieldStyle {
+    Text,     // the cell text as it stands
+    ShowName, // "Show Name" when ticked, else an empty field
+    OnOff,    // "On" when ticked, else "Off"
+};
+
+FieldStyle StyleOf(int col)
+{
+    switch (col) {
+    case radio::col::kShowName:
+        return FieldStyle::ShowName;
+    case radio::col::kClockShift:
+    case radio::col::kNarrow:
+        return FieldStyle::OnOff;
+    default:
+        return col >= radio::col::kBank1 && col <= radio::col::kBank1 + radio::kBankCount - 1
+                   ? FieldStyle::OnOff
+                   : FieldStyle::Text;
+    }
+}
+
+std::string FieldText(const grid::CSpreadSheet1& grid, int col, int row)
+{
+    const bool ticked = grid.GetText(col, row) == "1";
+    switch (StyleOf(col)) {
+    case FieldStyle::ShowName:
+        return ticked ? "Show Name" : "";
+    case FieldStyle::OnOff:
+        return ticked ? "On" : "Off";
+    case FieldStyle::Text:
+        break;
+    }
+    return grid.GetText(col, row);
+}
+
+std::string HeadingText(const grid::CSpreadSheet1& grid, int col)
+{
+    std::string text = grid.GetText(col, 0);
+    for (char& c : text)
+        if (c == '\n')
+            c = ' ';
+    return text;
+}
+
+std::string Extension(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    const std::size_t dot = path.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return {};
+    return path.substr(dot + 1);
+}
+
+} // namespace
+
+char ExportSeparatorFor(const std::string& path)
+{
+    return Extension(path) == "tab" ? '\t' : ',';
+}
+
+std::string BuildExportLine(const grid::CSpreadSheet1& grid, int row, char separator)
+{
+    std::string line = row == 0 ? std::string("Channel Number") : std::to_string(row);
+    for (int col = radio::col::kReceive; col <= radio::col::kComment; ++col) {
+        line += separator;
+        line += row == 0 ? HeadingText(grid, col) : FieldText(grid, col, row);
+    }
+    line += '\n';
+    return line;
+}
+
+bool IsExportedRow(const grid::CSpreadSheet1& grid, int row)
+{
+    return radio::ParseFrequency(grid.GetText(radio::col::kReceive, row)) > 0;
+}
+
+std::string BuildExportText(const grid::CSpreadSheet1& grid, char separator)
+{
+    std::string text = BuildExportLine(grid, 0, separator);
+    for (int row = 1; row <= grid.RowCount(); ++row)
+        if (IsExportedRow(grid, row))
+            text += BuildExportLine(grid, row, separator);
+    return text;
+}
+
+bool ExportSheet(const grid::CSpreadSheet1& grid, const std::string& path, std::string& error)
+{
+    const std::string text = BuildExportText(grid, ExportSeparatorFor(path));
+    const radio::FileResult result =
+        radio::ReplaceFile(path, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+    if (result.ok())
+        return true;
+    // Failing to create the file has the long-standing wording; a failure while
+    // writing (a full disk) is told the same way, and the old file is kept.
+    const char* what = result.status == radio::FileResult::WriteFailed ? "written" : "opened";
+    error = std::string("The data file could not be ") + what + " because of this error: " +
+            result.Reason().substr(0, 255);
+    return false;
+}
+
+} // namespace textio

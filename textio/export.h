@@ -1,0 +1,33 @@
+#pragma once
+// Export of a channel sheet as delimited text: a heading line, then one line
+// per row whose receive frequency reads as more than 0 Hz. Texts are taken
+// from the cells as the user sees them; check boxes are written as words.
+
+// std
+#include <string>
+
+// project
+#include "grid/spreadsheet.h"
+
+namespace textio {
+
+// Tab when the file name's extension is exactly "tab", else comma.
+char ExportSeparatorFor(const std::string& path);
+
+// The line of one row (row 0: the heading line), ending in a line feed.
+std::string BuildExportLine(const grid::CSpreadSheet1& grid, int row, char separator);
+
+// Whether a row is exported: its receive frequency text parses above 0.
+bool IsExportedRow(const grid::CSpreadSheet1& grid, int row);
+
+// The whole file: the heading line and every exported row.
+std::string BuildExportText(const grid::CSpreadSheet1& grid, char separator);
+
+// Writes the export file for `grid` to `path` (separator chosen by the
+// extension). The file is written whole or not at all. On failure returns
+// false with the message to show (caption kExportErrorCaption) in `error`.
+bool ExportSheet(const grid::CSpreadSheet1& grid, const std::string& path, std::string& error);
+
+inline constexpr const char* kExportErrorCaption = "Export Error";
+
+} // namespace textio
