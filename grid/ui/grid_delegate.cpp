@@ -12,8 +12,10 @@
 #include <QPainter>
 #include <QPointer>
 #include <QRegularExpression>
-#include <QRegularExpressionValidator>
 #include <QStyle>
+
+// std
+#include <algorithm>
 
 namespace grid {
 
@@ -33,13 +35,26 @@ bool IsCheckBox(const QModelIndex& index)
 }
 
 // Accepts an empty cell or a number with at most the cell's decimals, with
-// either separator; a lone separator is still unfinished.
-QValidator* NumberValidator(int decimals, QObject* parent)
-{
-    const QString pattern = decimals > 0 ? QStringLiteral("[0-9]*([.,][0-9]{0,%1})?").arg(decimals)
-                                         : QStringLiteral("[0-9]*");
-    return new QRegularExpressionValidator(QRegularExpression(pattern), parent);
-}
+// either separator; a separator without any digit is still unfinished.
+class NumberValidator final : public QValidator {
+public:
+    NumberValidator(int decimals, QObject* parent)
+        : QValidator(parent),
+          pattern_(QRegularExpression::anchoredPattern(
+              decimals > 0 ? QStringLiteral("[0-9]*([.,][0-9]{0,%1})?").arg(decimals) : QStringLiteral("[0-9]*")))
+    {
+    }
+    State validate(QString& input, int& /*pos*/) const override
+    {
+        if (!pattern_.match(input).hasMatch())
+            return Invalid;
+        const bool hasDigit = std::any_of(input.cbegin(), input.cend(), [](QChar c) { return c.isDigit(); });
+        return input.isEmpty() || hasDigit ? Acceptable : Intermediate;
+    }
+
+private:
+    QRegularExpression pattern_;
+};
 
 class UpperCaseValidator final : public QValidator {
 public:
@@ -57,7 +72,7 @@ QWidget* TextEditor(QWidget* parent, const CSpreadSheet1& sheet, int col, int ro
     edit->setFrame(false);
     const CellKind kind = sheet.Kind(col, row);
     if (kind == CellKind::Number) {
-        edit->setValidator(NumberValidator(sheet.Decimals(col, row), edit));
+        edit->setValidator(new NumberValidator(sheet.Decimals(col, row), edit));
         edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         return edit;
     }

@@ -106,10 +106,14 @@ bool SheetTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent*
 
 void SheetTableView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
 {
+    // A closed editor can report its focus loss once more; that is no edit.
+    if (editor == nullptr || editor != OpenEditor()) {
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        return;
+    }
     GridModel::Busy busy(model_);
-    const QModelIndex index = currentIndex();
-    if (!storeDriven_ && index.isValid())
-        model_.EndEdit(index);
+    if (!storeDriven_)
+        model_.EndEdit(currentIndex());
     // Moving on after Tab is done here, so that the next cell is entered
     // without opening an editor in it.
     const bool next = hint == QAbstractItemDelegate::EditNextItem;
