@@ -1,3 +1,4 @@
+#include "portkit/core/device.h"
 #include "portkit/core/port_errors.h"
 #include "portkit/core/serial_port.h"
 
@@ -6,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
 #include <termios.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstring>
@@ -236,6 +240,28 @@ TEST_F(SerialPortTest, ClosedPortRefusesIoWithoutTouchingAnyDevice)
     EXPECT_EQ(dsr, 0);
     ASSERT_EQ(prompt.shown.size(), 1u);
     EXPECT_EQ(prompt.shown[0].text, portkit::SystemErrorText(EBADF));
+}
+
+TEST(DeviceIo, BrokenPipeIsAnErrorNotASignal)
+{
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    close(ends[0]);
+    EXPECT_EQ(portkit::SendAll(ends[1], "x", 1, 9600), EPIPE); // the default SIGPIPE would end the test
+    sigset_t pending;
+    sigpending(&pending);
+    EXPECT_EQ(sigismember(&pending, SIGPIPE), 0);
+    close(ends[1]);
+}
+
+TEST(DeviceIo, WriteToADeviceThatTakesNothingGivesUp)
+{
+    int ends[2];
+    ASSERT_EQ(pipe2(ends, O_NONBLOCK), 0);
+    const std::string block(256 * 1024, 'x'); // more than the pipe holds; nobody reads
+    EXPECT_EQ(portkit::SendAll(ends[1], block.data(), static_cast<int>(block.size()), 4000000), ETIMEDOUT);
+    close(ends[0]);
+    close(ends[1]);
 }
 
 TEST(PortErrors, TextsForEachKindOfFailure)
