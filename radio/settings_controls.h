@@ -46,7 +46,6 @@ const SettingControl* FindSettingControl(int id);
 inline constexpr int kCwIdEditId = 1127;    // CW ID text, bytes 16-21
 inline constexpr int kDtmfButtonId = 1003;  // opens the DTMF dialog
 inline constexpr int kDtmfGridId = 1;       // the DTMF dialog's memory grid
-inline constexpr std::size_t kCwIdMaxLength = 6;
 inline constexpr const char* kDtmfHint = "Use E for * and F for #";
 
 // The control's value in the block: the item index, 0/1 for a check box, or

@@ -2,7 +2,6 @@
 
 // Project
 #include "radio/lists.h"
-#include "radio/settings_controls.h"
 
 // Standard library
 #include <algorithm>
@@ -19,7 +18,7 @@ constexpr const char* kDtmfChars = "0123456789ABCD*#";
 // Lower-case letters are taken as capitals, as the CW ID field shows them.
 std::optional<std::uint8_t> CwIdCode(char c)
 {
-    const int code = c == '\0' ? -1 : NameCharCode(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
+    const int code = NameCharCode(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
     if (code < 0)
         return std::nullopt;
     return static_cast<std::uint8_t>(code);

@@ -7,10 +7,13 @@
 #include "radio/settings_record.h"
 
 // Standard library
+#include <cstddef>
 #include <optional>
 #include <string>
 
 namespace radio {
+
+inline constexpr std::size_t kCwIdMaxLength = 6;
 
 // The CW ID as shown: upper case, ended by the first 0xFF byte.
 std::string CwIdFromBlock(ConstSettingsBlockView block);
