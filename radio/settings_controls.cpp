@@ -59,9 +59,9 @@ Items DtmfMemoryItems()
     return items;
 }
 
-const Items kKeyFunctions{"Priority", "Low",  "Tone", "MHz",  "Reverse", "Home",
-                          "Band",     "VFO/MR", "Scan", "Sql Off", "TCall", "SSCH",
-                          "ARTS",     "TN FQ", "DCSC", "Weather", "Repeater"};
+const Items kKeyFunctions{"Priority", "Low",    "Tone", "MHz",     "Reverse", "Home",
+                          "Band",     "VFO/MR", "Scan", "Sql Off", "TCall",   "SSCH",
+                          "ARTS",     "TN FQ",  "DCSC", "Weather", "Repeater"};
 constexpr int kKeyFunctionBase = 26; // "Priority" is stored as 26
 
 SettingControl Check(int id, const char* label, std::size_t byte, int bit)
@@ -92,8 +92,8 @@ std::vector<SettingControl> BuildSettingsDialogControls()
         Combo(1209, "Prg Panel [Low(ACC)]",
               {"Weather", "Reverse", "Repeater", "Squelch Off", "Lock", "Dimmer"}, 4, 0x07),
         Combo(1207, "Interval", {"25 Seconds", "15 Seconds"}, 4, 0x10),
-        Combo(1039, "Lock", {"Off", "Key", "Dial", "Key + Dial", "PTT", "PTT + Key", "PTT + Dial", "All"},
-              4, 0xE0),
+        Combo(1039, "Lock", {"Off", "Key", "Dial", "Key + Dial", "PTT", "PTT + Key", "PTT + Dial", "All"}, 4,
+              0xE0),
         Combo(1124, "P1", kKeyFunctions, 5, 0xFF, kKeyFunctionBase),
         Combo(1142, "P2", kKeyFunctions, 6, 0xFF, kKeyFunctionBase),
         Combo(1143, "P3", kKeyFunctions, 7, 0xFF, kKeyFunctionBase),
@@ -169,8 +169,8 @@ const std::vector<SettingControl>& DtmfDialogControls()
 const SettingControl* FindSettingControl(int id)
 {
     for (const auto* table : {&SettingsDialogControls(), &DtmfDialogControls()}) {
-        const auto found = std::find_if(table->begin(), table->end(),
-                                        [id](const SettingControl& c) { return c.id == id; });
+        const auto found =
+            std::find_if(table->begin(), table->end(), [id](const SettingControl& c) { return c.id == id; });
         if (found != table->end())
             return &*found;
     }

@@ -21,10 +21,10 @@ struct SettingControl {
     int id;
     std::string label;
     ControlKind kind;
-    std::vector<std::string> items;    // empty for check boxes
-    std::size_t byte;                  // block byte
-    std::uint8_t mask;                 // bits of that byte the control owns
-    int offset = 0;                    // stored number = item index + offset
+    std::vector<std::string> items; // empty for check boxes
+    std::size_t byte;               // block byte
+    std::uint8_t mask;              // bits of that byte the control owns
+    int offset = 0;                 // stored number = item index + offset
     // When not empty: the bits (within mask) stored for each item, for
     // controls whose items are not a plain number. Reading picks the item
     // whose bits are all set and that has the most of them (ties: lower index).
@@ -43,9 +43,9 @@ const std::vector<SettingControl>& DtmfDialogControls();
 const SettingControl* FindSettingControl(int id);
 
 // Controls that are not tied to a block field by the tables above.
-inline constexpr int kCwIdEditId = 1127;    // CW ID text, bytes 16-21
-inline constexpr int kDtmfButtonId = 1003;  // opens the DTMF dialog
-inline constexpr int kDtmfGridId = 1;       // the DTMF dialog's memory grid
+inline constexpr int kCwIdEditId = 1127;   // CW ID text, bytes 16-21
+inline constexpr int kDtmfButtonId = 1003; // opens the DTMF dialog
+inline constexpr int kDtmfGridId = 1;      // the DTMF dialog's memory grid
 inline constexpr const char* kDtmfHint = "Use E for * and F for #";
 
 // The control's value in the block: the item index, 0/1 for a check box, or
@@ -68,7 +68,7 @@ SettingsControlValues ControlValuesFromBlock(ConstSettingsBlockView block);
 bool PackControlValues(const SettingsControlValues& values, SettingsBlockView block);
 
 struct CollectResult {
-    bool changed = false;       // the record took a new block
+    bool changed = false; // the record took a new block
     bool cwIdAccepted = true;
 };
 

@@ -24,8 +24,8 @@ void ShowError(const std::string& text)
 
 // The checks of a setting file, in order, over the bytes it gave. Returns the
 // message for the first that fails, or nothing when `bytes` hold a valid record.
-std::optional<std::string> CheckSettingsFile(const std::vector<std::uint8_t>& bytes,
-                                             const std::string& path, SettingsRecord& buffer)
+std::optional<std::string> CheckSettingsFile(const std::vector<std::uint8_t>& bytes, const std::string& path,
+                                             SettingsRecord& buffer)
 {
     std::copy(bytes.begin(), bytes.end(), buffer.Raw().begin());
     if (bytes.size() < kSettingsHeaderSize || buffer.Magic() != kSettingsMagic)

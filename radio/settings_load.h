@@ -21,8 +21,8 @@ inline constexpr const char* kSettingDirValue = "SettingDir";
 inline constexpr const char* kCurrentSettingFileValue = "Current Setting File";
 
 struct SettingsLocation {
-    std::string dir;          // no trailing separator
-    std::string currentFile;  // file name only
+    std::string dir;         // no trailing separator
+    std::string currentFile; // file name only
 };
 
 // The stored folder and file name; missing values read as empty.
@@ -37,8 +37,8 @@ std::string RememberSavedSettingFile(const std::string& path);
 
 struct LoadedSettings {
     SettingsRecord record;
-    std::string path;      // the file read, empty when untitled
-    std::string fileName;  // for the title: the file's name, or "Untitled.rsf"
+    std::string path;     // the file read, empty when untitled
+    std::string fileName; // for the title: the file's name, or "Untitled.rsf"
     bool untitled = true;
     bool fileRefused = false; // a file was found but refused (the user was told)
 };

@@ -27,24 +27,24 @@ inline constexpr const char* kSettingsRadioName = "Yaesu Ostrel";
 
 // Offsets into the record.
 namespace rsf {
-inline constexpr std::size_t kMagic = 0;          // 32-bit
-inline constexpr std::size_t kIdentifier = 4;     // 4 characters, no terminator
+inline constexpr std::size_t kMagic = 0;      // 32-bit
+inline constexpr std::size_t kIdentifier = 4; // 4 characters, no terminator
 inline constexpr std::size_t kIdentifierSize = 4;
-inline constexpr std::size_t kVersion = 8;        // 32-bit
-inline constexpr std::size_t kSize = 12;          // 32-bit
-inline constexpr std::size_t kRadioName = 16;     // zero-terminated text
+inline constexpr std::size_t kVersion = 8;    // 32-bit
+inline constexpr std::size_t kSize = 12;      // 32-bit
+inline constexpr std::size_t kRadioName = 16; // zero-terminated text
 inline constexpr std::size_t kRadioNameSize = 64;
-inline constexpr std::size_t kBlock = 80;         // the settings block
+inline constexpr std::size_t kBlock = 80; // the settings block
 } // namespace rsf
 
 // Offsets into the settings block.
 namespace blk {
-inline constexpr std::size_t kSetMode = 0;        // 16 set-mode bytes
+inline constexpr std::size_t kSetMode = 0; // 16 set-mode bytes
 inline constexpr std::size_t kSetModeSize = 16;
-inline constexpr std::size_t kActiveHyper = 1;    // selected Hyper Memory
-inline constexpr std::size_t kCwId = 16;          // 6 character codes
+inline constexpr std::size_t kActiveHyper = 1; // selected Hyper Memory
+inline constexpr std::size_t kCwId = 16;       // 6 character codes
 inline constexpr std::size_t kCwIdSize = 6;
-inline constexpr std::size_t kDtmf = 22;          // 16 memories of 16 digit codes
+inline constexpr std::size_t kDtmf = 22; // 16 memories of 16 digit codes
 inline constexpr std::size_t kDtmfMemorySize = 16;
 } // namespace blk
 
@@ -89,7 +89,7 @@ struct SettingsImageRange {
 inline constexpr std::array<SettingsImageRange, 3> kSettingsImageRanges{{
     {blk::kSetMode, offs::kSetMode, blk::kSetModeSize},
     {blk::kCwId, offs::kCwId, blk::kCwIdSize},
-    {blk::kDtmf, offs::kDtmf, kDtmfCount * blk::kDtmfMemorySize},
+    {blk::kDtmf, offs::kDtmf, kDtmfCount* blk::kDtmfMemorySize},
 }};
 static_assert(blk::kSetModeSize + blk::kCwIdSize + kDtmfCount * blk::kDtmfMemorySize == kSettingsBlockSize);
 

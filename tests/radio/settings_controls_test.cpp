@@ -46,9 +46,11 @@ TEST(SettingControls, EveryItemRoundTripsAndTouchesOnlyItsBits)
                     const radio::SettingsBlock before = RandomBlock(seed * 100 + static_cast<unsigned>(item));
                     radio::SettingsBlock block = before;
                     radio::PackControl(control, item, block);
-                    EXPECT_EQ(item, radio::UnpackControl(control, block)) << control.label << " item " << item;
+                    EXPECT_EQ(item, radio::UnpackControl(control, block))
+                        << control.label << " item " << item;
                     for (std::size_t i = 0; i < block.size(); ++i) {
-                        const std::uint8_t keep = i == control.byte ? static_cast<std::uint8_t>(~control.mask) : 0xFF;
+                        const std::uint8_t keep =
+                            i == control.byte ? static_cast<std::uint8_t>(~control.mask) : 0xFF;
                         EXPECT_EQ(before[i] & keep, block[i] & keep) << control.label << " byte " << i;
                     }
                 }

@@ -51,7 +51,8 @@ TEST(CwIdText, EmptyKeepsBytesAndUnknownOrLongTextIsRefused)
     const radio::SettingsBlock stored = block;
     EXPECT_TRUE(radio::StoreCwId("", block));
     EXPECT_EQ(stored, block);
-    for (const std::string& bad : std::vector<std::string>{"ABCDEFG", "A~", "\xE9", std::string("A\0B", 3), "a.b"}) {
+    for (const std::string& bad :
+         std::vector<std::string>{"ABCDEFG", "A~", "\xE9", std::string("A\0B", 3), "a.b"}) {
         EXPECT_FALSE(radio::IsValidCwId(bad)) << bad;
         EXPECT_FALSE(radio::StoreCwId(bad, block)) << bad;
         EXPECT_EQ(stored, block) << bad;
