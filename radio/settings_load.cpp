@@ -45,7 +45,9 @@ std::string ChooseSettingFile(const SettingsLocation& location, const std::strin
         return name.empty() ? std::string() : location.dir + "/" + name;
     };
     if (sourceName != kSourceNewFile) {
-        const std::string own = inFolder(sourceName);
+        // The name comes from a data file: only its last part is taken, so
+        // it can never lead out of the setting folder.
+        const std::string own = inFolder(NameOf(sourceName));
         if (!own.empty() && CanOpenSettingsFile(own))
             return own;
     }

@@ -93,6 +93,9 @@ TEST_F(SettingsLoadTest, DocumentsOwnFileElseTheCurrentOne)
     EXPECT_EQ("mobile.rsf", loaded.fileName);
     EXPECT_EQ(31, Marker(loaded));
 
+    loaded = radio::LoadSettingsForDocument(image, "/elsewhere/mobile.rsf");
+    EXPECT_EQ(own, loaded.path) << "a source name never leaves the setting folder";
+
     loaded = radio::LoadSettingsForDocument(image, "deleted.rsf");
     EXPECT_EQ("home.rsf", loaded.fileName);
     EXPECT_EQ(30, Marker(loaded));
