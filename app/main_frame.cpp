@@ -64,7 +64,13 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), mdi_(new QMdiArea
     resize(1024, 700);
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    // The document windows go down with the frame: nothing of theirs may call back.
+    mdi_->disconnect(this);
+    for (CChildFrame* child : Children())
+        child->disconnect(this);
+}
 
 CChildFrame* CMainFrame::ActiveChild() const
 {
@@ -228,19 +234,11 @@ CChildFrame* CMainFrame::AddChild(std::unique_ptr<app::Document> document)
     return child;
 }
 
-// The menu bar that fits, the main title with the active document's, and the
-// commands' availability.
+// The menu bar that fits and the commands' availability. (A maximized
+// document window adds its title to the main window's by itself.)
 void CMainFrame::RefreshFrame()
 {
     FillMenus(!Children().isEmpty());
-    CChildFrame* child = ActiveChild();
-    if (child == nullptr) {
-        setWindowTitle(QString::fromLatin1(kAppTitle));
-        setWindowModified(false);
-    } else {
-        setWindowTitle(QString::fromLatin1(kAppTitle) + QStringLiteral(" - ") + child->windowTitle());
-        setWindowModified(child->isWindowModified());
-    }
     UpdateCommandStates();
 }
 

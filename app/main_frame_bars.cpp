@@ -77,7 +77,8 @@ void CMainFrame::CreateActions()
         action->setData(info.id);
         action->setCheckable(info.checkable);
         action->setToolTip(PlainText(info.text));
-        action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(info.keys)));
+        if (*info.keys != '\0')
+            action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(info.keys)));
         if (info.tool != app::ToolIcon::None)
             action->setIcon(ToolIconOf(info.tool, style()));
         // The key hint is part of the menu text already.
