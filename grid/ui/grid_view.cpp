@@ -23,9 +23,13 @@ GridView::GridView(CSpreadSheet1& sheet, QWidget* parent)
     Model().setParent(this);
     SetUpViews();
     ApplyLayout();
+    SyncFromStore();
 
     GridModel& model = Model();
-    connect(&model, &GridModel::modelReset, this, &GridView::ApplyLayout);
+    connect(&model, &GridModel::modelReset, this, [this] {
+        ApplyLayout();
+        SyncFromStore();
+    });
     connect(&model, &GridModel::columnsChanged, this, &GridView::ApplyColumns);
     connect(&model, &GridModel::rowsChanged, this, &GridView::ApplyRows);
     connect(&model, &GridModel::frozenChanged, this, &GridView::ApplyFrozen);
@@ -33,6 +37,7 @@ GridView::GridView(CSpreadSheet1& sheet, QWidget* parent)
     connect(&model, &GridModel::selectionChanged, this, &GridView::SelectionFromStore);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &GridView::SelectionToStore);
     connect(frozen_, &SheetTableView::rightButtonReleased, this, &SheetTableView::rightButtonReleased);
+    connect(frozen_, &SheetTableView::mousePressed, this, &SheetTableView::mousePressed);
 }
 
 void GridView::SetUpViews()
@@ -83,9 +88,9 @@ void GridView::ApplyColumns(int col, int col2)
 {
     const CSpreadSheet1& sheet = Sheet();
     if (col <= 0)
-        verticalHeader()->setMinimumWidth(TwipsToPixelsX(*this, sheet.ColWidth(0)));
+        verticalHeader()->setMinimumWidth(ColumnPixels(*this, sheet.ColWidth(0)));
     for (int c = std::max(col, 1); c <= std::min(col2, sheet.ColCount()); ++c) {
-        setColumnWidth(c - 1, TwipsToPixelsX(*this, sheet.ColWidth(c)));
+        setColumnWidth(c - 1, ColumnPixels(*this, sheet.ColWidth(c)));
         setColumnHidden(c - 1, sheet.ColHidden(c));
     }
     ApplyFrozen();

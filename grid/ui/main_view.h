@@ -17,6 +17,8 @@ class CMainDoc;
 }
 
 namespace grid {
+class CSpreadSheet1;
+class GridView;
 class SheetBook;
 }
 
@@ -46,6 +48,10 @@ public:
     void SetCurrentSheet(int sheet);
 
     grid::SheetBook& Book();
+    // The on-screen grids: the channel grid of a sheet (0..7) and the settings
+    // grid of a Hyper Memory (0..4); nullptr before the first update.
+    grid::GridView* ChannelGridView(int sheet) const;
+    grid::GridView* SettingsGridView(int hyper) const;
     radio::CMainDoc& Document();
 
 signals:
@@ -60,6 +66,16 @@ protected:
 
 private:
     struct Parts;
+
+    grid::GridView* MakeGridView(grid::CSpreadSheet1& sheet, bool channelGrid);
+    void CommitOpenEditors();
+    void CheckModified();
+    void OnTabChanged(int sheet);
+    void HideSheets();
+    void ShowSheet(int sheet);
+    void ShowVfoControls(bool show);
+    void LayOut(int width, int height);
+
     radio::CMainDoc& doc_;
     std::unique_ptr<Parts> parts_;
 };

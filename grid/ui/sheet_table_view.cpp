@@ -133,6 +133,7 @@ void SheetTableView::mousePressEvent(QMouseEvent* event)
         const QPoint pos = event->position().toPoint();
         model_.Sheet().RaiseMouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()), pos.x(), pos.y());
     }
+    emit mousePressed();
     QTableView::mousePressEvent(event);
 }
 

@@ -33,6 +33,7 @@ public:
     void CloseEditorFromStore();
 
 signals:
+    void mousePressed();
     void rightButtonReleased(QPoint globalPos);
 
 protected:

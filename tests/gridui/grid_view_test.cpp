@@ -39,7 +39,7 @@ protected:
     }
     ~GridViewTest() override { delete view; }
 
-    int Px(int twips) const { return grid::TwipsToPixelsX(*view, twips); }
+    int Px(int twips) const { return grid::ColumnPixels(*view, twips); }
     std::vector<int> FrozenVisibleColumns()
     {
         std::vector<int> cols;

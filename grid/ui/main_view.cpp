@@ -1,0 +1,309 @@
+#include "grid/ui/main_view.h"
+
+// lib
+#include "grid/sheet_book.h"
+#include "grid/ui/grid_view.h"
+#include "radio/main_doc.h"
+
+// Qt
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QResizeEvent>
+#include <QTabBar>
+
+// std
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr int kSheetCount = grid::kSheetCount;
+constexpr int kHyperCount = grid::kHyperSheets;
+constexpr int kVfo = radio::kSheetVfo;
+constexpr int kHyper1 = radio::kSheetHyper1;
+
+constexpr const char* kTabTexts[kSheetCount] = {"Memories",       "VFO",            "Home",
+                                                "Hyper Memory 1", "Hyper Memory 2", "Hyper Memory 3",
+                                                "Hyper Memory 4", "Hyper Memory 5"};
+
+constexpr const char* kNotice = "This screen is a read only view of the currently selected Hyper Memory.\n"
+                                "To edit the data click on the tab below for Hyper Memory to edit.";
+
+// Heights in pixels of the fixed parts of the layout.
+constexpr int kVfoGridHeight = 130;
+constexpr int kHyperGridExtra = 28;
+
+bool IsHyperSheet(int sheet)
+{
+    return sheet >= kHyper1 && sheet < kHyper1 + kHyperCount;
+}
+
+} // namespace
+
+struct CMainView::Parts {
+    explicit Parts(radio::CMainDoc& doc) : book(doc) {}
+
+    grid::SheetBook book;
+    std::array<grid::GridView*, kSheetCount> grids{};
+    std::array<grid::GridView*, kHyperCount> hyperGrids{};
+    QTabBar* tabs = nullptr;
+    QLabel* selectLabel = nullptr;
+    QComboBox* hyperChoice = nullptr;
+    QLabel* notice = nullptr;
+    bool modified = false;
+    bool changingTab = false;
+};
+
+CMainView::CMainView(radio::CMainDoc& doc, QWidget* parent)
+    : QWidget(parent), doc_(doc), parts_(std::make_unique<Parts>(doc))
+{
+    Parts& p = *parts_;
+    p.tabs = new QTabBar(this);
+    p.tabs->setShape(QTabBar::RoundedSouth);
+    p.tabs->setExpanding(false);
+    p.tabs->setDrawBase(false);
+    for (const char* text : kTabTexts)
+        p.tabs->addTab(QString::fromLatin1(text));
+
+    p.selectLabel = new QLabel(QStringLiteral("Select Hyper Memory"), this);
+    p.hyperChoice = new QComboBox(this);
+    for (int k = 1; k <= kHyperCount; ++k)
+        p.hyperChoice->addItem(QString::number(k));
+    p.notice = new QLabel(QString::fromLatin1(kNotice), this);
+    p.notice->setWordWrap(true);
+    ShowVfoControls(false);
+
+    connect(p.tabs, &QTabBar::currentChanged, this, &CMainView::OnTabChanged);
+    connect(p.hyperChoice, &QComboBox::activated, this, [this](int index) {
+        parts_->book.ChooseHyper(index);
+        CheckModified();
+    });
+}
+
+// The grid views watch the book's cell stores: they go first.
+CMainView::~CMainView()
+{
+    for (grid::GridView* view : parts_->grids)
+        delete view;
+    for (grid::GridView* view : parts_->hyperGrids)
+        delete view;
+}
+
+grid::SheetBook& CMainView::Book()
+{
+    return parts_->book;
+}
+
+radio::CMainDoc& CMainView::Document()
+{
+    return doc_;
+}
+
+int CMainView::CurrentSheet() const
+{
+    return parts_->book.CurrentSheet();
+}
+
+grid::GridView* CMainView::ChannelGridView(int sheet) const
+{
+    return sheet >= 0 && sheet < kSheetCount ? parts_->grids[sheet] : nullptr;
+}
+
+grid::GridView* CMainView::SettingsGridView(int hyper) const
+{
+    return hyper >= 0 && hyper < kHyperCount ? parts_->hyperGrids[hyper] : nullptr;
+}
+
+// --- First update and the grid cycle.
+
+void CMainView::OnInitialUpdate()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Parts& p = *parts_;
+    // The grids are set up and loaded before any view watches them, so the
+    // setup's many cell writes reach no screen.
+    p.book.FirstUpdate();
+    for (int sheet = 0; sheet < kSheetCount; ++sheet)
+        p.grids[sheet] = MakeGridView(p.book.Grid(sheet), true);
+    for (int hyper = 0; hyper < kHyperCount; ++hyper)
+        p.hyperGrids[hyper] = MakeGridView(p.book.HyperGrid(hyper), false);
+
+    p.changingTab = true;
+    p.tabs->setCurrentIndex(radio::kSheetMemories);
+    p.changingTab = false;
+    HideSheets();
+    ShowSheet(radio::kSheetMemories);
+    p.modified = doc_.IsModified();
+    LayOut(width(), height());
+    QApplication::restoreOverrideCursor();
+}
+
+grid::GridView* CMainView::MakeGridView(grid::CSpreadSheet1& sheet, bool channelGrid)
+{
+    auto* view = new grid::GridView(sheet, this);
+    view->hide();
+    connect(view, &grid::SheetTableView::mousePressed, this,
+            [this, channelGrid] { parts_->book.lastPressInChannelGrid = channelGrid; });
+    connect(&view->Model(), &QAbstractItemModel::dataChanged, this, &CMainView::CheckModified);
+    if (channelGrid) {
+        connect(view, &grid::SheetTableView::rightButtonReleased, this, [this](QPoint globalPos) {
+            if (CurrentSheet() != kVfo)
+                emit contextMenuRequested(globalPos);
+        });
+    }
+    return view;
+}
+
+bool CMainView::Commit(bool validate)
+{
+    CommitOpenEditors();
+    const bool stored = parts_->book.GridStore(validate);
+    CheckModified();
+    return stored;
+}
+
+void CMainView::ReloadGrids()
+{
+    Parts& p = *parts_;
+    p.book.GridLoad();
+    const int sheet = CurrentSheet();
+    if (IsHyperSheet(sheet))
+        p.book.ColourBankLabels(sheet - kHyper1);
+    if (sheet == kVfo) {
+        p.book.RefreshMirror();
+        p.hyperChoice->setCurrentIndex(p.book.ActiveHyper());
+    }
+    CheckModified();
+}
+
+void CMainView::CommitOpenEditors()
+{
+    const int sheet = CurrentSheet();
+    if (grid::GridView* view = ChannelGridView(sheet))
+        view->CommitOpenEditor();
+    if (IsHyperSheet(sheet)) {
+        if (grid::GridView* view = SettingsGridView(sheet - kHyper1))
+            view->CommitOpenEditor();
+    }
+}
+
+void CMainView::CheckModified()
+{
+    if (doc_.IsModified() == parts_->modified)
+        return;
+    parts_->modified = doc_.IsModified();
+    emit modifiedChanged();
+}
+
+// --- Commands.
+
+bool CMainView::HandlesCommand(int /*id*/) const
+{
+    return false;
+}
+
+bool CMainView::OnCommand(int id)
+{
+    if (!HandlesCommand(id))
+        return false;
+    Commit(true);
+    CheckModified();
+    return true;
+}
+
+bool CMainView::IsCommandEnabled(int id) const
+{
+    return parts_->book.IsCommandEnabled(id);
+}
+
+bool CMainView::IsCommandChecked(int id) const
+{
+    return parts_->book.IsCommandChecked(id);
+}
+
+// --- Sheets and the tab strip.
+
+void CMainView::SetCurrentSheet(int sheet)
+{
+    if (sheet >= 0 && sheet < kSheetCount)
+        parts_->tabs->setCurrentIndex(sheet);
+}
+
+void CMainView::OnTabChanged(int sheet)
+{
+    Parts& p = *parts_;
+    if (p.changingTab || p.grids[0] == nullptr)
+        return;
+    CommitOpenEditors();
+    p.book.BeforeTabChange();
+    HideSheets();
+    p.book.AfterTabChange(sheet);
+    if (sheet == kVfo)
+        p.hyperChoice->setCurrentIndex(p.book.ActiveHyper());
+    ShowSheet(sheet);
+    CheckModified();
+}
+
+void CMainView::HideSheets()
+{
+    for (grid::GridView* view : parts_->grids)
+        view->hide();
+    for (grid::GridView* view : parts_->hyperGrids)
+        view->hide();
+    ShowVfoControls(false);
+}
+
+void CMainView::ShowSheet(int sheet)
+{
+    grid::GridView* view = ChannelGridView(sheet);
+    view->show();
+    view->raise();
+    if (IsHyperSheet(sheet))
+        SettingsGridView(sheet - kHyper1)->show();
+    if (sheet == kVfo)
+        ShowVfoControls(true);
+    view->setFocus();
+}
+
+void CMainView::ShowVfoControls(bool show)
+{
+    parts_->selectLabel->setVisible(show);
+    parts_->hyperChoice->setVisible(show);
+    parts_->notice->setVisible(show);
+}
+
+// --- Layout.
+
+void CMainView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    LayOut(event->size().width(), event->size().height());
+}
+
+void CMainView::LayOut(int width, int height)
+{
+    Parts& p = *parts_;
+    if (p.grids[0] == nullptr)
+        return;
+    const int tabHeight = p.tabs->sizeHint().height();
+    const int gridHeight = std::max(0, height - tabHeight);
+    const int hyperHeight = p.grids[kHyper1]->ContentHeight() + kHyperGridExtra;
+
+    for (int sheet = 0; sheet < kSheetCount; ++sheet) {
+        // The mirror shows the same five rows as a Hyper Memory grid: never
+        // shorter than that, so no band row hides behind a scroll bar.
+        const int h = sheet == kVfo ? std::max(kVfoGridHeight, hyperHeight)
+                      : IsHyperSheet(sheet) ? hyperHeight
+                                            : gridHeight;
+        p.grids[sheet]->setGeometry(0, 0, width, h);
+    }
+    for (grid::GridView* view : p.hyperGrids)
+        view->setGeometry(0, hyperHeight, width, std::max(0, height - hyperHeight - tabHeight));
+    p.tabs->setGeometry(0, height - tabHeight, width, tabHeight);
+
+    const int top = p.grids[kVfo]->height() + 16;
+    p.selectLabel->setGeometry(16, top + 4, 140, 22);
+    p.hyperChoice->setGeometry(160, top, 60, 28);
+    p.notice->setGeometry(16, top + 48, std::max(0, width - 32), 60);
+}
