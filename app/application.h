@@ -17,6 +17,9 @@ struct StartOptions {
 
 StartOptions ParseCommandLine(const QStringList& arguments);
 
+// The program's icon and the icon theme's fallback, for every window.
+void SetUpIcons();
+
 // Runs the program; the exit code.
 int Run(int argc, char** argv);
 
