@@ -28,13 +28,14 @@ public:
     void CommitOpenEditor();
     // Height in pixels of the header row and every data row, from the store.
     int ContentHeight() const;
+    // Keeps the frozen columns in place when the target is one of them.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void resizeEvent(QResizeEvent* event) override;
     void updateGeometries() override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
-    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
 private:
     void SetUpViews();

@@ -152,6 +152,8 @@ TEST_F(MainViewTest, Screenshots)
     const std::string base(dir);
     view.Book().Grid(0).SetText(1, 1, "146.52000");
     view.grab().save(QString::fromStdString(base + "/main_view_memories.png"));
+    Channel(0).scrollTo(Channel(0).model()->index(1005, 20));
+    view.grab().save(QString::fromStdString(base + "/main_view_scan_limits.png"));
     view.SetCurrentSheet(4);
     view.grab().save(QString::fromStdString(base + "/main_view_hyper2.png"));
     view.SetCurrentSheet(1);
