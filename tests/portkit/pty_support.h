@@ -83,21 +83,7 @@ private:
 
 class PortFolder {
 public:
-    PortFolder()
-    {
-        const char* old = std::getenv("PORTKIT_PORT_DIR");
-        had_ = old != nullptr;
-        if (had_)
-            old_ = old;
-        ::setenv("PORTKIT_PORT_DIR", dir_.path().c_str(), 1);
-    }
-    ~PortFolder()
-    {
-        if (had_)
-            ::setenv("PORTKIT_PORT_DIR", old_.c_str(), 1);
-        else
-            ::unsetenv("PORTKIT_PORT_DIR");
-    }
+    PortFolder() : env_("PORTKIT_PORT_DIR", dir_.path()) {}
     PortFolder(const PortFolder&) = delete;
     PortFolder& operator=(const PortFolder&) = delete;
 
@@ -110,8 +96,7 @@ public:
 
 private:
     TempDir dir_;
-    bool had_ = false;
-    std::string old_;
+    ScopedEnv env_;
 };
 
 } // namespace test_support

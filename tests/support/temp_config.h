@@ -29,31 +29,41 @@ private:
     std::string path_;
 };
 
-class TempConfigHome {
+// Sets an environment variable for the life of the object, then restores it.
+class ScopedEnv {
 public:
-    TempConfigHome()
+    ScopedEnv(const char* name, const std::string& value) : name_(name)
     {
-        const char* old = std::getenv("XDG_CONFIG_HOME");
+        const char* old = std::getenv(name);
         had_ = old != nullptr;
         if (had_)
             old_ = old;
-        ::setenv("XDG_CONFIG_HOME", dir_.path().c_str(), 1);
+        ::setenv(name, value.c_str(), 1);
     }
-    ~TempConfigHome()
+    ~ScopedEnv()
     {
         if (had_)
-            ::setenv("XDG_CONFIG_HOME", old_.c_str(), 1);
+            ::setenv(name_.c_str(), old_.c_str(), 1);
         else
-            ::unsetenv("XDG_CONFIG_HOME");
+            ::unsetenv(name_.c_str());
     }
-    TempConfigHome(const TempConfigHome&) = delete;
-    TempConfigHome& operator=(const TempConfigHome&) = delete;
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    std::string name_;
+    bool had_ = false;
+    std::string old_;
+};
+
+class TempConfigHome {
+public:
+    TempConfigHome() : env_("XDG_CONFIG_HOME", dir_.path()) {}
     const std::string& path() const { return dir_.path(); }
 
 private:
     TempDir dir_;
-    bool had_ = false;
-    std::string old_;
+    ScopedEnv env_;
 };
 
 } // namespace test_support
