@@ -2,19 +2,25 @@
 
 // lib
 #include "grid/sheet_book.h"
+#include "grid/ui/grid_printer.h"
 #include "grid/ui/grid_view.h"
+#include "platform/command_ids.h"
 #include "radio/main_doc.h"
 
 // Qt
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QResizeEvent>
 #include <QTabBar>
 
 // std
 #include <algorithm>
 #include <array>
+#include <climits>
+#include <map>
 
 namespace {
 
@@ -51,6 +57,7 @@ struct CMainView::Parts {
     QLabel* selectLabel = nullptr;
     QComboBox* hyperChoice = nullptr;
     QLabel* notice = nullptr;
+    std::map<int, std::function<void()>> commands;
     bool modified = false;
     bool changingTab = false;
 };
@@ -198,16 +205,31 @@ void CMainView::CheckModified()
 
 // --- Commands.
 
-bool CMainView::HandlesCommand(int /*id*/) const
+bool CMainView::HandlesCommand(int id) const
 {
-    return false;
+    return id == cmd::Print || parts_->commands.count(id) > 0;
+}
+
+void CMainView::SetCommandHandler(int id, std::function<void()> handler)
+{
+    if (handler)
+        parts_->commands[id] = std::move(handler);
+    else
+        parts_->commands.erase(id);
 }
 
 bool CMainView::OnCommand(int id)
 {
     if (!HandlesCommand(id))
         return false;
-    Commit(true);
+    Commit(true); // the command goes on whatever the check said
+    if (id == cmd::Print) {
+        Print();
+    } else {
+        // A copy: the handler may replace itself.
+        const std::function<void()> handler = parts_->commands[id];
+        handler();
+    }
     CheckModified();
     return true;
 }
@@ -306,4 +328,36 @@ void CMainView::LayOut(int width, int height)
     p.selectLabel->setGeometry(16, top + 4, 140, 22);
     p.hyperChoice->setGeometry(160, top, 60, 28);
     p.notice->setGeometry(16, top + 48, std::max(0, width - 32), 60);
+}
+
+// --- Printing: the current sheet's channel grid.
+
+void CMainView::Print()
+{
+    grid::CSpreadSheet1& sheet = parts_->book.CurrentGrid();
+    const QString title = window()->windowTitle();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(title);
+    printer.setCopyCount(1);
+    grid::GridPrinter gridPrinter(sheet, title);
+
+    QPrintDialog dialog(&printer, this);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, sheet.SelBlockRow() > 0);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setMinMax(1, gridPrinter.PageCount(printer));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    switch (dialog.printRange()) {
+    case QAbstractPrintDialog::Selection:
+        gridPrinter.SetRows(sheet.SelBlockRow(), sheet.SelBlockRow2());
+        gridPrinter.Print(printer, 1, INT_MAX);
+        break;
+    case QAbstractPrintDialog::PageRange:
+        gridPrinter.Print(printer, dialog.fromPage(), dialog.toPage());
+        break;
+    default:
+        gridPrinter.Print(printer, 1, INT_MAX);
+        break;
+    }
 }

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 // std
+#include <functional>
 #include <memory>
 
 namespace radio {
@@ -36,8 +37,13 @@ public:
     // The grid load, after the document's image was replaced.
     void ReloadGrids();
 
-    // Commands the view carries out itself (Edit menu, Bank Settings, ...).
+    // Commands the view carries out: its own (Print) and those handed to it
+    // with SetCommandHandler.
     bool HandlesCommand(int id) const;
+    // Hands the view a command carried out elsewhere (a dialog of another
+    // layer); it runs after the view's commit like the view's own commands.
+    // An empty handler takes the command away again.
+    void SetCommandHandler(int id, std::function<void()> handler);
     // Runs one command; false when the view does not handle it.
     bool OnCommand(int id);
     bool IsCommandEnabled(int id) const;
@@ -75,6 +81,7 @@ private:
     void ShowSheet(int sheet);
     void ShowVfoControls(bool show);
     void LayOut(int width, int height);
+    void Print();
 
     radio::CMainDoc& doc_;
     std::unique_ptr<Parts> parts_;
