@@ -4,6 +4,9 @@
 #include "platform/prompt.h"
 #include "portkit/portkit_c.h"
 
+// std
+#include <filesystem>
+
 // system
 #include <dlfcn.h>
 
@@ -96,7 +99,15 @@ void PortkitLoader::Report(const std::string& text)
 
 const std::string& CommonFilesDir()
 {
-    static const std::string dir = OSTREL_COMMON_FILES_DIR;
+    // The installation's library folder, found from the running program so an
+    // installation can be moved as a whole.
+    static const std::string dir = [] {
+        std::error_code error;
+        const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+        if (error)
+            return std::string(OSTREL_LIB_FROM_BIN);
+        return (program.parent_path() / OSTREL_LIB_FROM_BIN).lexically_normal().string();
+    }();
     return dir;
 }
 

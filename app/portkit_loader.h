@@ -48,7 +48,8 @@ private:
     std::map<std::string, void*, std::less<>> entries_;
 };
 
-// The installation's library folder ("common files"), read once and kept.
+// The installation's library folder ("common files") beside the running
+// program's folder, read once and kept.
 const std::string& CommonFilesDir();
 // The default search: the common-files copy, then the plain name.
 std::vector<std::string> DefaultPortkitCandidates();

@@ -19,10 +19,14 @@
 // Qt
 #include <QAction>
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 
 // std
 #include <filesystem>
@@ -206,6 +210,43 @@ TEST_F(Frame, YesSavesBeforeClosingAndAFailedSaveKeepsTheDocument)
     radio::CMainDoc reread;
     ASSERT_TRUE(reread.Load(path));
     EXPECT_EQ(reread.Comment(1), "first");
+}
+
+TEST_F(Frame, ExitAsksForEveryModifiedDocumentAndCancelKeepsRunning)
+{
+    CChildFrame* first = frame_.NewDocument();
+    first->Doc().Data().SetComment(0, "one");
+    frame_.NewDocument();
+
+    prompt_.answers = {platform::Answer::Cancel};
+    frame_.Dispatch(cmd::Exit);
+    EXPECT_TRUE(frame_.isVisible());
+    EXPECT_EQ(frame_.Children().size(), 2);
+
+    prompt_.answers = {platform::Answer::No};
+    frame_.Dispatch(cmd::Exit);
+    QApplication::processEvents();
+    EXPECT_FALSE(frame_.isVisible());
+    EXPECT_TRUE(frame_.Children().isEmpty());
+    EXPECT_EQ(prompt_.shown.size(), 2u); // only the modified document asked
+}
+
+TEST_F(Frame, DroppedRadioDataFilesOpen)
+{
+    const std::string path = MakeFile("dropped.rdf", "");
+    const std::string other = dir_.path() + "/notes.txt";
+    std::ofstream(other) << "text";
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path)), QUrl::fromLocalFile(QString::fromStdString(other))});
+
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&frame_, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&frame_, &drop);
+    ASSERT_EQ(frame_.Children().size(), 1);
+    EXPECT_EQ(frame_.Children().front()->Doc().Path(), path);
+    EXPECT_TRUE(prompt_.shown.empty());
 }
 
 TEST_F(Frame, ComportSetupWithoutTheLibraryNamesItAndKeepsRunning)
