@@ -1,7 +1,6 @@
 #include "app/application.h"
 
 // project
-#include "app/child_frame.h"
 #include "app/file_dialogs.h"
 #include "app/main_frame.h"
 #include "platform/gui/message_box_prompt.h"

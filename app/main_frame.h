@@ -12,6 +12,7 @@
 
 // std
 #include <map>
+#include <memory>
 #include <string>
 
 class CChildFrame;
@@ -22,8 +23,7 @@ class QToolBar;
 
 namespace app {
 class Document;
-class StatusIndicators;
-} // namespace app
+}
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -75,7 +75,6 @@ private:
 
     QMdiArea* mdi_;
     QToolBar* toolBar_ = nullptr;
-    app::StatusIndicators* indicators_ = nullptr;
     std::map<int, QAction*> actions_;
     std::map<app::MenuId, QMenu*> menus_;
     QList<QAction*> windowList_;

@@ -192,7 +192,7 @@ void CMainFrame::CreateToolBar()
 void CMainFrame::CreateStatusBar()
 {
     statusBar()->showMessage(QStringLiteral("Ready"));
-    indicators_ = new app::StatusIndicators(statusBar());
+    new app::StatusIndicators(statusBar()); // owned by the status bar
 }
 
 QAction* CMainFrame::Action(int id) const
