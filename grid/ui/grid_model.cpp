@@ -226,10 +226,13 @@ GridModel::Busy::Busy(GridModel& model) : model_(model)
 
 GridModel::Busy::~Busy()
 {
-    if (--model_.busy_ == 0 && model_.syncPending_) {
+    if (--model_.busy_ > 0)
+        return;
+    if (model_.syncPending_) {
         model_.syncPending_ = false;
         emit model_.syncRequested();
     }
+    emit model_.actionFinished();
 }
 
 void GridModel::RequestSync()

@@ -52,7 +52,7 @@ public:
 
     // While a Busy object lives, requests to bring the views in line with
     // the store's active cell and edit mode are held back; the last one to
-    // go sends a single syncRequested.
+    // go sends a single syncRequested, then actionFinished.
     class Busy {
     public:
         explicit Busy(GridModel& model);
@@ -67,6 +67,8 @@ public:
 signals:
     // The store's active cell or edit mode changed from outside the views.
     void syncRequested();
+    // A user action and the events it raised have run to the end.
+    void actionFinished();
     void columnsChanged(int col, int col2);
     void rowsChanged(int row, int row2);
     void frozenChanged();

@@ -126,8 +126,10 @@ grid::GridView* CMainView::SettingsGridView(int hyper) const
 
 void CMainView::OnInitialUpdate()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     Parts& p = *parts_;
+    if (p.grids[0] != nullptr)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     // The grids are set up and loaded before any view watches them, so the
     // setup's many cell writes reach no screen.
     p.book.FirstUpdate();
@@ -152,7 +154,7 @@ grid::GridView* CMainView::MakeGridView(grid::CSpreadSheet1& sheet, bool channel
     view->hide();
     connect(view, &grid::SheetTableView::mousePressed, this,
             [this, channelGrid] { parts_->book.lastPressInChannelGrid = channelGrid; });
-    connect(&view->Model(), &QAbstractItemModel::dataChanged, this, &CMainView::CheckModified);
+    connect(&view->Model(), &grid::GridModel::actionFinished, this, &CMainView::CheckModified);
     if (channelGrid) {
         connect(view, &grid::SheetTableView::rightButtonReleased, this, [this](QPoint globalPos) {
             if (CurrentSheet() != kVfo)
