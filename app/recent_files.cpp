@@ -55,16 +55,18 @@ std::string RecentFiles::MenuText(std::size_t index) const
     if (shown.size() > kLongPath) {
         const auto slash = shown.rfind('/');
         if (slash != std::string::npos)
-            shown = "..." + shown.substr(slash);
+            shown.replace(0, slash, "...");
     }
     // A literal '&' in a path would otherwise become a mnemonic.
-    std::string escaped;
+    std::string text = "&";
+    text += std::to_string(index + 1);
+    text += ' ';
     for (char c : shown) {
         if (c == '&')
-            escaped += '&';
-        escaped += c;
+            text += '&';
+        text += c;
     }
-    return "&" + std::to_string(index + 1) + " " + escaped;
+    return text;
 }
 
 void RecentFiles::Store() const
