@@ -1,6 +1,7 @@
 #include "app/child_frame.h"
 
 // project
+#include "app/export_command.h"
 #include "app/file_dialogs.h"
 #include "grid/ui/main_view.h"
 #include "platform/prompt.h"
@@ -20,6 +21,7 @@ CChildFrame::CChildFrame(std::unique_ptr<app::Document> document, QWidget* paren
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view_);
     view_->OnInitialUpdate();
+    app::InstallExportCommand(*view_);
     connect(view_, &CMainView::modifiedChanged, this, &CChildFrame::UpdateTitle);
     UpdateTitle();
 }

@@ -1,0 +1,70 @@
+// File > Export from a document window: the file dialog answered by the test,
+// the file written from the sheet being shown, and the message when the file
+// cannot be made.
+
+#include "app/child_frame.h"
+#include "app/main_frame.h"
+
+// project
+#include "grid/sheet_book.h"
+#include "grid/ui/main_view.h"
+#include "platform/command_ids.h"
+#include "platform/prompt.h"
+#include "support/temp_config.h"
+#include "textio/export.h"
+
+// Qt
+#include <QApplication>
+#include <QFileDialog>
+#include <QTimer>
+
+// std
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Answers the next file dialog with `path`.
+void AnswerFileDialog(const QString& path)
+{
+    QTimer::singleShot(0, [path] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept();
+        }
+    });
+}
+
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+} // namespace
+
+TEST(ExportCommand, WritesTheShownSheetOrSaysWhyNot)
+{
+    test_support::TempConfigHome home;
+    test_support::TempDir dir;
+    platform::RecordingPrompt prompt;
+    CMainFrame frame;
+    frame.show();
+    CChildFrame* child = frame.NewDocument();
+    ASSERT_NE(child, nullptr);
+    prompt.shown.clear(); // the loader's notice about a library not found
+    ASSERT_TRUE(frame.IsCommandEnabled(cmd::Export));
+
+    const std::string path = dir.path() + "/channels";
+    AnswerFileDialog(QString::fromStdString(path));
+    frame.Dispatch(cmd::Export);
+    const auto& memories = child->View().Book().Grid(0);
+    EXPECT_EQ(ReadAll(path + ".tab"), textio::BuildExportText(memories, '\t'));
+    EXPECT_TRUE(prompt.shown.empty());
+
+    AnswerFileDialog(QString::fromStdString(dir.path() + "/gone/x.csv"));
+    frame.Dispatch(cmd::Export);
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(prompt.shown[0].caption, "Export Error");
+    EXPECT_EQ(prompt.shown[0].text.rfind("The data file could not be opened because of this error: ", 0), 0u);
+}
