@@ -31,7 +31,7 @@ constexpr int kMemoryRows = 1000; // Memories rows that are channels; the rest a
 // Where a column's list comes from.
 enum class Items { None, Fixed, Ctcss, Dcs };
 
-struct ColumnSpec {
+struct ColumnEntry {
     int col;
     const char* header;
     CellKind kind;
@@ -45,7 +45,7 @@ struct ColumnSpec {
 
 // Columns 1..14 and 35; the twenty bank columns follow one rule and are
 // added by BankSpec().
-constexpr std::array<ColumnSpec, 15> kColumns{{
+constexpr std::array<ColumnEntry, 15> kColumns{{
     {radio::col::kReceive, "Receive\nFrequency", CellKind::Number, Items::None, "", kDecimals, 0, false, 0},
     {radio::col::kTransmit, "Transmit\nFrequency", CellKind::Number, Items::None, "", kDecimals, 0, false, 0},
     {radio::col::kOffset, "Offset\nFrequency", CellKind::EditList, Items::Fixed, radio::lists::kOffset, 0, 0,
@@ -68,11 +68,11 @@ constexpr std::array<ColumnSpec, 15> kColumns{{
 
 const char* const kBandLabels[] = {"144", "250", "350", "430", "850"};
 
-ListPtr ListOf(const ColumnSpec& spec, char separator)
+ListPtr ListOf(const ColumnEntry& entry, char separator)
 {
-    switch (spec.items) {
+    switch (entry.items) {
     case Items::Fixed:
-        return SharedList(spec.fixed);
+        return SharedList(entry.fixed);
     case Items::Ctcss:
         return SharedList(radio::CtcssListText(separator));
     case Items::Dcs:
@@ -83,18 +83,18 @@ ListPtr ListOf(const ColumnSpec& spec, char separator)
     return nullptr;
 }
 
-void ApplyColumn(CSpreadSheet1& grid, const ColumnSpec& spec, char separator)
+void ApplyColumn(CSpreadSheet1& grid, const ColumnEntry& entry, char separator)
 {
-    const Block cells{spec.col, 1, spec.col, grid.RowCount()};
-    grid.SetText(spec.col, 0, spec.header);
-    grid.SetKind(cells, spec.kind);
-    if (ListPtr items = ListOf(spec, separator))
+    const Block cells{entry.col, 1, entry.col, grid.RowCount()};
+    grid.SetText(entry.col, 0, entry.header);
+    grid.SetKind(cells, entry.kind);
+    if (ListPtr items = ListOf(entry, separator))
         grid.SetList(cells, std::move(items));
-    grid.SetDecimals(cells, spec.decimals);
-    grid.SetMaxLength(cells, spec.maxLength);
-    grid.SetUpperCase(cells, spec.upper);
-    if (spec.width > 0)
-        grid.SetColWidth(spec.col, spec.width);
+    grid.SetDecimals(cells, entry.decimals);
+    grid.SetMaxLength(cells, entry.maxLength);
+    grid.SetUpperCase(cells, entry.upper);
+    if (entry.width > 0)
+        grid.SetColWidth(entry.col, entry.width);
 }
 
 void SetupBankColumns(CSpreadSheet1& grid, int sheet)
@@ -170,8 +170,8 @@ const std::string& ChannelHeader(int col)
 {
     static const std::array<std::string, radio::col::kCount + 1> headers = [] {
         std::array<std::string, radio::col::kCount + 1> texts;
-        for (const ColumnSpec& spec : kColumns)
-            texts[spec.col] = spec.header;
+        for (const ColumnEntry& entry : kColumns)
+            texts[entry.col] = entry.header;
         for (int bank = 1; bank <= kBankCount; ++bank)
             texts[radio::col::kBank1 + bank - 1] = "Bank\n" + std::to_string(bank);
         return texts;
@@ -203,8 +203,8 @@ void SetupChannelGrid(CSpreadSheet1& grid, int sheet, char separator)
     grid.SetColWidth(0, sheet == radio::kSheetMemories ? kMemoriesLabelWidth : kOtherLabelWidth);
     for (int row = 1; row <= grid.RowCount(); ++row)
         grid.SetText(0, row, RowLabel(sheet, row));
-    for (const ColumnSpec& spec : kColumns)
-        ApplyColumn(grid, spec, separator);
+    for (const ColumnEntry& entry : kColumns)
+        ApplyColumn(grid, entry, separator);
     SetupBankColumns(grid, sheet);
     ApplyColumnOptions(grid, sheet, ReadColumnOptions());
     grid.SetRedraw(redraw);

@@ -8,19 +8,19 @@
 
 namespace radio {
 
-const FieldSpec& Spec(ChannelField field)
+const FieldEntry& EntryOf(ChannelField field)
 {
-    for (const FieldSpec& spec : kChannelFields)
-        if (spec.field == field)
-            return spec;
+    for (const FieldEntry& entry : kChannelFields)
+        if (entry.field == field)
+            return entry;
     return kChannelFields[0];
 }
 
 int GetField(const std::uint8_t* record, ChannelField field)
 {
-    const FieldSpec& spec = Spec(field);
-    const std::uint8_t* at = record + spec.byte;
-    switch (spec.encoding) {
+    const FieldEntry& entry = EntryOf(field);
+    const std::uint8_t* at = record + entry.byte;
+    switch (entry.encoding) {
     case FieldEncoding::Frequency:
         return DecodeFrequency(at);
     case FieldEncoding::OffsetUnits: {
@@ -30,14 +30,14 @@ int GetField(const std::uint8_t* record, ChannelField field)
     case FieldEncoding::Bits:
         break;
     }
-    return (*at & spec.mask) >> spec.shift;
+    return (*at & entry.mask) >> entry.shift;
 }
 
 void SetField(std::uint8_t* record, ChannelField field, int value)
 {
-    const FieldSpec& spec = Spec(field);
-    std::uint8_t* at = record + spec.byte;
-    switch (spec.encoding) {
+    const FieldEntry& entry = EntryOf(field);
+    std::uint8_t* at = record + entry.byte;
+    switch (entry.encoding) {
     case FieldEncoding::Frequency:
         EncodeFrequency(value, at);
         return;
@@ -52,7 +52,7 @@ void SetField(std::uint8_t* record, ChannelField field, int value)
     case FieldEncoding::Bits:
         break;
     }
-    *at = static_cast<std::uint8_t>((*at & ~spec.mask) | ((value << spec.shift) & spec.mask));
+    *at = static_cast<std::uint8_t>((*at & ~entry.mask) | ((value << entry.shift) & entry.mask));
 }
 
 int SheetRowCount(int kind)

@@ -50,7 +50,7 @@ enum class FieldEncoding {
     OffsetUnits,   // 16-bit big-endian count of 50 kHz, hertz
 };
 
-struct FieldSpec {
+struct FieldEntry {
     ChannelField field;
     FieldEncoding encoding;
     int byte;
@@ -61,7 +61,7 @@ struct FieldSpec {
 
 // Byte 0 bits 6 and 3, byte 10 and bytes 13..15 belong to no field and are
 // written 0 whenever a record is rebuilt.
-inline constexpr std::array<FieldSpec, 13> kChannelFields{{
+inline constexpr std::array<FieldEntry, 13> kChannelFields{{
     {ChannelField::InUse, FieldEncoding::Bits, 0, 0x80, 7, 0},
     {ChannelField::Narrow, FieldEncoding::Bits, 0, 0x20, 5, col::kNarrow},
     {ChannelField::Mode, FieldEncoding::Bits, 0, 0x10, 4, col::kMode},
@@ -77,7 +77,7 @@ inline constexpr std::array<FieldSpec, 13> kChannelFields{{
     {ChannelField::Offset, FieldEncoding::OffsetUnits, 11, 0, 0, col::kOffset},
 }};
 
-const FieldSpec& Spec(ChannelField field);
+const FieldEntry& EntryOf(ChannelField field);
 // Field value (hertz for frequencies and offsets). Setting masks the value to the field.
 int GetField(const std::uint8_t* record, ChannelField field);
 void SetField(std::uint8_t* record, ChannelField field, int value);

@@ -23,19 +23,19 @@ using Record = std::array<std::uint8_t, kChannelRecordSize>;
 // Each bit field takes its whole range and touches no other bit.
 TEST(ChannelFields, BitFieldsAreIndependent)
 {
-    for (const FieldSpec& spec : kChannelFields) {
-        if (spec.encoding != FieldEncoding::Bits)
+    for (const FieldEntry& entry : kChannelFields) {
+        if (entry.encoding != FieldEncoding::Bits)
             continue;
-        const int max = spec.mask >> spec.shift;
+        const int max = entry.mask >> entry.shift;
         for (std::uint8_t fill : {std::uint8_t{0x00}, std::uint8_t{0xFF}}) {
             Record record;
             record.fill(fill);
             for (int value = 0; value <= max; ++value) {
-                SetField(record.data(), spec.field, value);
-                ASSERT_EQ(GetField(record.data(), spec.field), value);
+                SetField(record.data(), entry.field, value);
+                ASSERT_EQ(GetField(record.data(), entry.field), value);
                 for (std::size_t i = 0; i < record.size(); ++i) {
-                    std::uint8_t others = static_cast<int>(i) == spec.byte ? static_cast<std::uint8_t>(~spec.mask) : 0xFF;
-                    ASSERT_EQ(record[i] & others, fill & others) << "field byte " << spec.byte;
+                    std::uint8_t others = static_cast<int>(i) == entry.byte ? static_cast<std::uint8_t>(~entry.mask) : 0xFF;
+                    ASSERT_EQ(record[i] & others, fill & others) << "field byte " << entry.byte;
                 }
             }
         }
