@@ -10,6 +10,7 @@
 #include "grid/ui/main_view.h"
 #include "platform/command_ids.h"
 #include "platform/prompt.h"
+#include "support/files.h"
 #include "support/temp_config.h"
 #include "textio/export.h"
 
@@ -35,12 +36,6 @@ void AnswerFileDialog(const QString& path)
     });
 }
 
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 } // namespace
 
 TEST(ExportCommand, WritesTheShownSheetOrSaysWhyNot)
@@ -59,7 +54,7 @@ TEST(ExportCommand, WritesTheShownSheetOrSaysWhyNot)
     AnswerFileDialog(QString::fromStdString(path));
     frame.Dispatch(cmd::Export);
     const auto& memories = child->View().Book().Grid(0);
-    EXPECT_EQ(ReadAll(path + ".tab"), textio::BuildExportText(memories, '\t'));
+    EXPECT_EQ(test_support::ReadText(path + ".tab"), textio::BuildExportText(memories, '\t'));
     EXPECT_TRUE(prompt.shown.empty());
 
     AnswerFileDialog(QString::fromStdString(dir.path() + "/gone/x.csv"));

@@ -16,6 +16,7 @@
 #include "radio/frequency.h"
 #include "radio/lists.h"
 #include "radio/main_doc.h"
+#include "support/files.h"
 #include "support/temp_config.h"
 
 // Qt
@@ -76,12 +77,6 @@ std::string ViewLine(const QAbstractItemModel& model, int row)
     return line + '\n';
 }
 
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 class ViewAgreement : public ::testing::Test {
 protected:
     void SetUp() override
@@ -117,7 +112,7 @@ TEST_F(ViewAgreement, MemoriesSheetReadsLikeTheExport)
     std::ostringstream cliOut;
     std::ostringstream cliErr;
     ASSERT_EQ(cli::Run({"export", file_, out}, cliOut, cliErr), cli::kExitOk) << cliErr.str();
-    const std::string exported = ReadAll(out);
+    const std::string exported = test_support::ReadText(out);
     ASSERT_EQ(std::count(exported.begin(), exported.end(), '\n'), 5);
     EXPECT_EQ(exported.substr(exported.find('\n') + 1), shown);
 }

@@ -10,9 +10,14 @@
 
 // project
 #include "radio/main_doc.h"
+#include "support/files.h"
 #include "support/temp_config.h"
 
 namespace {
+
+using test_support::PutU32;
+using test_support::ReadBytes;
+using test_support::WriteBytes;
 
 struct Result {
     int code;
@@ -28,24 +33,6 @@ Result RunCli(const std::vector<std::string>& args)
     return {code, out.str(), err.str()};
 }
 
-std::vector<std::uint8_t> ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteAll(const std::string& path, const std::vector<std::uint8_t>& bytes)
-{
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-void PutU32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value)
-{
-    for (int i = 0; i < 4; ++i)
-        bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
-}
-
 class Cli : public ::testing::Test {
 protected:
     std::string Path(const std::string& name) const { return dir.path() + "/" + name; }
@@ -59,13 +46,13 @@ protected:
 TEST_F(Cli, NewSavesAFileThatReopensToTheSameBytes)
 {
     ASSERT_EQ(RunCli({"new", Path("a.rdf")}).code, cli::kExitOk);
-    const auto first = ReadAll(Path("a.rdf"));
+    const auto first = ReadBytes(Path("a.rdf"));
     ASSERT_EQ(first.size(), radio::kRdfFileSize);
 
     ASSERT_EQ(RunCli({"resave", Path("a.rdf"), "-o", Path("b.rdf")}).code, cli::kExitOk);
-    EXPECT_EQ(ReadAll(Path("b.rdf")), first);
+    EXPECT_EQ(ReadBytes(Path("b.rdf")), first);
     ASSERT_EQ(RunCli({"resave", Path("a.rdf")}).code, cli::kExitOk);
-    EXPECT_EQ(ReadAll(Path("a.rdf")), first);
+    EXPECT_EQ(ReadBytes(Path("a.rdf")), first);
 }
 
 // Files of the older layouts are the current file cut short, with the
@@ -88,11 +75,11 @@ TEST_F(Cli, ResaveOfEveryOlderSizeWritesTheCurrentSizeWithCommentsInPlace)
         std::vector<std::uint8_t> bytes(current.begin(), current.end());
         bytes.resize(layout.fileSize, 0);
         PutU32(bytes, radio::rdf::kTotalSizeAt, layout.total);
-        WriteAll(Path("old.rdf"), bytes);
+        WriteBytes(Path("old.rdf"), bytes);
 
         const Result r = RunCli({"resave", Path("old.rdf"), "-o", Path("new.rdf")});
         ASSERT_EQ(r.code, cli::kExitOk) << r.err;
-        const auto saved = ReadAll(Path("new.rdf"));
+        const auto saved = ReadBytes(Path("new.rdf"));
         ASSERT_EQ(saved.size(), radio::kRdfFileSize);
 
         radio::CMainDoc reopened('.');
@@ -109,27 +96,27 @@ TEST_F(Cli, LoadFailuresPrintTheirMessageAndExitOne)
     const auto good = doc.Bytes();
     std::vector<std::uint8_t> bytes(good.begin(), good.end());
 
-    WriteAll(Path("short.rdf"), {bytes.begin(), bytes.begin() + 100});
+    WriteBytes(Path("short.rdf"), {bytes.begin(), bytes.begin() + 100});
     Result r = RunCli({"info", Path("short.rdf")});
     EXPECT_EQ(r.code, cli::kExitFailed);
     EXPECT_EQ(r.err, "Not a radio data file:\n" + Path("short.rdf") + "\n");
 
     auto other = bytes;
     std::memcpy(other.data() + radio::rdf::kIdentifierAt, "6110", 4);
-    WriteAll(Path("other.rdf"), other);
+    WriteBytes(Path("other.rdf"), other);
     r = RunCli({"export", Path("other.rdf"), Path("out.csv")});
     EXPECT_EQ(r.code, cli::kExitFailed);
     EXPECT_EQ(r.err, "Radio data file for different radio:\nYaesu Ostrel\n");
 
     auto header = bytes;
     PutU32(header, radio::rdf::kTotalSizeAt, 67206);
-    WriteAll(Path("header.rdf"), header);
+    WriteBytes(Path("header.rdf"), header);
     EXPECT_EQ(RunCli({"resave", Path("header.rdf")}).err, "Radio data file has invalid header\n");
 
-    WriteAll(Path("cut.rdf"), {bytes.begin(), bytes.begin() + radio::kRdfHeaderSize + 1000});
+    WriteBytes(Path("cut.rdf"), {bytes.begin(), bytes.begin() + radio::kRdfHeaderSize + 1000});
     EXPECT_EQ(RunCli({"info", Path("cut.rdf")}).err, "Radio data file has invalid format\n");
     // A refused file is never rewritten.
-    EXPECT_EQ(ReadAll(Path("header.rdf")), header);
+    EXPECT_EQ(ReadBytes(Path("header.rdf")), header);
 }
 
 TEST_F(Cli, InfoCountsChannelsAndBanks)

@@ -21,30 +21,16 @@
 // project
 #include "radio/hyper_area.h"
 #include "radio/main_doc.h"
+#include "support/files.h"
 #include "support/temp_config.h"
 
 namespace {
 
 using namespace radio;
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteAll(const std::string& path, const Bytes& bytes)
-{
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-void PutU32(Bytes& bytes, std::size_t at, std::uint32_t value)
-{
-    for (int i = 0; i < 4; ++i)
-        bytes[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
-}
+using test_support::Bytes;
+using test_support::PutU32;
+using test_support::ReadBytes;
+using test_support::WriteBytes;
 
 Bytes NewFileBytes()
 {
@@ -65,7 +51,7 @@ TEST_F(DocumentFile, NewDocumentSavesAndReopensUnchanged)
     EXPECT_EQ(doc.SourceName(), "NewFile");
     EXPECT_FALSE(doc.IsModified());
     ASSERT_TRUE(doc.Save(Path("new.rdf"))) << doc.ErrorText();
-    Bytes saved = ReadAll(Path("new.rdf"));
+    Bytes saved = ReadBytes(Path("new.rdf"));
     ASSERT_EQ(saved.size(), kRdfFileSize);
     EXPECT_EQ(std::memcmp(saved.data(), "RDF\0" "6310", 8), 0);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(saved.data() + 16)), "Yaesu Ostrel");
@@ -90,7 +76,7 @@ TEST_F(DocumentFile, OlderSizesOpenAndSaveInTheCurrentSize)
         Bytes file(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(kRdfHeaderSize + v.body));
         PutU32(file, rdf::kTotalSizeAt, v.total);
         const std::string path = Path("old-" + std::to_string(v.total) + ".rdf");
-        WriteAll(path, file);
+        WriteBytes(path, file);
 
         CMainDoc doc('.');
         ASSERT_TRUE(doc.Load(path)) << v.total << ": " << doc.ErrorText();
@@ -100,7 +86,7 @@ TEST_F(DocumentFile, OlderSizesOpenAndSaveInTheCurrentSize)
             EXPECT_EQ(doc.Comment(kCommentSlots - 1), "");
         }
         ASSERT_TRUE(doc.Save(path));
-        Bytes resaved = ReadAll(path);
+        Bytes resaved = ReadBytes(path);
         ASSERT_EQ(resaved.size(), kRdfFileSize);
         const std::uint8_t size[4] = {0x85, 0x06, 0x01, 0x00}; // 67205, little-endian
         EXPECT_EQ(std::memcmp(resaved.data() + rdf::kTotalSizeAt, size, 4), 0);
@@ -112,7 +98,7 @@ TEST_F(DocumentFile, LongerBodyIsReadOnlyUpToTheCurrentSize)
     Bytes file = NewFileBytes();
     PutU32(file, rdf::kTotalSizeAt, 67208);
     file.resize(file.size() + 5000, 0xEE);
-    WriteAll(Path("long.rdf"), file);
+    WriteBytes(Path("long.rdf"), file);
     CMainDoc doc('.');
     EXPECT_TRUE(doc.Load(Path("long.rdf"))) << doc.ErrorText();
 }
@@ -141,7 +127,7 @@ TEST_F(DocumentFile, RefusalsGiveTheirTextsAndKeepTheDocument)
     cases.push_back({"body.rdf", body, "Radio data file has invalid format"});
 
     for (const Case& c : cases) {
-        WriteAll(Path(c.name), c.bytes);
+        WriteBytes(Path(c.name), c.bytes);
         CMainDoc doc('.');
         doc.SetComment(5, "keep me");
         EXPECT_FALSE(doc.Load(Path(c.name)));
@@ -173,7 +159,7 @@ TEST_F(DocumentFile, OpenRepairsHyperMemoriesAndClearsReservedHeaderBytes)
     auto bytes = source.Bytes();
     file.assign(bytes.begin(), bytes.end());
     std::memset(file.data() + rdf::kClearedAt, 0x77, rdf::kClearedSize);
-    WriteAll(Path("repair.rdf"), file);
+    WriteBytes(Path("repair.rdf"), file);
 
     CMainDoc doc('.');
     ASSERT_TRUE(doc.Load(Path("repair.rdf")));
@@ -220,7 +206,7 @@ TEST_F(DocumentFile, FailedSaveIntoMissingFolderReportsAndStaysModified)
 
 TEST_F(DocumentFile, SaveKeepsPermissionsAndFollowsLinks)
 {
-    WriteAll(Path("target.rdf"), Bytes(10, 1));
+    WriteBytes(Path("target.rdf"), Bytes(10, 1));
     ::chmod(Path("target.rdf").c_str(), 0640);
     ::symlink("target.rdf", Path("link.rdf").c_str());
     CMainDoc doc('.');
@@ -230,7 +216,7 @@ TEST_F(DocumentFile, SaveKeepsPermissionsAndFollowsLinks)
     EXPECT_TRUE(S_ISLNK(info.st_mode));
     ASSERT_EQ(::stat(Path("target.rdf").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
-    EXPECT_EQ(ReadAll(Path("target.rdf")).size(), kRdfFileSize);
+    EXPECT_EQ(ReadBytes(Path("target.rdf")).size(), kRdfFileSize);
 }
 
 // A small tmpfs stands in for a full disk; skipped where mounting is not allowed.
@@ -242,12 +228,12 @@ TEST_F(DocumentFile, SaveOntoAFullDiskLeavesTheOldFileIntact)
         GTEST_SKIP() << "cannot mount a small tmpfs here";
     const std::string target = mountPoint + "/radio.rdf";
     const Bytes old(5000, 0x5A);
-    WriteAll(target, old);
+    WriteBytes(target, old);
 
     CMainDoc doc('.');
     doc.SetComment(0, "unsaved");
     const bool saved = doc.Save(target);
-    const Bytes after = ReadAll(target);
+    const Bytes after = ReadBytes(target);
     std::vector<std::string> left;
     for (const auto& entry : std::filesystem::directory_iterator(mountPoint))
         left.push_back(entry.path().filename().string());

@@ -11,6 +11,7 @@
 #include "grid/sheet_book.h"
 #include "radio/frequency.h"
 #include "radio/main_doc.h"
+#include "support/files.h"
 #include "support/temp_config.h"
 
 namespace {
@@ -64,12 +65,6 @@ std::vector<std::string> Fields(const std::string& line, char separator)
     }
     fields.push_back(field);
     return fields;
-}
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 } // namespace
@@ -149,7 +144,7 @@ TEST(Export, FileIsWrittenWholeOrNotAtAll)
 
     const std::string good = dir.path() + "/list.csv";
     ASSERT_TRUE(textio::ExportSheet(f.Memories(), good, error)) << error;
-    EXPECT_EQ(ReadAll(good), textio::BuildExportText(f.Memories(), ','));
+    EXPECT_EQ(test_support::ReadText(good), textio::BuildExportText(f.Memories(), ','));
 
     const std::string bad = dir.path() + "/missing/list.tab";
     EXPECT_FALSE(textio::ExportSheet(f.Memories(), bad, error));
