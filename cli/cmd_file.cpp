@@ -1,0 +1,153 @@
+// The file commands of ostrel-cli: new, info, export and resave.
+
+#include "cli/subcommands.h"
+
+// std
+#include <memory>
+
+// project
+#include "grid/sheet_book.h"
+#include "radio/main_doc.h"
+#include "textio/export.h"
+
+namespace cli {
+
+namespace {
+
+// A document opened from a file with its grids loaded, as the program holds it
+// after Open.
+
+struct OpenDocument {
+    radio::CMainDoc doc;
+    std::unique_ptr<grid::SheetBook> book;
+};
+
+bool LoadGrids(OpenDocument& open, const std::string& path, std::ostream& err)
+{
+    if (!open.doc.Load(path)) {
+        err << open.doc.ErrorText() << '\n';
+        return false;
+    }
+    open.book = std::make_unique<grid::SheetBook>(open.doc);
+    open.book->FirstUpdate();
+    return true;
+}
+
+bool SaveDocument(radio::CMainDoc& doc, const std::string& path, std::ostream& err)
+{
+    if (doc.Save(path))
+        return true;
+    err << doc.ErrorText() << '\n';
+    return false;
+}
+
+} // namespace
+
+int CmdNew(const Args& args, std::ostream&, std::ostream& err)
+{
+    radio::CMainDoc doc;
+    doc.OnNewDocument();
+    // Saving from the program first stores the grids into the image.
+    grid::SheetBook book(doc);
+    book.FirstUpdate();
+    book.GridStore(false);
+    return SaveDocument(doc, args[0], err) ? kExitOk : kExitFailed;
+}
+
+namespace {
+
+std::string HeaderText(const radio::RdfHeader& header, std::size_t at, std::size_t size)
+{
+    std::string text;
+    for (std::size_t i = at; i < at + size && header[i] != 0; ++i)
+        text += static_cast<char>(header[i]);
+    return text;
+}
+
+std::uint32_t HeaderNumber(const radio::RdfHeader& header, std::size_t at, std::size_t size)
+{
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < size; ++i)
+        value |= static_cast<std::uint32_t>(header[at + i]) << (8 * i);
+    return value;
+}
+
+int CountInUse(const radio::RadioImage& image, int first, int last)
+{
+    int count = 0;
+    for (int i = first; i < last; ++i)
+        if (image[radio::offs::kChannels + radio::kChannelRecordSize * i] & 0x80)
+            ++count;
+    return count;
+}
+
+} // namespace
+
+int CmdInfo(const Args& args, std::ostream& out, std::ostream& err)
+{
+    radio::CMainDoc doc;
+    if (!doc.Load(args[0])) {
+        err << doc.ErrorText() << '\n';
+        return kExitFailed;
+    }
+    const radio::RdfHeader& h = doc.Data().header;
+    namespace rdf = radio::rdf;
+    out << "Identifier:      " << HeaderText(h, rdf::kIdentifierAt, 4) << '\n'
+        << "Format version:  " << HeaderNumber(h, rdf::kVersionAt, 4) << '\n'
+        << "Total size:      " << HeaderNumber(h, rdf::kTotalSizeAt, 4) << '\n'
+        << "Radio name:      " << HeaderText(h, rdf::kRadioNameAt, rdf::kRadioNameSize) << '\n'
+        << "Channel count:   " << HeaderNumber(h, rdf::kChannelCountAt, 2) << '\n'
+        << "Comment slot:    " << HeaderNumber(h, rdf::kSlotSizeAt, 2) << '\n'
+        << "Comment table:   " << HeaderNumber(h, rdf::kCommentTableAt, 4) << '\n'
+        << "Image offset:    " << HeaderNumber(h, rdf::kImageAt, 4) << '\n';
+
+    const radio::RadioImage& image = doc.Image();
+    out << "Memories in use: " << CountInUse(image, 0, radio::kMemoryCount) << '\n'
+        << "Scan limits in use: " << CountInUse(image, radio::kMemoryCount, radio::kChannelCount) << '\n';
+
+    doc.SetSheetKind(radio::kSheetMemories);
+    std::string banks;
+    for (int bank = 0; bank < radio::kBankCount; ++bank) {
+        int members = 0;
+        for (int memory = 0; memory < radio::kMemoryCount; ++memory)
+            members += doc.BankBit(bank, memory) ? 1 : 0;
+        if (members > 0)
+            banks += (banks.empty() ? "" : ", ") + std::to_string(bank + 1) + " (" + std::to_string(members) + ")";
+    }
+    out << "Banks in use:    " << (banks.empty() ? "none" : banks) << '\n'
+        << "Source name:     " << doc.SourceName() << '\n';
+    return kExitOk;
+}
+
+int CmdExport(const Args& args, std::ostream&, std::ostream& err)
+{
+    OpenDocument open;
+    if (!LoadGrids(open, args[0], err))
+        return kExitFailed;
+    open.book->GridStore(false);
+    std::string error;
+    if (!textio::ExportSheet(open.book->Grid(radio::kSheetMemories), args[1], error)) {
+        err << error << '\n';
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+int CmdResave(const Args& args, std::ostream&, std::ostream& err)
+{
+    std::string target = args[0];
+    if (args.size() == 3) {
+        if (args[1] != "-o")
+            return kExitUsage;
+        target = args[2];
+    } else if (args.size() != 1) {
+        return kExitUsage;
+    }
+    OpenDocument open;
+    if (!LoadGrids(open, args[0], err))
+        return kExitFailed;
+    open.book->GridStore(false);
+    return SaveDocument(open.doc, target, err) ? kExitOk : kExitFailed;
+}
+
+} // namespace cli

@@ -1,0 +1,34 @@
+#pragma once
+// The subcommands of ostrel-cli. Each lives in a file of its own and is listed
+// once in the table of commands.cpp.
+
+// std
+#include <cstddef>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+// project
+#include "cli/commands.h"
+
+namespace cli {
+
+using Args = std::vector<std::string>;
+
+struct Command {
+    const char* name;
+    const char* usage;
+    const char* summary;
+    std::size_t minArgs;
+    std::size_t maxArgs;
+    std::function<int(const Args&, std::ostream&, std::ostream&)> run;
+};
+
+// File commands (cmd_file.cpp).
+int CmdNew(const Args& args, std::ostream& out, std::ostream& err);
+int CmdInfo(const Args& args, std::ostream& out, std::ostream& err);
+int CmdExport(const Args& args, std::ostream& out, std::ostream& err);
+int CmdResave(const Args& args, std::ostream& out, std::ostream& err);
+
+} // namespace cli
