@@ -4,7 +4,6 @@
 #include "grid/sheet_book.h"
 #include "grid/ui/grid_printer.h"
 #include "grid/ui/grid_view.h"
-#include "platform/command_ids.h"
 #include "radio/main_doc.h"
 
 // Qt
@@ -20,7 +19,6 @@
 #include <algorithm>
 #include <array>
 #include <climits>
-#include <map>
 
 namespace {
 
@@ -53,7 +51,6 @@ struct CMainView::Parts {
     QLabel* selectLabel = nullptr;
     QComboBox* hyperChoice = nullptr;
     QLabel* notice = nullptr;
-    std::map<int, std::function<void()>> commands;
     bool modified = false;
     bool changingTab = false;
 };
@@ -269,47 +266,6 @@ void CMainView::CheckModified()
         return;
     parts_->modified = doc_.IsModified();
     emit modifiedChanged();
-}
-
-// --- Commands.
-
-bool CMainView::HandlesCommand(int id) const
-{
-    return id == cmd::Print || parts_->commands.count(id) > 0;
-}
-
-void CMainView::SetCommandHandler(int id, std::function<void()> handler)
-{
-    if (handler)
-        parts_->commands[id] = std::move(handler);
-    else
-        parts_->commands.erase(id);
-}
-
-bool CMainView::OnCommand(int id)
-{
-    if (!HandlesCommand(id))
-        return false;
-    Commit(true); // the command goes on whatever the check said
-    if (id == cmd::Print) {
-        Print();
-    } else {
-        // A copy: the handler may replace itself.
-        const std::function<void()> handler = parts_->commands[id];
-        handler();
-    }
-    CheckModified();
-    return true;
-}
-
-bool CMainView::IsCommandEnabled(int id) const
-{
-    return parts_->book.IsCommandEnabled(id);
-}
-
-bool CMainView::IsCommandChecked(int id) const
-{
-    return parts_->book.IsCommandChecked(id);
 }
 
 // --- Sheets and the tab strip.

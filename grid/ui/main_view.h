@@ -44,17 +44,8 @@ public:
     bool Undo();
     bool Redo();
 
-    // Commands the view carries out: its own (Print) and those handed to it
-    // with SetCommandHandler.
-    bool HandlesCommand(int id) const;
-    // Hands the view a command carried out elsewhere (a dialog of another
-    // layer); it runs after the view's commit like the view's own commands.
-    // An empty handler takes the command away again.
-    void SetCommandHandler(int id, std::function<void()> handler);
-    // Runs one command; false when the view does not handle it.
-    bool OnCommand(int id);
-    bool IsCommandEnabled(int id) const;
-    bool IsCommandChecked(int id) const;
+    // Prints the current sheet's channel grid through the print dialog.
+    void Print();
 
     int CurrentSheet() const;
     // Switches sheets as if the tab had been clicked.
@@ -93,7 +84,6 @@ private:
     void ShowSheet(int sheet);
     void ShowVfoControls(bool show);
     void LayOut(int width, int height);
-    void Print();
 
     radio::CMainDoc& doc_;
     std::unique_ptr<Parts> parts_;

@@ -7,7 +7,6 @@
 #include "grid/sheet_book.h"
 #include "grid/ui/grid_view.h"
 #include "grid/ui/main_view.h"
-#include "platform/command_ids.h"
 #include "radio/main_doc.h"
 
 // Qt
@@ -85,13 +84,11 @@ TEST_F(MainViewTest, TabSwitchShowsTheSheetsGrids)
     EXPECT_EQ(Settings(1).geometry().top(), Channel(4).geometry().bottom() + 1);
     EXPECT_EQ(Channel(4).currentIndex(), Channel(4).model()->index(0, 0));
 
-    EXPECT_FALSE(view.IsCommandEnabled(cmd::Insert));
     view.SetCurrentSheet(2);
     EXPECT_TRUE(Channel(2).isVisible());
     EXPECT_FALSE(Channel(4).isVisible());
     EXPECT_FALSE(Settings(1).isVisible());
     view.SetCurrentSheet(0);
-    EXPECT_TRUE(view.IsCommandEnabled(cmd::Insert));
 }
 
 TEST_F(MainViewTest, VfoSheetMirrorsTheActiveHyperMemory)
