@@ -87,10 +87,10 @@ void InstallHistoryCommands(WindowCommands& commands, CChildFrame& window)
     radio::CMainDoc& doc = window.View().Document();
     commands.Register(cmd::Undo, {.run = [&window] { window.View().Undo(); },
                                   .enabled = [&doc] { return doc.CanUndo(); },
-                                  .text = [&doc] { return doc.CanUndo() ? "&Undo " + doc.UndoLabel() : "&Undo"; }});
+                                  .text = [&doc] { return doc.CanUndo() ? "Undo " + doc.UndoLabel() : "Undo"; }});
     commands.Register(cmd::Redo, {.run = [&window] { window.View().Redo(); },
                                   .enabled = [&doc] { return doc.CanRedo(); },
-                                  .text = [&doc] { return doc.CanRedo() ? "&Redo " + doc.RedoLabel() : "&Redo"; }});
+                                  .text = [&doc] { return doc.CanRedo() ? "Redo " + doc.RedoLabel() : "Redo"; }});
 }
 
 void InstallViewCommands(WindowCommands& commands, CChildFrame& window)
