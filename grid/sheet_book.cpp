@@ -252,7 +252,9 @@ void SheetBook::RefreshMirror()
 
 void SheetBook::ChooseHyper(int hyper)
 {
-    if (hyper < 0 || hyper >= kHyperSheets || hyper == ActiveHyper())
+    // Compared with the choice, not the active Hyper Memory: a stored 255
+    // counts as the first but shows no choice, and choosing "1" must store it.
+    if (hyper < 0 || hyper >= kHyperSheets || hyper == HyperChoice())
         return;
     doc_.SetActiveHyper(hyper);
     SetHyperChoice(hyper);

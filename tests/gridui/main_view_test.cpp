@@ -115,6 +115,23 @@ TEST_F(MainViewTest, VfoSheetMirrorsTheActiveHyperMemory)
     EXPECT_FALSE(choice->isVisible());
 }
 
+TEST_F(MainViewTest, StoredHyperMemoryOutOfRangeShowsNoSelection)
+{
+    view.RunStep("Import", [](radio::CMainDoc& d) { d.Image()[57] = 255; });
+    view.SetCurrentSheet(1);
+    auto* choice = view.findChild<QComboBox*>();
+    ASSERT_NE(choice, nullptr);
+    EXPECT_EQ(choice->currentIndex(), -1);
+    EXPECT_EQ(choice->currentText(), "");
+    emit choice->activated(0);
+    EXPECT_EQ(doc.Image()[57], 0);
+    EXPECT_EQ(doc.UndoLabel(), "Select Hyper Memory");
+    view.RunStep("Import", [](radio::CMainDoc& d) { d.Image()[57] = 5; });
+    EXPECT_EQ(choice->currentIndex(), -1);
+    view.RunStep("Import", [](radio::CMainDoc& d) { d.Image()[57] = 4; });
+    EXPECT_EQ(choice->currentText(), "5");
+}
+
 TEST_F(MainViewTest, HyperMemoryGridHeightFollowsItsRows)
 {
     view.SetCurrentSheet(3);
