@@ -7,6 +7,7 @@
 #include "radio/hyper_area.h"
 #include "radio/lists.h"
 #include "radio/main_doc.h"
+#include "radio/settings_controls.h"
 
 // std
 #include <array>
@@ -161,3 +162,62 @@ TEST(WrittenFacts, RadioDataFileHeaderOfANewDocument)
 }
 
 } // namespace
+
+// Settings dialog controls: the block byte each one owns and what its
+// second item (or a ticked box) stores there, from a block of zeros.
+TEST(WrittenFacts, SettingsDialogControlsSitOnTheirBytesAndBits)
+{
+    struct ControlFact {
+        int id;
+        std::size_t byte;
+        std::uint8_t mask;
+        std::uint8_t second; // the byte after storing item 1 (check: ticked) into zeros
+        std::size_t items;   // 0 for a check box
+    };
+    const std::vector<ControlFact> facts = {
+        {1061, 2, 0xFF, 0x01, 25},  // Auto Power Off
+        {1138, 3, 0xFF, 0x01, 31},  // Time Out Timer
+        {1209, 4, 0x07, 0x01, 6},   // Prg Panel
+        {1207, 4, 0x10, 0x10, 2},   // Interval (ARTS)
+        {1039, 4, 0xE0, 0x20, 8},   // Lock
+        {1124, 5, 0xFF, 27, 17},    // P1 = index + 26
+        {1142, 6, 0xFF, 27, 17},    // P2
+        {1143, 7, 0xFF, 27, 17},    // P3
+        {1144, 8, 0xFF, 27, 17},    // P4
+        {1141, 9, 0xFF, 0x01, 10},  // RF Squelch
+        {1155, 10, 0x0F, 0x01, 16}, // DTMF Digit
+        {1156, 10, 0xF0, 0x10, 16}, // DTMF Memory
+        {1125, 11, 0x03, 0x01, 4},  // Dimmer
+        {1212, 11, 0x04, 0x04, 0},  // Memory Only
+        {1032, 11, 0x18, 0x10, 3},  // Hyper Write: "1-Auto" sets bit 4
+        {1211, 11, 0x40, 0x40, 2},  // TONE | V/M
+        {1031, 11, 0x80, 0x80, 0},  // CW ID
+        {1131, 12, 0x08, 0x08, 2},  // Mode (Internet)
+        {1062, 12, 0xA0, 0x20, 3},  // Beep: "Key" sets bit 5
+        {1213, 12, 0x40, 0x40, 0},  // Band Edge Beep
+        {1210, 13, 0x10, 0x10, 0},  // Priority Revert
+        {1208, 13, 0x20, 0x20, 2},  // Smart Search
+        {1335, 13, 0xC0, 0x40, 4},  // DCS Polarity
+        {1100, 14, 0x03, 0x01, 3},  // Mode (ARTS)
+        {1140, 14, 0x0C, 0x04, 3},  // Scan Resume
+        {1134, 14, 0x10, 0x10, 2},  // Microphone
+    };
+    for (const ControlFact& fact : facts) {
+        const radio::SettingControl* control = radio::FindSettingControl(fact.id);
+        ASSERT_NE(control, nullptr) << fact.id;
+        EXPECT_EQ(control->byte, fact.byte) << fact.id;
+        EXPECT_EQ(control->mask, fact.mask) << fact.id;
+        EXPECT_EQ(control->kind == radio::ControlKind::Check ? 0u : control->items.size(), fact.items) << fact.id;
+        radio::SettingsBlock block{};
+        radio::PackControl(*control, 1, block);
+        radio::SettingsBlock expected{};
+        expected[fact.byte] = fact.second;
+        EXPECT_EQ(block, expected) << fact.id;
+    }
+    // "Key+Scan" of Beep sets bits 5 and 7; "Auto" of Hyper Write sets bit 3.
+    radio::SettingsBlock block{};
+    radio::PackControl(*radio::FindSettingControl(1062), 2, block);
+    EXPECT_EQ(block[12], 0xA0);
+    radio::PackControl(*radio::FindSettingControl(1032), 2, block);
+    EXPECT_EQ(block[11], 0x08);
+}
