@@ -10,7 +10,6 @@
 #include "textio/export.h"
 
 // std
-#include <cstdlib>
 #include <string>
 
 // test
@@ -20,8 +19,7 @@ namespace {
 
 std::string Golden(const std::string& name)
 {
-    const char* dir = std::getenv("OSTREL_TEST_DATA");
-    return std::string(dir != nullptr ? dir : "tests/data") + "/golden/" + name;
+    return std::string(OSTREL_TEST_DATA_DIR) + "/golden/" + name;
 }
 
 TEST(GoldenExport, ThreeChannelsReadAsTheHandWrittenFile)
