@@ -135,8 +135,11 @@ TEST_F(History, FiftyEditsUndoToTheOpenedFileAndRedoAgain)
     EXPECT_EQ(MenuText(cmd::Redo), "Redo\tCtrl+Y");
 
     memories.setCurrentIndex(memories.Model().IndexAt(4, 700));
+    const QPoint scrolled = memories.ScrollPosition();
+    ASSERT_GT(scrolled.y(), 0);
     for (int i = 0; i < kEdits; ++i)
         frame_.Dispatch(cmd::Undo);
+    EXPECT_EQ(memories.ScrollPosition(), scrolled);
     const auto bytes = child->Doc().Data().Bytes();
     EXPECT_TRUE(test_support::Bytes(bytes.begin(), bytes.end()) == file) << "not the opened file";
     EXPECT_FALSE(child->Doc().IsModified());
