@@ -22,6 +22,10 @@
 #include <QValidator>
 #include <QVBoxLayout>
 
+// Standard library
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 constexpr const char* kFileFilter = "Radio Setting Files (*.rsf)";
@@ -124,31 +128,45 @@ QWidget* CSettingsDlg::BuildGroups()
     auto* columns = new QHBoxLayout(area);
     columns->setContentsMargins(0, 0, 0, 0);
     QVBoxLayout* column[kGroupColumns];
+    std::vector<QWidget*> labels[kGroupColumns];
     for (QVBoxLayout*& c : column) {
         c = new QVBoxLayout;
         columns->addLayout(c, 1);
     }
-    for (const settings::SettingsGroup& group : settings::SettingsGroups()) {
-        auto* box = new QGroupBox(QString::fromLatin1(group.title), area);
-        auto* form = new QFormLayout(box);
-        form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-        for (const int id : group.ids) {
-            QWidget* widget = MakeControl(id);
-            const radio::SettingControl* control = radio::FindSettingControl(id);
-            if (id == kCwIdCheckId)
-                continue; // placed with the CW ID text, which follows it
-            if (id == radio::kCwIdEditId)
-                form->addRow(Control(kCwIdCheckId), widget);
-            else if (control != nullptr && control->kind == radio::ControlKind::Combo)
-                form->addRow(Latin1(control->label), widget);
-            else
-                form->addRow(widget);
-        }
-        column[group.column]->addWidget(box);
+    for (const settings::SettingsGroup& group : settings::SettingsGroups())
+        column[group.column]->addWidget(BuildGroup(group, labels[group.column]));
+    for (int c = 0; c < kGroupColumns; ++c) {
+        column[c]->addStretch(1);
+        // One label width per column, so the fields of its groups line up.
+        int width = 0;
+        for (QWidget* label : labels[c])
+            width = std::max(width, label->sizeHint().width());
+        for (QWidget* label : labels[c])
+            label->setMinimumWidth(width);
     }
-    for (QVBoxLayout* c : column)
-        c->addStretch(1);
     return area;
+}
+
+QGroupBox* CSettingsDlg::BuildGroup(const settings::SettingsGroup& group, std::vector<QWidget*>& labels)
+{
+    auto* box = new QGroupBox(QString::fromLatin1(group.title), this);
+    auto* form = new QFormLayout(box);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    for (const int id : group.ids) {
+        QWidget* widget = MakeControl(id);
+        const radio::SettingControl* control = radio::FindSettingControl(id);
+        if (id == kCwIdCheckId)
+            continue; // placed with the CW ID text, which follows it
+        if (id == radio::kCwIdEditId)
+            form->addRow(Control(kCwIdCheckId), widget);
+        else if (control != nullptr && control->kind == radio::ControlKind::Combo)
+            form->addRow(Latin1(control->label), widget);
+        else
+            form->addRow(widget);
+        if (QWidget* label = form->labelForField(widget))
+            labels.push_back(label);
+    }
+    return box;
 }
 
 QWidget* CSettingsDlg::MakeControl(int id)

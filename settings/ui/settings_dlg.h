@@ -6,6 +6,7 @@
 
 // Project
 #include "radio/radio_image.h"
+#include "settings/settings_groups.h"
 #include "settings/settings_session.h"
 
 // Qt
@@ -15,8 +16,10 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 class QAction;
+class QGroupBox;
 class QMenuBar;
 
 namespace radio {
@@ -73,6 +76,7 @@ private:
 
     QMenuBar* BuildMenu();
     QWidget* BuildGroups();
+    QGroupBox* BuildGroup(const settings::SettingsGroup& group, std::vector<QWidget*>& labels);
     QWidget* MakeControl(int id);
     QWidget* MakeTableControl(const radio::SettingControl& control);
     void OnCommand(int id);
