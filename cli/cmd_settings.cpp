@@ -27,6 +27,21 @@ constexpr const char* kCwIdLabel = "CW ID";
 constexpr const char* kOn = "On";
 constexpr const char* kOff = "Off";
 
+constexpr const char* kHelp =
+    "Usage: ostrel-cli settings show FILE\n"
+    "       ostrel-cli settings set FILE.rsf ID=VALUE... [dtmf N=DIGITS]...\n"
+    "\n"
+    "show lists the radio settings of a setting file (.rsf) or of the image of a\n"
+    "radio data file (.rdf): one line ID<TAB>LABEL<TAB>VALUE per Settings dialog\n"
+    "control, then dtmf N<TAB>DIGITS for memories 1 to 16, then the DTMF delay\n"
+    "(1129) and speed (1130).\n"
+    "\n"
+    "set changes controls of a setting file by id, creating the file from the\n"
+    "built-in template when it does not exist. VALUE is an item text as show\n"
+    "prints it, On or Off for a check box, the CW ID text for 1127 (empty clears\n"
+    "it), and 0-9, A-D, * and # (E for *, F for #) for a DTMF memory. An unknown\n"
+    "id or value changes nothing and exits 2.\n";
+
 // Messages of the file layer go to the command's error stream.
 class StreamPrompt final : public platform::Prompt {
 public:
@@ -193,6 +208,8 @@ Args Assignments(const Args& args)
 
 int SetSettings(const Args& args, std::ostream& err)
 {
+    if (args.size() < 3)
+        return kExitUsage;
     const std::string& path = args[1];
     const Args assignments = Assignments(args);
     if (assignments.empty() || HasExtension(path, ".rdf"))
@@ -211,6 +228,10 @@ int SetSettings(const Args& args, std::ostream& err)
 
 int CmdSettings(const Args& args, std::ostream& out, std::ostream& err)
 {
+    if (args[0] == "--help" || args[0] == "-h") {
+        out << kHelp;
+        return kExitOk;
+    }
     StreamPrompt prompt(err);
     if (args[0] == "show")
         return ShowSettings(args, out, err);

@@ -186,6 +186,12 @@ TEST_F(CliSettings, ShowReadsTheRadioSettingsOfADataFileAndRefusesOtherFiles)
     EXPECT_EQ(RunCli({"settings", "set", Path("other.rsf"), "1124=Low"}).code, 1);
     EXPECT_EQ(RunCli({"settings", "set", Path("radio.rdf"), "1124=Low"}).code, 2) << "data files are not written";
     EXPECT_EQ(RunCli({"settings", "list", Path("radio.rdf")}).code, 2);
+    EXPECT_EQ(RunCli({"settings", "set"}).code, 2);
+    EXPECT_EQ(RunCli({"settings", "set", Path("x.rsf")}).code, 2);
+    EXPECT_EQ(RunCli({"settings", "show"}).code, 2);
+    const Result help = RunCli({"settings", "--help"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_EQ(help.out.rfind("Usage: ostrel-cli settings show FILE\n", 0), 0u) << help.out;
 }
 
 } // namespace
