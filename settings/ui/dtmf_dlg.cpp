@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 // Standard library
+#include <optional>
 #include <string>
 
 namespace {
@@ -22,6 +23,17 @@ namespace {
 constexpr int kMemories = 16;
 constexpr int kDigits = 16;
 constexpr int kBackspace = 8;
+
+// The DTMF keys of a text, with E and F as * and #; anything else dropped.
+std::string DtmfDigits(const std::string& text)
+{
+    std::string digits;
+    for (const char c : text) {
+        if (const std::optional<char> key = radio::DtmfKey(c))
+            digits += *key;
+    }
+    return digits;
+}
 
 } // namespace
 
@@ -68,6 +80,13 @@ void CDtmfDlg::SetUpSheet()
             return;
         const std::optional<char> dtmf = key > 0 && key <= 0xFF ? radio::DtmfKey(static_cast<char>(key)) : std::nullopt;
         key = dtmf ? static_cast<unsigned char>(*dtmf) : 0;
+    };
+    // Text that arrives without key presses (a paste) is cleaned the same way.
+    sheet.Events().change = [&sheet](int col, int row) {
+        const std::string text = sheet.GetText(col, row);
+        const std::string digits = DtmfDigits(text);
+        if (digits != text)
+            sheet.SetText(col, row, digits);
     };
 }
 

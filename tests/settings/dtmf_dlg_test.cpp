@@ -96,6 +96,13 @@ TEST_F(DtmfDialogTest, TypingTakesOnlyDtmfKeysAndSixteenDigits)
     TypeInto(3, "12345678901234567890");
     Finish();
     EXPECT_EQ(dialog->Sheet().GetText(1, 3), "1234567890123456");
+
+    // Text that comes in without key presses, as a paste does, keeps only
+    // the DTMF keys.
+    TypeInto(4, "1");
+    qobject_cast<QLineEdit*>(dialog->Grid().EditingView()->OpenEditor())->insert("x2e f#");
+    Finish();
+    EXPECT_EQ(dialog->Sheet().GetText(1, 4), "12*##");
 }
 
 TEST_F(DtmfDialogTest, OkStoresDigitCodesDelayAndSpeed)
