@@ -59,7 +59,6 @@ std::string AskWithFileDialog(QWidget* parent, bool save, const std::string& fol
     QFileDialog dialog(parent);
     dialog.setNameFilter(QString::fromLatin1(kFileFilter));
     dialog.setDefaultSuffix(QStringLiteral("rsf"));
-    dialog.setOption(QFileDialog::ReadOnly, false);
     if (!folder.empty())
         dialog.setDirectory(QString::fromLocal8Bit(folder));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
