@@ -2,12 +2,14 @@
 
 // std
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
 // system
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,6 +53,52 @@ mode_t CurrentUmask()
     mode_t mask = ::umask(0);
     ::umask(mask);
     return mask;
+}
+
+// A temporary file is named after the saving process, ".ostrel-save-<pid>-XXXXXX",
+// and locked while it is written. One whose process is gone and whose lock
+// is free was left by a save that was killed.
+constexpr char kTempPrefix[] = ".ostrel-save-";
+
+bool ProcessGone(const std::string& name)
+{
+    const std::string rest = name.substr(sizeof(kTempPrefix) - 1);
+    const std::size_t dash = rest.find('-');
+    if (dash == 0 || dash == std::string::npos || rest.size() - dash != 7)
+        return false;
+    long pid = 0;
+    for (std::size_t i = 0; i < dash; ++i) {
+        if (rest[i] < '0' || rest[i] > '9' || pid > 1'000'000'000)
+            return false;
+        pid = pid * 10 + (rest[i] - '0');
+    }
+    return pid > 0 && pid != ::getpid() && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+void RemoveStaleTemps(const std::string& folder)
+{
+    std::error_code ec;
+    std::filesystem::directory_iterator it(folder, ec);
+    for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.rfind(kTempPrefix, 0) != 0 || !ProcessGone(name))
+            continue;
+        const std::string path = it->path().string();
+        int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat info {};
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(path.c_str());
+        ::close(fd);
+    }
+}
+
+// A folder without any write bit is read-only even for root, as a file is.
+bool FolderReadOnly(const std::string& folder)
+{
+    struct stat info {};
+    return ::stat(folder.c_str(), &info) == 0 && (info.st_mode & 0222) == 0;
 }
 
 } // namespace
@@ -99,11 +147,16 @@ FileResult ReplaceFile(const std::string& path, const std::uint8_t* data, std::s
     if (::stat(target.c_str(), &existing) == 0 &&
         (::access(target.c_str(), W_OK) != 0 || (existing.st_mode & 0222) == 0))
         return Fail(FileResult::CannotCreate, EACCES);
-    std::filesystem::path folder = std::filesystem::path(target).parent_path();
-    std::string temp = (folder.empty() ? std::filesystem::path(".") : folder).string() + "/.ostrel-save-XXXXXX";
+    const std::filesystem::path parent = std::filesystem::path(target).parent_path();
+    const std::string folder = parent.empty() ? std::string(".") : parent.string();
+    if (FolderReadOnly(folder))
+        return Fail(FileResult::CannotCreate, EACCES);
+    RemoveStaleTemps(folder);
+    std::string temp = folder + "/" + kTempPrefix + std::to_string(::getpid()) + "-XXXXXX";
     int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)
         return Fail(FileResult::CannotCreate, errno);
+    ::flock(fd, LOCK_EX | LOCK_NB);
 
     struct stat old {};
     if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode))
@@ -130,7 +183,7 @@ FileResult ReplaceFile(const std::string& path, const std::uint8_t* data, std::s
         return Fail(FileResult::WriteFailed, error);
     }
     // Make the rename itself durable.
-    int dir = ::open((folder.empty() ? std::string(".") : folder.string()).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);

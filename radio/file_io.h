@@ -24,8 +24,11 @@ struct FileResult {
 FileResult ReadFilePrefix(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& out);
 
 // Writes `size` bytes to a temporary file in the target's folder, syncs it and
-// renames it over `path` (a symbolic link is followed; the old file's permissions
-// are kept). On failure the temporary file is removed and `path` is untouched.
+// renames it over `path` (a symbolic link is followed, so the temporary file is
+// always on the target's own filesystem; the old file's permissions are kept).
+// On failure the temporary file is removed and `path` is untouched. A file or
+// folder without any write bit is refused (CannotCreate, EACCES) even for root.
+// Temporary files left in the folder by a save that was killed are removed first.
 FileResult ReplaceFile(const std::string& path, const std::uint8_t* data, std::size_t size);
 
 } // namespace radio

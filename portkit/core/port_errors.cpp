@@ -12,9 +12,7 @@
 #include <cstring>
 
 namespace portkit {
-namespace {
 
-// The group that owns the device node, by name; empty when unknown.
 std::string OwningGroup(const std::string& path)
 {
     struct stat info {};
@@ -27,6 +25,8 @@ std::string OwningGroup(const std::string& path)
         return {};
     return found->gr_name;
 }
+
+namespace {
 
 std::string PermissionText(int n, const std::string& path)
 {

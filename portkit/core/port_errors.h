@@ -11,6 +11,9 @@ inline constexpr const char* kComPortErrorCaption = "Com port error";
 // Why port n (device path) could not be opened, for the errno value error.
 std::string OpenErrorText(int n, const std::string& path, int error);
 
+// The group that owns the device node, by name; empty when unknown.
+std::string OwningGroup(const std::string& path);
+
 // The system's own text for an errno value.
 std::string SystemErrorText(int error);
 
