@@ -19,6 +19,7 @@ const std::vector<Command>& Commands()
         {"settings", "settings show FILE.rsf|FILE.rdf | settings set FILE.rsf ID=VALUE... [dtmf N=DIGITS]...",
          "list the radio settings one per line, or change them by control id in a setting file", 1, 1000,
          CmdSettings},
+        {"ports", "ports", "list the serial ports: device, present, group, may open, held by", 0, 1, CmdPorts},
     };
     return commands;
 }

@@ -70,6 +70,8 @@ std::string CommandOf(int pid)
     return command;
 }
 
+constexpr const char* kMissing = "missing: nothing is plugged in there";
+
 std::string HoldersText(const std::vector<PortHolder>& holders)
 {
     std::string text;
@@ -158,8 +160,7 @@ std::string DiagnosisReason(const PortDiagnosis& d)
     if (d.device.empty())
         return "no device: the number is not in the port folder or the built-in map";
     if (!d.exists)
-        return "missing: nothing is plugged in there" +
-               std::string(d.linkTarget.empty() ? "" : " (the link leads to " + d.linkTarget + ")");
+        return kMissing + std::string(d.linkTarget.empty() ? "" : " (the link leads to " + d.linkTarget + ")");
     if (!d.permitted) {
         const std::string group = d.group.empty() ? "the device's group" : "the group \"" + d.group + "\"";
         if (d.groupPendingLogin)
@@ -179,9 +180,9 @@ std::string DiagnosisText(const PortDiagnosis& d)
     std::string text = DeviceName(d.port) + " " + (d.device.empty() ? "-" : d.device);
     if (!d.linkTarget.empty())
         text += " -> " + d.linkTarget;
-    const std::string reason = DiagnosisReason(d);
     if (!d.exists)
-        return text + ": " + reason;
+        return text + ": " + kMissing;
+    const std::string reason = DiagnosisReason(d);
     text += ": present, group " + (d.group.empty() ? std::string("unknown") : d.group);
     if (!reason.empty())
         return text + ", " + reason;
