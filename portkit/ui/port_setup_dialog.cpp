@@ -2,6 +2,7 @@
 
 // portkit
 #include "portkit/core/com_port_store.h"
+#include "portkit/core/port_diagnosis.h"
 
 // Qt
 #include <QApplication>
@@ -31,7 +32,7 @@ public:
 
 PortSetupDialog::PortSetupDialog(int& currentPort, QWidget* parent)
     : QDialog(parent), model_(currentPort), ports_(new QComboBox(this)),
-      availableOnly_(new QCheckBox(QStringLiteral("Show only available ports."), this))
+      availableOnly_(new QCheckBox(QStringLiteral("Show only available ports."), this)), reason_(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("Com port setup"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -39,6 +40,10 @@ PortSetupDialog::PortSetupDialog(int& currentPort, QWidget* parent)
     ports_->setMaxVisibleItems(12);
     ports_->setMinimumContentsLength(8);
     availableOnly_->setObjectName(QStringLiteral("availableOnly"));
+    reason_->setObjectName(QStringLiteral("portReason"));
+    reason_->setWordWrap(true);
+    reason_->setFixedWidth(260);
+    reason_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* label = new QLabel(QStringLiteral("Serial Port"), this);
     label->setBuddy(ports_);
@@ -49,7 +54,8 @@ PortSetupDialog::PortSetupDialog(int& currentPort, QWidget* parent)
     form->addWidget(label, 0, 0);
     form->addWidget(ports_, 0, 1);
     form->addWidget(availableOnly_, 1, 0, 1, 2);
-    form->setRowStretch(2, 1);
+    form->addWidget(reason_, 2, 0, 1, 2);
+    form->setRowStretch(3, 1);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(form, 1);
     layout->addWidget(buttons);
@@ -58,10 +64,12 @@ PortSetupDialog::PortSetupDialog(int& currentPort, QWidget* parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &PortSetupDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &PortSetupDialog::reject);
     connect(availableOnly_, &QCheckBox::clicked, this, &PortSetupDialog::OnAvailableOnlyClicked);
+    connect(ports_, &QComboBox::currentIndexChanged, this, &PortSetupDialog::ShowReason);
 
     model_.BuildStandardList();
     ShowEntries();
     ports_->setCurrentIndex(model_.InitialSelection());
+    ShowReason(ports_->currentIndex());
 }
 
 void PortSetupDialog::ShowEntries()
@@ -70,6 +78,16 @@ void PortSetupDialog::ShowEntries()
     for (const PortEntry& entry : model_.Entries())
         ports_->addItem(QString::fromLatin1(entry.label.c_str()));
     ports_->setCurrentIndex(-1);
+}
+
+// The same reason "ostrel-cli ports" gives, beside the chosen port.
+void PortSetupDialog::ShowReason(int index)
+{
+    const auto& entries = model_.Entries();
+    const int port = index >= 0 && index < static_cast<int>(entries.size()) ? entries[index].port : 0;
+    const std::string reason = port > 0 ? DiagnosisReason(DiagnosePort(port)) : std::string();
+    reason_->setText(QString::fromLatin1(reason.c_str()));
+    reason_->setVisible(!reason.empty());
 }
 
 void PortSetupDialog::OnAvailableOnlyClicked(bool checked)

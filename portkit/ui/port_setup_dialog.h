@@ -10,6 +10,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 
 namespace portkit {
 
@@ -19,6 +20,8 @@ public:
 
     QComboBox* PortList() const { return ports_; }
     QCheckBox* AvailableOnly() const { return availableOnly_; }
+    // Why the chosen port cannot be used now; empty when it can.
+    QLabel* Reason() const { return reason_; }
 
     void accept() override;
     void reject() override;
@@ -26,10 +29,12 @@ public:
 private:
     void OnAvailableOnlyClicked(bool checked);
     void ShowEntries();
+    void ShowReason(int index);
 
     PortSetupModel model_;
     QComboBox* ports_;
     QCheckBox* availableOnly_;
+    QLabel* reason_;
 };
 
 // Runs the dialog for SetupPort: loads the current port from keyPath, shows

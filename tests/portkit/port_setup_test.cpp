@@ -11,6 +11,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -199,6 +201,40 @@ TEST_F(PortSetupTest, DialogStaysOpenWhenTheChosenPortIsHeld)
     dialog.accept();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), 2);
+}
+
+// The reason "ostrel-cli ports" gives stands beside the chosen port.
+TEST_F(PortSetupTest, ReasonBesideAPortThatCannotBeUsed)
+{
+    test_support::App();
+    ASSERT_TRUE(holder.Open(nullptr));
+    current = 2;
+    PortSetupDialog dialog(current, nullptr);
+    dialog.show();
+    QComboBox& list = *dialog.PortList();
+    const QLabel& reason = *dialog.Reason();
+    EXPECT_EQ(list.currentText().toStdString(), "Com 2");
+    EXPECT_TRUE(reason.text().isEmpty());
+    EXPECT_FALSE(reason.isVisibleTo(&dialog));
+
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Down);
+    QTest::keyClick(&list, Qt::Key_Down);
+    EXPECT_EQ(list.currentText().toStdString(), "Com 4");
+    EXPECT_EQ(reason.text().toStdString(), "held by another program");
+    EXPECT_TRUE(reason.isVisibleTo(&dialog));
+
+    QTest::keyClick(&list, Qt::Key_Down);
+    EXPECT_EQ(list.currentText().toStdString(), "Com 5");
+    EXPECT_EQ(reason.text().toStdString(), "no device: the number is not in the port folder or the built-in map");
+
+    ports.Link(6, "/dev/ttyUSB-gone");
+    QTest::keyClick(&list, Qt::Key_Down);
+    EXPECT_EQ(reason.text().toStdString(),
+              "missing: nothing is plugged in there (the link leads to /dev/ttyUSB-gone)");
+    QTest::keyClick(&list, Qt::Key_Home);
+    EXPECT_EQ(list.currentText().toStdString(), "None");
+    EXPECT_FALSE(reason.isVisibleTo(&dialog));
 }
 
 // Runs the setup with `act` applied to the dialog once it shows.
