@@ -53,6 +53,15 @@ std::string ConfigHome()
     return std::string(home != nullptr ? home : ".") + "/.config";
 }
 
+std::string StateHome()
+{
+    const char* xdg = std::getenv("XDG_STATE_HOME");
+    if (xdg != nullptr && xdg[0] == '/')
+        return xdg;
+    const char* home = std::getenv("HOME");
+    return std::string(home != nullptr ? home : ".") + "/.local/state";
+}
+
 std::string Registry::FilePath()
 {
     return ConfigHome() + "/Quillon/registry.ini";

@@ -40,4 +40,7 @@ public:
 // The per-user configuration folder: $XDG_CONFIG_HOME, else ~/.config.
 std::string ConfigHome();
 
+// The per-user folder for logs and kept copies: $XDG_STATE_HOME, else ~/.local/state.
+std::string StateHome();
+
 } // namespace platform

@@ -1,5 +1,8 @@
 #include "portkit/core/log_file.h"
 
+// platform
+#include "platform/registry.h"
+
 // system
 #include <fcntl.h>
 #include <unistd.h>
@@ -9,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <new>
 
 namespace portkit {
@@ -42,12 +46,20 @@ LogFile* LogFile::Instance()
     return instance;
 }
 
+std::string LogFile::Path()
+{
+    return platform::StateHome() + "/Quillon/" + kLogFileName;
+}
+
 void LogFile::Start()
 {
     logging_ = false;
     if (fd_ >= 0) // a second start replaces the open log
         ::close(fd_);
-    fd_ = ::open(kLogFileName, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    const std::string path = Path();
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ignored);
+    fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
     if (fd_ < 0)
         return;
     logging_ = true;

@@ -1,9 +1,11 @@
 #pragma once
-// The debug log "Debug.log" in the current directory: append-only, lines
-// ended by CR LF, off until Start and a no-op while off.
+// The debug log "Debug.log" in $XDG_STATE_HOME/Quillon (~/.local/state/Quillon
+// by default): append-only, lines ended by CR LF, off until Start and a no-op
+// while off.
 
 #include <cstdarg>
 #include <cstddef>
+#include <string>
 
 namespace portkit {
 
@@ -18,6 +20,9 @@ public:
 
     LogFile(const LogFile&) = delete;
     LogFile& operator=(const LogFile&) = delete;
+
+    // Where Start writes: <state folder>/Quillon/Debug.log.
+    static std::string Path();
 
     void Start();
     void Stop();

@@ -16,13 +16,11 @@ using portkit::LogFile;
 
 namespace {
 
-// Runs each test in a fresh current directory, with logging off.
+// Runs each test with a fresh state folder, with logging off.
 class LogFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        previous_ = std::filesystem::current_path();
-        std::filesystem::current_path(dir_.path());
         log = LogFile::Instance();
         ASSERT_NE(log, nullptr);
     }
@@ -30,23 +28,23 @@ protected:
     {
         if (LogFile::IsLogging())
             log->Stop();
-        std::filesystem::current_path(previous_);
     }
 
     std::string Contents() const
     {
-        std::ifstream in(dir_.path() + "/Debug.log", std::ios::binary);
+        std::ifstream in(LogPath(), std::ios::binary);
         std::ostringstream text;
         text << in.rdbuf();
         return text.str();
     }
-    bool LogExists() const { return std::filesystem::exists(dir_.path() + "/Debug.log"); }
+    std::string LogPath() const { return dir_.path() + "/Quillon/Debug.log"; }
+    bool LogExists() const { return std::filesystem::exists(LogPath()); }
 
     LogFile* log = nullptr;
+    test_support::TempDir dir_;
 
 private:
-    test_support::TempDir dir_;
-    std::filesystem::path previous_;
+    test_support::ScopedEnv state_{"XDG_STATE_HOME", dir_.path()};
 };
 
 TEST_F(LogFileTest, NothingIsWrittenWhileOff)
@@ -77,6 +75,20 @@ TEST_F(LogFileTest, PeriodsAppendLinesEndedByCrLf)
     EXPECT_TRUE(std::regex_match(Contents(), expected)) << Contents();
 }
 
+TEST_F(LogFileTest, LogGoesToTheStateFolderWhichIsMadeOnStart)
+{
+    const std::string current = std::filesystem::current_path().string();
+    log->Start();
+    log->Stop();
+    EXPECT_EQ(LogFile::Path(), dir_.path() + "/Quillon/Debug.log");
+    EXPECT_TRUE(LogExists());
+    EXPECT_FALSE(std::filesystem::exists(current + "/Debug.log"));
+
+    const test_support::ScopedEnv unset("XDG_STATE_HOME", "");
+    const test_support::ScopedEnv home("HOME", "/home/radio");
+    EXPECT_EQ(LogFile::Path(), "/home/radio/.local/state/Quillon/Debug.log");
+}
+
 TEST_F(LogFileTest, LongMessagesAreCutAtTheBuffer)
 {
     const std::string longText(5000, 'x');
@@ -91,9 +103,7 @@ TEST_F(LogFileTest, LongMessagesAreCutAtTheBuffer)
 
 TEST_F(LogFileTest, UnopenableLogLeavesLoggingOff)
 {
-    const test_support::TempDir gone;
-    std::filesystem::current_path(gone.path());
-    std::filesystem::remove(gone.path()); // the current directory no longer exists
+    std::ofstream(dir_.path() + "/Quillon") << "a file where the folder belongs";
     log->Start();
     EXPECT_FALSE(LogFile::IsLogging());
     log->MessageF("dropped");

@@ -1,5 +1,6 @@
 #pragma once
-// CLogMessage: the append-only debug log "Debug.log" in the current directory.
+// CLogMessage: the append-only debug log "Debug.log" in $XDG_STATE_HOME/Quillon
+// (~/.local/state/Quillon when unset).
 // Off until StartLogging; while off every write returns at once.
 
 #include "portkit/export.h"

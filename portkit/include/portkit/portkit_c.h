@@ -114,7 +114,7 @@ PORTKIT_API int portkit_get_reg_com_port(const char* keyPath);
 
 /* ---- debug log -------------------------------------------------------------------------- */
 
-/* The single log object ("Debug.log" in the current directory), made on first call; NULL when out of memory. */
+/* The single log object ("Debug.log" in $XDG_STATE_HOME/Quillon), made on first call; NULL when out of memory. */
 PORTKIT_API PortkitLog* portkit_log_instance(void);
 /* 1 while logging is on, else 0. */
 PORTKIT_API int portkit_log_is_logging(void);
