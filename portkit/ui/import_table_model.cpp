@@ -123,8 +123,15 @@ void FitImportColumns(QTableView& view, const ImportTableModel& model)
     const ImportTable& table = model.Table();
     const int checkRoom = view.style()->pixelMetric(QStyle::PM_IndicatorWidth) + 8;
     for (int c = 0; c < model.columnCount(); ++c) {
-        const std::size_t chars = static_cast<std::size_t>(c) < table.widestCell.size() ? table.widestCell[c] : 0;
-        int width = cells.averageCharWidth() * static_cast<int>(chars + 2);
+        const auto column = static_cast<std::size_t>(c);
+        const std::size_t chars = column < table.widestCell.size() ? table.widestCell[column] : 0;
+        // Only the longest cell of the column is measured.
+        const auto longest = std::find_if(table.rows.begin(), table.rows.end(), [&](const auto& row) {
+            return column < row.size() && row[column].size() == chars;
+        });
+        int width = cells.averageCharWidth() * 2;
+        if (longest != table.rows.end())
+            width += cells.horizontalAdvance(QString::fromLatin1((*longest)[column]));
         if (c == 0 && (model.flags(model.index(0, 0)) & Qt::ItemIsUserCheckable))
             width += checkRoom;
         const int head = heads.horizontalAdvance(model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) + 16;
