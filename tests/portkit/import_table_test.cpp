@@ -1,3 +1,4 @@
+#include "portkit/core/import_session.h"
 #include "portkit/core/import_table.h"
 
 #include "support/files.h"
@@ -5,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -180,6 +182,48 @@ TEST(ImportRecord, ShortRowsAndBadAssignmentsLeaveZeros)
     EXPECT_EQ(std::string(record.data(), 8), std::string(8, '\0'));
     FillImportRecord({"xy"}, {4, 1}, widths, record.data());
     EXPECT_EQ(std::string(record.data(), 8), std::string("\0\0\0\0xy\0\0", 8));
+}
+
+} // namespace
+
+namespace {
+
+std::vector<std::pair<int, int>> g_handed; // channel index, overwrite
+
+void RecordIndex(void* /*record*/, int channelIndex, int overwrite)
+{
+    g_handed.emplace_back(channelIndex, overwrite);
+}
+
+TEST(ImportHandOver, IndexesFromStartAndOnlyTickedRows)
+{
+    const char* const names[] = {"Name"};
+    const int widths[] = {10};
+    const ImportDataStruct data{nullptr, 1, 0, 5, 5};
+    ImportSession session(data, names, widths, &RecordIndex);
+    session.assignment = {1};
+    const ImportTable table = BuildImportTable({"a", "b", "c"}, 0, kComma);
+    g_handed.clear();
+    EXPECT_EQ(session.HandOver(table, {true, false, true}, 5, false), 2);
+    EXPECT_EQ(g_handed, (std::vector<std::pair<int, int>>{{4, 0}, {5, 0}}));
+    // A start of 0 or less is the first index as it is.
+    g_handed.clear();
+    session.HandOver(table, {true, true, true}, 0, true);
+    EXPECT_EQ(g_handed, (std::vector<std::pair<int, int>>{{0, 1}, {1, 1}, {2, 1}}));
+    g_handed.clear();
+    session.HandOver(table, {true}, -3, false);
+    EXPECT_EQ(g_handed, (std::vector<std::pair<int, int>>{{-3, 0}}));
+}
+
+TEST(ImportHandOver, NoCallbackOrColumnsIsHarmless)
+{
+    const ImportDataStruct data{nullptr, 0, 1, 5, 5};
+    const ImportSession none(data, nullptr, nullptr, nullptr);
+    EXPECT_EQ(none.HandOver(BuildImportTable({"a"}, 0, kComma), {true}, 1, false), 0);
+    g_handed.clear();
+    const ImportSession empty(data, nullptr, nullptr, &RecordIndex);
+    EXPECT_EQ(empty.HandOver(BuildImportTable({"a"}, 0, kComma), {true}, 1, false), 1);
+    EXPECT_EQ(g_handed.size(), 1u);
 }
 
 } // namespace
