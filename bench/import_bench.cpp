@@ -26,10 +26,21 @@ constexpr int kLines = 20000;
 
 std::vector<std::string> Names()
 {
-    std::vector<std::string> names = {"Channel Number", "Receive Frequency", "Transmit Frequency",
-                                      "Offset Frequency", "Offset Direction", "Operating Mode", "Name",
-                                      "Show Name", "Tone Mode", "CTCSS Tone", "DCS Code", "Step",
-                                      "Clock Shift", "Tx Power", "Narrow"};
+    std::vector<std::string> names = {"Channel Number",
+                                      "Receive Frequency",
+                                      "Transmit Frequency",
+                                      "Offset Frequency",
+                                      "Offset Direction",
+                                      "Operating Mode",
+                                      "Name",
+                                      "Show Name",
+                                      "Tone Mode",
+                                      "CTCSS Tone",
+                                      "DCS Code",
+                                      "Step",
+                                      "Clock Shift",
+                                      "Tx Power",
+                                      "Narrow"};
     for (int b = 1; b <= 20; ++b)
         names.push_back("Bank " + std::to_string(b));
     names.push_back("Comment");

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace portkit;
@@ -16,13 +16,42 @@ using Fields = std::vector<std::string>;
 namespace {
 
 // Our own column names, as the program hands them to the wizard.
-const std::vector<std::string> kNames = {
-    "Channel Number", "Receive Frequency", "Transmit Frequency", "Offset Frequency",
-    "Offset Direction", "Operating Mode", "Name", "Show Name", "Tone Mode", "CTCSS Tone",
-    "DCS Code", "Step", "Clock Shift", "Tx Power", "Narrow", "Bank 1", "Bank 2", "Bank 3",
-    "Bank 4", "Bank 5", "Bank 6", "Bank 7", "Bank 8", "Bank 9", "Bank 10", "Bank 11", "Bank 12",
-    "Bank 13", "Bank 14", "Bank 15", "Bank 16", "Bank 17", "Bank 18", "Bank 19", "Bank 20",
-    "Comment"};
+const std::vector<std::string> kNames = {"Channel Number",
+                                         "Receive Frequency",
+                                         "Transmit Frequency",
+                                         "Offset Frequency",
+                                         "Offset Direction",
+                                         "Operating Mode",
+                                         "Name",
+                                         "Show Name",
+                                         "Tone Mode",
+                                         "CTCSS Tone",
+                                         "DCS Code",
+                                         "Step",
+                                         "Clock Shift",
+                                         "Tx Power",
+                                         "Narrow",
+                                         "Bank 1",
+                                         "Bank 2",
+                                         "Bank 3",
+                                         "Bank 4",
+                                         "Bank 5",
+                                         "Bank 6",
+                                         "Bank 7",
+                                         "Bank 8",
+                                         "Bank 9",
+                                         "Bank 10",
+                                         "Bank 11",
+                                         "Bank 12",
+                                         "Bank 13",
+                                         "Bank 14",
+                                         "Bank 15",
+                                         "Bank 16",
+                                         "Bank 17",
+                                         "Bank 18",
+                                         "Bank 19",
+                                         "Bank 20",
+                                         "Comment"};
 
 const SplitOptions kComma{',', false, false, '"'};
 
@@ -148,8 +177,7 @@ TEST(ImportHeader, EmptyFirstCellAloneIsNoHeading)
     const HeaderMatch match = DetectHeader(BuildImportTable({",145.5,x"}, 0, kComma), kNames);
     EXPECT_FALSE(match.Found());
     // Our own name wins over the foreign heading when both are there.
-    const HeaderMatch both =
-        DetectHeader(BuildImportTable({"CTCSS,CTCSS Tone"}, 0, kComma), kNames);
+    const HeaderMatch both = DetectHeader(BuildImportTable({"CTCSS,CTCSS Tone"}, 0, kComma), kNames);
     EXPECT_EQ(both.assignment, (std::vector<int>{0, 10}));
 }
 
