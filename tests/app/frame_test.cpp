@@ -215,7 +215,7 @@ TEST_F(Frame, YesSavesBeforeClosingAndAFailedSaveKeepsTheDocument)
 TEST_F(Frame, ExitAsksForEveryModifiedDocumentAndCancelKeepsRunning)
 {
     CChildFrame* first = frame_.NewDocument();
-    first->Doc().Data().SetComment(0, "one");
+    first->View().RunStep("Edit", [](radio::CMainDoc& doc) { doc.SetComment(0, "one"); });
     frame_.NewDocument();
 
     prompt_.answers = {platform::Answer::Cancel};

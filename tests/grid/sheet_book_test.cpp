@@ -40,11 +40,10 @@ TEST_F(BookTest, StoreWithoutChangeLeavesImageAndFlagAlone)
     EXPECT_FALSE(doc.IsModified());
 }
 
-TEST_F(BookTest, StoreWritesChangesButNeverMarksModified)
+TEST_F(BookTest, StoreWritesChangesAndKeepsTheSheet)
 {
     book.SetCurrentSheet(radio::kSheetHome);
     book.Grid(radio::kSheetMemories).SetText(col::kComment, 1, "first");
-    doc.SetModifiedFlag(false);
     book.Grid(radio::kSheetMemories).SetChecked(col::kBank1 + 2, 1, true);
     const radio::RadioImage before = doc.Image();
     EXPECT_TRUE(book.GridStore(false));
@@ -150,7 +149,7 @@ TEST_F(BookTest, TemplateTakesTheRowsChoices)
     memories.SetListIndex(col::kCtcss, 1, -1); // no choice: default kept
     memories.SetChecked(col::kClockShift, 1, true);
     book.RefreshTemplate(radio::kSheetMemories, 1);
-    const auto& record = doc.Template(radio::kSheetMemories);
+    const auto& record = book.Template(radio::kSheetMemories);
     EXPECT_EQ(radio::GetField(record.data(), radio::ChannelField::ToneMode), 2);
     EXPECT_EQ(radio::GetField(record.data(), radio::ChannelField::Power), 3);
     EXPECT_EQ(radio::GetField(record.data(), radio::ChannelField::Ctcss), 12);

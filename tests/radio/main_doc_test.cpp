@@ -178,7 +178,7 @@ TEST(DocumentState, CommentsAndSourceName)
     doc.SetComment(3, std::string(40, 'x'));
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.Comment(3), std::string(30, 'x'));
-    doc.SetModifiedFlag(false);
+    doc.MarkClean();
     doc.SetComment(3, std::string(35, 'x')); // the same once cut
     EXPECT_FALSE(doc.IsModified());
     doc.SetComment(1100, "out of range");
