@@ -223,6 +223,7 @@ CChildFrame* CMainFrame::AddChild(std::unique_ptr<app::Document> document)
     });
     connect(child, &CChildFrame::titleChanged, this, &CMainFrame::RefreshFrame);
     connect(child, &QObject::destroyed, this, [this] { QTimer::singleShot(0, this, &CMainFrame::RefreshFrame); });
+    child->View().SetRowClipboard(rowClipboard_);
     connect(&child->View(), &CMainView::contextMenuRequested, this,
             [this](QPoint position) { menus_.at(app::MenuId::Edit)->exec(position); });
     if (maximized)

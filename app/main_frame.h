@@ -9,6 +9,7 @@
 // project
 #include "app/command_table.h"
 #include "app/recent_files.h"
+#include "grid/row_commands.h"
 
 // std
 #include <map>
@@ -79,6 +80,8 @@ private:
     std::map<app::MenuId, QMenu*> menus_;
     QList<QAction*> windowList_;
     app::RecentFiles recent_;
+    // The six text slots of copied channel rows, shared by every document window.
+    grid::RowClipboard rowClipboard_;
     int untitledCount_ = 0;
     int menuBar_ = -1; // which menu bar is shown: 0 no document, 1 a document
 };

@@ -4,6 +4,7 @@
 #include "grid/sheet_book.h"
 #include "grid/ui/grid_printer.h"
 #include "grid/ui/grid_view.h"
+#include "grid/ui/row_command_runner.h"
 #include "platform/command_ids.h"
 #include "radio/main_doc.h"
 
@@ -44,9 +45,10 @@ bool IsHyperSheet(int sheet)
 } // namespace
 
 struct CMainView::Parts {
-    explicit Parts(radio::CMainDoc& doc) : book(doc) {}
+    explicit Parts(radio::CMainDoc& doc) : book(doc), rows(book) {}
 
     grid::SheetBook book;
+    grid::RowCommandRunner rows;
     std::array<grid::GridView*, kSheetCount> grids{};
     std::array<grid::GridView*, kHyperCount> hyperGrids{};
     QTabBar* tabs = nullptr;
@@ -192,6 +194,7 @@ void CMainView::AfterAction()
 void CMainView::ReloadGrids()
 {
     Parts& p = *parts_;
+    p.rows.ForgetCut();
     p.book.GridLoad();
     const int sheet = CurrentSheet();
     if (IsHyperSheet(sheet))
@@ -228,6 +231,7 @@ void CMainView::RunStep(const std::string& label, const std::function<void(radio
 {
     CommitOpenEditors();
     KeepScroll([&] { parts_->book.RunStep(label, change); });
+    parts_->rows.ForgetCut();
     ShowLoadedState();
     emit historyChanged();
 }
@@ -237,6 +241,7 @@ bool CMainView::Undo()
     CommitOpenEditors();
     bool done = false;
     KeepScroll([&] { done = parts_->book.Undo(); });
+    parts_->rows.ForgetCut();
     ShowLoadedState();
     emit historyChanged();
     return done;
@@ -247,6 +252,7 @@ bool CMainView::Redo()
     CommitOpenEditors();
     bool done = false;
     KeepScroll([&] { done = parts_->book.Redo(); });
+    parts_->rows.ForgetCut();
     ShowLoadedState();
     emit historyChanged();
     return done;
@@ -275,7 +281,17 @@ void CMainView::CheckModified()
 
 bool CMainView::HandlesCommand(int id) const
 {
-    return id == cmd::Print || parts_->commands.count(id) > 0;
+    return id == cmd::Print || grid::RowCommandRunner::Handles(id) || parts_->commands.count(id) > 0;
+}
+
+void CMainView::SetRowClipboard(grid::RowClipboard& clipboard)
+{
+    parts_->rows.SetClipboard(clipboard);
+}
+
+void CMainView::SetSortDialog(grid::SortAsk ask)
+{
+    parts_->rows.SetSortDialog(std::move(ask));
 }
 
 void CMainView::SetCommandHandler(int id, std::function<void()> handler)
@@ -293,6 +309,9 @@ bool CMainView::OnCommand(int id)
     Commit(true); // the command goes on whatever the check said
     if (id == cmd::Print) {
         Print();
+    } else if (grid::RowCommandRunner::Handles(id)) {
+        if (parts_->rows.Run(id))
+            emit historyChanged();
     } else {
         // A copy: the handler may replace itself.
         const std::function<void()> handler = parts_->commands[id];

@@ -13,13 +13,16 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace radio {
 class CMainDoc;
 }
 
 namespace grid {
+struct SortChoice;
 class CSpreadSheet1;
+class RowClipboard;
 class GridView;
 class SheetBook;
 }
@@ -55,6 +58,13 @@ public:
     bool OnCommand(int id);
     bool IsCommandEnabled(int id) const;
     bool IsCommandChecked(int id) const;
+
+    // The rows copied last, shared by every window (the main frame's); until
+    // one is given the view keeps its own.
+    void SetRowClipboard(grid::RowClipboard& clipboard);
+    // The dialog that asks how to sort (the utility library's Sort, owned by
+    // this view); unset, Sort does nothing.
+    void SetSortDialog(std::function<bool(const std::vector<std::string>& names, grid::SortChoice& choice)> ask);
 
     int CurrentSheet() const;
     // Switches sheets as if the tab had been clicked.
