@@ -11,7 +11,6 @@
 #include "grid/hyper_layout.h"
 #include "grid/sheet_io.h"
 #include "grid/sheet_setup.h"
-#include "platform/command_ids.h"
 
 namespace grid {
 
@@ -65,13 +64,15 @@ SheetBook::~SheetBook()
 
 void SheetBook::EditWatch::CellsChanged(const Block& block)
 {
-    // Single cells written while nothing of the program's own is running
-    // are the user's (or the editing rules' answer to the user).
-    if (book_.quiet_ > 0 || book_.suppressChanges || block.row != block.row2 || block.row < 1)
+    // Any write but the book's own load leaves something to store; single
+    // cells written while no program writing runs are the user's.
+    if (book_.quiet_ > 0)
+        return;
+    book_.touched_ = true;
+    if (book_.suppressChanges || block.row != block.row2 || block.row < 1)
         return;
     book_.editSheet_ = sheet_;
     book_.editRow_ = block.row;
-    book_.touched_ = true;
 }
 
 std::string SheetBook::TypingLabel() const
@@ -119,6 +120,7 @@ void SheetBook::FirstUpdate()
 void SheetBook::GridLoad()
 {
     const Quiet quiet(quiet_);
+    touched_ = false;
     for (auto& bank : banks_)
         bank.fill(0);
     const int previous = current_;
@@ -156,6 +158,11 @@ bool SheetBook::GridStore(bool validate)
         CurrentGrid().SetEditMode(false);
         editInProgress = false;
     }
+    // Grids nobody wrote since the last load or store hold the image as it
+    // is: storing them again could only add a step that changes nothing the
+    // user did.
+    if (!touched_)
+        return true;
     StoreAll();
     doc_.CommitStep(TypingLabel());
     touched_ = false;
@@ -247,6 +254,7 @@ void SheetBook::RefreshMirror()
 {
     const CSpreadSheet1& source = grids_[radio::kSheetHyper1 + ActiveHyper()];
     CSpreadSheet1& mirror = grids_[radio::kSheetVfo];
+    const Quiet quiet(quiet_);
     // Every column, so no cell keeps what another Hyper Memory showed.
     const Block block{1, 1, source.ColCount(), kMirrorRows};
     mirror.SetLocked(block, false);
@@ -258,7 +266,9 @@ void SheetBook::RefreshMirror()
 
 void SheetBook::ChooseHyper(int hyper)
 {
-    if (hyper < 0 || hyper >= kHyperSheets || hyper == ActiveHyper())
+    // Compared with the choice, not the active Hyper Memory: a stored 255
+    // counts as the first but shows no choice, and choosing "1" must store it.
+    if (hyper < 0 || hyper >= kHyperSheets || hyper == HyperChoice())
         return;
     doc_.SetActiveHyper(hyper);
     SetHyperChoice(hyper);
@@ -330,30 +340,6 @@ void SheetBook::RefreshTemplate(int sheet, int row)
     }
     radio::SetField(record.data(), ChannelField::ClockShift, grid.GetValue(radio::col::kClockShift, row) == "1");
     Template(sheet) = record;
-}
-
-// --- Commands
-
-bool SheetBook::IsCommandEnabled(int id) const
-{
-    switch (id) {
-    case cmd::Copy:
-    case cmd::Paste:
-        return lastPressInChannelGrid;
-    case cmd::Cut:
-    case cmd::Insert:
-    case cmd::Delete:
-    case cmd::Sort:
-    case cmd::BankSettings:
-        return current_ == radio::kSheetMemories;
-    default:
-        return true;
-    }
-}
-
-bool SheetBook::IsCommandChecked(int id) const
-{
-    return id == cmd::BankSettings && bankLayout;
 }
 
 } // namespace grid

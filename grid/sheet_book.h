@@ -2,9 +2,9 @@
 // SheetBook: the window-free state of one document's view. It owns the eight
 // channel grids and the five Hyper Memory settings grids, knows the current
 // sheet, moves data between the grids and the document's image (grid load and
-// grid store), keeps the bank membership table, and answers which commands
-// are available. The widget that shows it only turns window events into
-// calls here.
+// grid store), keeps the bank membership table and the view state, and
+// records each change as a step of the document's history. The widget that
+// shows it only turns window events into calls here.
 
 // std
 #include <array>
@@ -127,10 +127,6 @@ public:
     bool lastPressInChannelGrid = true; // else in a settings grid
     bool bankLayout = false;
     std::array<bool, radio::col::kNarrow + 1> hiddenByBankLayout{}; // columns 2..14
-
-    // --- Commands the view answers for (ids of platform/command_ids.h).
-    bool IsCommandEnabled(int id) const;
-    bool IsCommandChecked(int id) const;
 
 private:
     // Notes the last cell the user changed, for the name of the typing step.

@@ -5,7 +5,6 @@
 #include "grid/ui/grid_printer.h"
 #include "grid/ui/grid_view.h"
 #include "grid/ui/row_command_runner.h"
-#include "platform/command_ids.h"
 #include "radio/main_doc.h"
 
 // Qt
@@ -21,7 +20,6 @@
 #include <algorithm>
 #include <array>
 #include <climits>
-#include <map>
 
 namespace {
 
@@ -55,7 +53,6 @@ struct CMainView::Parts {
     QLabel* selectLabel = nullptr;
     QComboBox* hyperChoice = nullptr;
     QLabel* notice = nullptr;
-    std::map<int, std::function<void()>> commands;
     bool modified = false;
     bool changingTab = false;
 };
@@ -277,12 +274,7 @@ void CMainView::CheckModified()
     emit modifiedChanged();
 }
 
-// --- Commands.
-
-bool CMainView::HandlesCommand(int id) const
-{
-    return id == cmd::Print || grid::RowCommandRunner::Handles(id) || parts_->commands.count(id) > 0;
-}
+// --- Channel row commands.
 
 void CMainView::SetRowClipboard(grid::RowClipboard& clipboard)
 {
@@ -294,41 +286,12 @@ void CMainView::SetSortDialog(grid::SortAsk ask)
     parts_->rows.SetSortDialog(std::move(ask));
 }
 
-void CMainView::SetCommandHandler(int id, std::function<void()> handler)
+void CMainView::RunRowCommand(grid::RowCommand command)
 {
-    if (handler)
-        parts_->commands[id] = std::move(handler);
-    else
-        parts_->commands.erase(id);
-}
-
-bool CMainView::OnCommand(int id)
-{
-    if (!HandlesCommand(id))
-        return false;
-    Commit(true); // the command goes on whatever the check said
-    if (id == cmd::Print) {
-        Print();
-    } else if (grid::RowCommandRunner::Handles(id)) {
-        if (parts_->rows.Run(id))
-            emit historyChanged();
-    } else {
-        // A copy: the handler may replace itself.
-        const std::function<void()> handler = parts_->commands[id];
-        handler();
-    }
+    CommitOpenEditors();
+    if (parts_->rows.Run(command))
+        emit historyChanged();
     CheckModified();
-    return true;
-}
-
-bool CMainView::IsCommandEnabled(int id) const
-{
-    return parts_->book.IsCommandEnabled(id);
-}
-
-bool CMainView::IsCommandChecked(int id) const
-{
-    return parts_->book.IsCommandChecked(id);
 }
 
 // --- Sheets and the tab strip.

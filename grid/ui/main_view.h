@@ -20,6 +20,7 @@ class CMainDoc;
 }
 
 namespace grid {
+enum class RowCommand;
 struct SortChoice;
 class CSpreadSheet1;
 class RowClipboard;
@@ -47,17 +48,8 @@ public:
     bool Undo();
     bool Redo();
 
-    // Commands the view carries out: its own (Print) and those handed to it
-    // with SetCommandHandler.
-    bool HandlesCommand(int id) const;
-    // Hands the view a command carried out elsewhere (a dialog of another
-    // layer); it runs after the view's commit like the view's own commands.
-    // An empty handler takes the command away again.
-    void SetCommandHandler(int id, std::function<void()> handler);
-    // Runs one command; false when the view does not handle it.
-    bool OnCommand(int id);
-    bool IsCommandEnabled(int id) const;
-    bool IsCommandChecked(int id) const;
+    // Prints the current sheet's channel grid through the print dialog.
+    void Print();
 
     // The rows copied last, shared by every window (the main frame's); until
     // one is given the view keeps its own.
@@ -65,6 +57,9 @@ public:
     // The dialog that asks how to sort (the utility library's Sort, owned by
     // this view); unset, Sort does nothing.
     void SetSortDialog(std::function<bool(const std::vector<std::string>& names, grid::SortChoice& choice)> ask);
+    // Cut, Copy, Paste, Insert, Delete or Sort on the current grid's selected
+    // rows; a change becomes one named step of the history.
+    void RunRowCommand(grid::RowCommand command);
 
     int CurrentSheet() const;
     // Switches sheets as if the tab had been clicked.
@@ -103,7 +98,6 @@ private:
     void ShowSheet(int sheet);
     void ShowVfoControls(bool show);
     void LayOut(int width, int height);
-    void Print();
 
     radio::CMainDoc& doc_;
     std::unique_ptr<Parts> parts_;

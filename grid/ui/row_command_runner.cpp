@@ -9,51 +9,33 @@
 #include <QString>
 
 // project
-#include "platform/command_ids.h"
 #include "textio/export.h"
 
 namespace grid {
 
 RowCommandRunner::RowCommandRunner(SheetBook& book) : book_(book), commands_(book, ownClipboard_) {}
 
-bool RowCommandRunner::Handles(int id)
+bool RowCommandRunner::Run(RowCommand command)
 {
-    switch (id) {
-    case cmd::Cut:
-    case cmd::Copy:
-    case cmd::Paste:
-    case cmd::Insert:
-    case cmd::Delete:
-    case cmd::Sort:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool RowCommandRunner::Run(int id)
-{
-    if (id == cmd::Copy || id == cmd::Cut) {
-        if (id == cmd::Copy ? commands_.Copy() : commands_.Cut())
+    if (command == RowCommand::Copy || command == RowCommand::Cut) {
+        if (command == RowCommand::Copy ? commands_.Copy() : commands_.Cut())
             PutOnDesktopClipboard();
         return false;
     }
-    if (!Handles(id))
-        return false;
     const std::size_t position = book_.Doc().History().Position();
     book_.RunGridStep([&]() -> std::string {
         RowChange change;
         const char* name = "";
-        switch (id) {
-        case cmd::Paste:
+        switch (command) {
+        case RowCommand::Paste:
             change = commands_.Paste();
             name = "Paste";
             break;
-        case cmd::Insert:
+        case RowCommand::Insert:
             change = commands_.Insert();
             name = "Insert";
             break;
-        case cmd::Delete:
+        case RowCommand::Delete:
             change = commands_.Delete();
             name = "Delete";
             break;

@@ -12,16 +12,16 @@
 
 namespace grid {
 
+enum class RowCommand { Cut, Copy, Paste, Insert, Delete, Sort };
+
 class RowCommandRunner {
 public:
     explicit RowCommandRunner(SheetBook& book);
     RowCommandRunner(const RowCommandRunner&) = delete;
     RowCommandRunner& operator=(const RowCommandRunner&) = delete;
 
-    // Cut, Copy, Paste, Insert, Delete and Sort.
-    static bool Handles(int id);
-    // Runs one of them; true when the document's history gained a step.
-    bool Run(int id);
+    // Runs one command; true when the document's history gained a step.
+    bool Run(RowCommand command);
 
     // The rows shared by every window; until one is given the view keeps its own.
     void SetClipboard(RowClipboard& clipboard) { commands_.SetClipboard(clipboard); }

@@ -10,7 +10,7 @@
 #include "app/portkit_loader.h"
 #include "grid/sheet_book.h"
 #include "grid/ui/main_view.h"
-#include "platform/command_ids.h"
+#include "app/command_ids.h"
 #include "platform/prompt.h"
 #include "radio/default_image.h"
 #include "radio/main_doc.h"

@@ -12,7 +12,7 @@
 #include "grid/sheet_book.h"
 #include "grid/ui/grid_view.h"
 #include "grid/ui/main_view.h"
-#include "platform/command_ids.h"
+#include "app/command_ids.h"
 #include "platform/prompt.h"
 #include "radio/main_doc.h"
 #include "support/temp_config.h"

@@ -7,7 +7,6 @@
 #include "grid/sheet_book.h"
 #include "grid/ui/grid_view.h"
 #include "grid/ui/main_view.h"
-#include "platform/command_ids.h"
 #include "radio/main_doc.h"
 
 // Qt
@@ -85,13 +84,11 @@ TEST_F(MainViewTest, TabSwitchShowsTheSheetsGrids)
     EXPECT_EQ(Settings(1).geometry().top(), Channel(4).geometry().bottom() + 1);
     EXPECT_EQ(Channel(4).currentIndex(), Channel(4).model()->index(0, 0));
 
-    EXPECT_FALSE(view.IsCommandEnabled(cmd::Insert));
     view.SetCurrentSheet(2);
     EXPECT_TRUE(Channel(2).isVisible());
     EXPECT_FALSE(Channel(4).isVisible());
     EXPECT_FALSE(Settings(1).isVisible());
     view.SetCurrentSheet(0);
-    EXPECT_TRUE(view.IsCommandEnabled(cmd::Insert));
 }
 
 TEST_F(MainViewTest, VfoSheetMirrorsTheActiveHyperMemory)
@@ -116,6 +113,23 @@ TEST_F(MainViewTest, VfoSheetMirrorsTheActiveHyperMemory)
 
     view.SetCurrentSheet(0);
     EXPECT_FALSE(choice->isVisible());
+}
+
+TEST_F(MainViewTest, StoredHyperMemoryOutOfRangeShowsNoSelection)
+{
+    view.RunStep("Import", [](radio::CMainDoc& d) { d.Image()[57] = 255; });
+    view.SetCurrentSheet(1);
+    auto* choice = view.findChild<QComboBox*>();
+    ASSERT_NE(choice, nullptr);
+    EXPECT_EQ(choice->currentIndex(), -1);
+    EXPECT_EQ(choice->currentText(), "");
+    emit choice->activated(0);
+    EXPECT_EQ(doc.Image()[57], 0);
+    EXPECT_EQ(doc.UndoLabel(), "Select Hyper Memory");
+    view.RunStep("Import", [](radio::CMainDoc& d) { d.Image()[57] = 5; });
+    EXPECT_EQ(choice->currentIndex(), -1);
+    view.RunStep("Import", [](radio::CMainDoc& d) { d.Image()[57] = 4; });
+    EXPECT_EQ(choice->currentText(), "5");
 }
 
 TEST_F(MainViewTest, HyperMemoryGridHeightFollowsItsRows)
