@@ -3,13 +3,29 @@
 // own
 #include "app/window_commands.h"
 
+// std
+#include <algorithm>
+
 // project
 #include "app/child_frame.h"
 #include "app/command_ids.h"
 #include "grid/ui/main_view.h"
 #include "grid/ui/row_command_runner.h"
+#include "portkit/sort.h"
 
 namespace app {
+
+bool AskSortChoice(QWidget* owner, const std::vector<std::string>& names, grid::SortChoice& choice)
+{
+    SortOptions options{};
+    options.nCount = static_cast<int>(std::min<std::size_t>(names.size(), PORTKIT_SORT_MAX_NAMES));
+    for (int i = 0; i < options.nCount; ++i)
+        options.pszNames[i] = names[static_cast<std::size_t>(i)].c_str();
+    if (!Sort(owner, options))
+        return false;
+    choice = {options.nScope, options.nOrder, options.nFirstKey, options.nSecondKey};
+    return true;
+}
 
 void InstallRowCommands(WindowCommands& commands, CChildFrame& window)
 {
@@ -27,6 +43,10 @@ void InstallRowCommands(WindowCommands& commands, CChildFrame& window)
         {cmd::Delete, grid::RowCommand::Delete, OnMemoriesSheet},
         {cmd::Sort, grid::RowCommand::Sort, OnMemoriesSheet},
     };
+    CMainView& view = window.View();
+    view.SetSortDialog([&view](const std::vector<std::string>& names, grid::SortChoice& choice) {
+        return AskSortChoice(&view, names, choice);
+    });
     for (const Entry& entry : kEntries)
         commands.Register(entry.id, {.run = [&window, command = entry.command] { window.View().RunRowCommand(command); },
                                      .enabled = [&window, enabled = entry.enabled] { return enabled(window); }});

@@ -8,6 +8,8 @@
 #include "app/main_frame.h"
 
 // project
+#include "app/portkit_loader.h"
+
 #include "grid/row_commands.h"
 #include "grid/sheet_book.h"
 #include "grid/ui/grid_view.h"
@@ -21,12 +23,14 @@
 #include "grid/row_docs.h"
 
 // Qt
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
 #include <QMdiArea>
 #include <QTest>
+#include <QTimer>
 
 // std
 #include <gtest/gtest.h>
@@ -213,6 +217,33 @@ TEST_F(RowFrame, SortAsksTheDialogAndRefusesASingleSelectedRow)
     EXPECT_TRUE(child->View().Book().BankMember(2, 3)); // channel 2 is now row 4
     ASSERT_TRUE(child->View().Undo());
     EXPECT_TRUE(Doc(child).Data() == before);
+}
+
+TEST_F(RowFrame, SortThroughTheLibrarysDialog)
+{
+    app::PortkitLoader::Instance().SetCandidates({PORTKIT_TEST_LIBRARY});
+    CChildFrame* child = OpenChannels("club.rdf", 4);
+    SelectRows(child, 1, 2);
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        shown = true;
+        EXPECT_EQ(dialog->windowTitle(), "Sort");
+        auto click = [&](const char* text) {
+            for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+                if (button->text() == QLatin1String(text))
+                    QTest::mouseClick(button, Qt::LeftButton);
+        };
+        click("Decsending");
+        click("All Channels");
+        click("OK");
+    });
+    Choose(cmd::Sort);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(Rx(child, 1), "140.40000");
+    EXPECT_EQ(Rx(child, 4), "140.10000");
+    EXPECT_EQ(Doc(child).UndoLabel(), "Sort of 1000 Channels");
 }
 
 TEST_F(RowFrame, CommandsFollowTheSheetAndTheLastPress)
