@@ -1,9 +1,10 @@
 // Speed of the channel row commands on a file with every channel in use:
-// sort of all 1000 channels by receive frequency, Insert and Delete at row 1,
-// Copy and Paste of 1000 rows.
+// sort of all 1000 channels by receive frequency, Insert and Delete at row 1
+// (alone and as a whole undo step), Copy and Paste of 1000 rows.
 
 // std
 #include <memory>
+#include <string>
 
 // benchmark
 #include <benchmark/benchmark.h>
@@ -82,6 +83,17 @@ void BM_DeleteRow1(benchmark::State& state)
         benchmark::DoNotOptimize(full.rows->Delete().changed);
 }
 BENCHMARK(BM_DeleteRow1)->Unit(benchmark::kMillisecond);
+
+// The whole step as the menu runs it: store of the grids, the command, the
+// store of its result and the history's new state.
+void BM_DeleteRow1AsUndoStep(benchmark::State& state)
+{
+    FullBook full;
+    full.Select(1, 1);
+    for (auto _ : state)
+        full.book->RunGridStep([&] { return full.rows->Delete().changed ? std::string("Delete of 1 Channel") : std::string(); });
+}
+BENCHMARK(BM_DeleteRow1AsUndoStep)->Unit(benchmark::kMillisecond);
 
 void BM_Copy1000Rows(benchmark::State& state)
 {

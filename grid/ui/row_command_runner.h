@@ -6,6 +6,7 @@
 
 // std
 #include <string>
+#include <utility>
 
 // project
 #include "grid/row_commands.h"
@@ -29,7 +30,6 @@ public:
     void SetSortDialog(SortAsk ask) { sortAsk_ = std::move(ask); }
     // The grids were loaded anew (undo, redo, a read): a pending cut is dropped.
     void ForgetCut() { commands_.ForgetCut(); }
-    RowCommands& Commands() { return commands_; }
 
     // The desktop clipboard's text for rows r1..r2 of a channel grid: the
     // export's heading line and the line of each row holding a channel.

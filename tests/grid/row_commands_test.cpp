@@ -245,6 +245,38 @@ TEST_F(RowsTest, RowsMovedUnderAPendingCutDropTheCut)
     EXPECT_FALSE(rows.CutPending());
 }
 
+TEST_F(RowsTest, CutOnMemoriesPastedOnAHyperSheetEmptiesTheMemoriesRows)
+{
+    Fill({1, 2, 3, 4, 5});
+    Load();
+    Select(4, 5);
+    rows.Cut();
+    book.AfterTabChange(radio::kSheetHyper1);
+    book.CurrentGrid().SelectBlock({1, 4, 35, 4});
+    rows.Paste();
+    EXPECT_EQ(book.CurrentGrid().GetText(kRx, 4), "140.40000");
+    EXPECT_EQ(book.CurrentGrid().GetText(kRx, 5), "140.50000");
+    EXPECT_EQ(Rx(4), "");
+    EXPECT_EQ(Rx(5), "");
+    EXPECT_EQ(Rx(3), "140.30000");
+}
+
+TEST_F(RowsTest, ShiftsStopAtTheLastChannelRow)
+{
+    Fill({998, 999, 1000, 1001, 1002});
+    Load();
+    const std::string limits = Memories().GetBlockText({0, 1001, 35, 1100});
+    Select(999, 1002);
+    EXPECT_EQ(rows.Delete().rows, 2);
+    EXPECT_EQ(Rx(998), "239.80000");
+    EXPECT_EQ(Rx(999), "");
+    EXPECT_EQ(Memories().GetBlockText({0, 1001, 35, 1100}), limits);
+    Select(1001, 1002);
+    EXPECT_FALSE(rows.Insert().changed);
+    EXPECT_FALSE(rows.Delete().changed);
+    EXPECT_EQ(Memories().GetBlockText({0, 1001, 35, 1100}), limits);
+}
+
 TEST_F(RowsTest, RowsPasteIntoAnotherWindowThatNeverCopied)
 {
     Fill({1, 2, 3});
