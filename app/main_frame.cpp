@@ -170,6 +170,21 @@ void CMainFrame::RunFrameCommand(int id)
     }
 }
 
+const std::string& CMainFrame::TextSlot(int slot) const
+{
+    static const std::string none;
+    return slot >= 0 && slot < kTextSlots ? textSlots_[static_cast<std::size_t>(slot)] : none;
+}
+
+void CMainFrame::SetTextSlot(int slot, std::string text)
+{
+    if (slot < 0 || slot >= kTextSlots)
+        return;
+    if (slot == 0)
+        std::fill(textSlots_.begin() + 1, textSlots_.end(), std::string());
+    textSlots_[static_cast<std::size_t>(slot)] = std::move(text);
+}
+
 CChildFrame* CMainFrame::NewDocument()
 {
     auto document = std::make_unique<app::Document>(app::UntitledName(++untitledCount_));
@@ -223,7 +238,6 @@ CChildFrame* CMainFrame::AddChild(std::unique_ptr<app::Document> document)
     });
     connect(child, &CChildFrame::titleChanged, this, &CMainFrame::RefreshFrame);
     connect(child, &QObject::destroyed, this, [this] { QTimer::singleShot(0, this, &CMainFrame::RefreshFrame); });
-    child->View().SetRowClipboard(rowClipboard_);
     connect(&child->View(), &CMainView::contextMenuRequested, this,
             [this](QPoint position) { menus_.at(app::MenuId::Edit)->exec(position); });
     if (maximized)

@@ -9,9 +9,9 @@
 // project
 #include "app/command_table.h"
 #include "app/recent_files.h"
-#include "grid/row_commands.h"
 
 // std
+#include <array>
 #include <map>
 #include <memory>
 #include <string>
@@ -50,6 +50,12 @@ public:
     void UpdateCommandStates();
     bool IsCommandEnabled(int id) const;
 
+    // The six text slots that row copy writes and paste reads, shared by
+    // every document window. Writing slot 0 clears slots 1 to 5.
+    static constexpr int kTextSlots = 6;
+    const std::string& TextSlot(int slot) const;
+    void SetTextSlot(int slot, std::string text);
+
     QAction* Action(int id) const;
     QMenu* Menu(app::MenuId menu) const;
     QToolBar* ToolBar() const { return toolBar_; }
@@ -80,8 +86,7 @@ private:
     std::map<app::MenuId, QMenu*> menus_;
     QList<QAction*> windowList_;
     app::RecentFiles recent_;
-    // The six text slots of copied channel rows, shared by every document window.
-    grid::RowClipboard rowClipboard_;
+    std::array<std::string, kTextSlots> textSlots_;
     int untitledCount_ = 0;
     int menuBar_ = -1; // which menu bar is shown: 0 no document, 1 a document
 };

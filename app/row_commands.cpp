@@ -5,15 +5,45 @@
 
 // std
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 // project
 #include "app/child_frame.h"
 #include "app/command_ids.h"
+#include "app/main_frame.h"
 #include "grid/ui/main_view.h"
 #include "grid/ui/row_command_runner.h"
 #include "portkit/sort.h"
 
 namespace app {
+namespace {
+
+// The main frame's six text slots as a view's row slots, looked up on every
+// use: the window joins its frame after its commands were installed.
+class FrameSlots : public grid::RowSlots {
+public:
+    explicit FrameSlots(CChildFrame& window) : window_(window) {}
+
+    const std::string& Slot(int slot) const override
+    {
+        const CMainFrame* frame = window_.Frame();
+        return frame != nullptr ? frame->TextSlot(slot) : own_.Slot(slot);
+    }
+    void SetSlot(int slot, std::string text) override
+    {
+        if (CMainFrame* frame = window_.Frame())
+            frame->SetTextSlot(slot, std::move(text));
+        else
+            own_.SetSlot(slot, std::move(text));
+    }
+
+private:
+    CChildFrame& window_;
+    grid::RowClipboard own_;
+};
+
+} // namespace
 
 bool AskSortChoice(QWidget* owner, const std::vector<std::string>& names, grid::SortChoice& choice)
 {
@@ -44,6 +74,7 @@ void InstallRowCommands(WindowCommands& commands, CChildFrame& window)
         {cmd::Sort, grid::RowCommand::Sort, OnMemoriesSheet},
     };
     CMainView& view = window.View();
+    view.SetRowSlots(std::make_shared<FrameSlots>(window));
     view.SetSortDialog([&view](const std::vector<std::string>& names, grid::SortChoice& choice) {
         return AskSortChoice(&view, names, choice);
     });

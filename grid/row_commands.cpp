@@ -100,25 +100,20 @@ bool IsIdentity(const std::vector<int>& order, int first)
 
 // --- RowClipboard
 
-void RowClipboard::SetChannelRows(std::string text, int rows)
-{
-    for (std::string& slot : slots_)
-        slot.clear();
-    slots_[0] = std::move(text);
-    rows_ = std::max(rows, 0);
-    ++generation_;
-}
-
-void RowClipboard::SetSettingsRows(int hyper, std::string text)
-{
-    if (hyper >= 0 && hyper < kHyperSheets)
-        slots_[1 + hyper] = std::move(text);
-}
-
 const std::string& RowClipboard::Slot(int slot) const
 {
     static const std::string kEmpty;
     return slot >= 0 && slot < kRowSlots ? slots_[slot] : kEmpty;
+}
+
+void RowClipboard::SetSlot(int slot, std::string text)
+{
+    if (slot < 0 || slot >= kRowSlots)
+        return;
+    if (slot == 0)
+        for (std::string& other : slots_)
+            other.clear();
+    slots_[slot] = std::move(text);
 }
 
 std::string RowStepLabel(std::string_view command, int rows)
@@ -128,13 +123,18 @@ std::string RowStepLabel(std::string_view command, int rows)
 
 // --- RowCommands
 
-RowCommands::RowCommands(SheetBook& book, RowClipboard& clipboard) : book_(book), clipboard_(&clipboard) {}
+RowCommands::RowCommands(SheetBook& book, RowSlots& texts) : book_(book), slots_(&texts) {}
 
-void RowCommands::SetClipboard(RowClipboard& clipboard)
+void RowCommands::SetSlots(RowSlots& texts)
 {
-    if (&clipboard != clipboard_)
+    if (&texts != slots_)
         cut_.reset();
-    clipboard_ = &clipboard;
+    slots_ = &texts;
+}
+
+int RowCommands::HeldRows() const
+{
+    return static_cast<int>(SplitLines(slots_->Slot(0)).size());
 }
 
 bool RowCommands::OnMemories() const
@@ -180,12 +180,11 @@ bool RowCommands::Copy()
         return false;
     cut_.reset();
     const CSpreadSheet1& grid = book_.CurrentGrid();
-    clipboard_->SetChannelRows(grid.GetBlockText({1, rows->first, col::kCount, rows->last}),
-                               rows->last - rows->first + 1);
+    slots_->SetSlot(0, grid.GetBlockText({1, rows->first, col::kCount, rows->last}));
     if (OnMemories())
         for (int k = 0; k < kHyperSheets; ++k)
-            clipboard_->SetSettingsRows(
-                k, book_.HyperGrid(k).GetBlockText({hyper::kChannelCol, rows->first, hyper::kScanCol, rows->last}));
+            slots_->SetSlot(1 + k, book_.HyperGrid(k).GetBlockText(
+                                       {hyper::kChannelCol, rows->first, hyper::kScanCol, rows->last}));
     return true;
 }
 
@@ -194,7 +193,7 @@ bool RowCommands::Cut()
     if (!OnMemories() || !Copy())
         return false;
     const std::optional<Rows> rows = Selection();
-    cut_ = PendingCut{*rows, clipboard_->Generation()};
+    cut_ = PendingCut{*rows, slots_->Slot(0)};
     return true;
 }
 
@@ -225,7 +224,7 @@ void RowCommands::WriteRow(CSpreadSheet1& grid, int row, std::string_view line, 
 RowChange RowCommands::Paste()
 {
     const std::optional<Rows> rows = Selection();
-    const int held = clipboard_->Rows();
+    const int held = HeldRows();
     // The VFO sheet is a read-only picture of a Hyper Memory.
     if (!rows || held == 0 || book_.CurrentSheet() == radio::kSheetVfo)
         return {};
@@ -236,7 +235,7 @@ RowChange RowCommands::Paste()
     const bool memories = OnMemories();
     QuietBook quiet(book_, memories);
     CSpreadSheet1& grid = book_.CurrentGrid();
-    const std::vector<std::string_view> lines = SplitLines(clipboard_->Slot(0));
+    const std::vector<std::string_view> lines = SplitLines(slots_->Slot(0));
     for (int row = first; row <= last; ++row) {
         const std::size_t i = static_cast<std::size_t>((row - first) % held);
         WriteRow(grid, row, i < lines.size() ? lines[i] : std::string_view(), memories && row > kShiftRows);
@@ -245,7 +244,7 @@ RowChange RowCommands::Paste()
         const int settingsLast = std::min(last, kShiftRows);
         for (int k = 0; k < kHyperSheets; ++k) {
             CSpreadSheet1& settings = book_.HyperGrid(k);
-            const std::vector<std::string_view> slot = SplitLines(clipboard_->Slot(1 + k));
+            const std::vector<std::string_view> slot = SplitLines(slots_->Slot(1 + k));
             for (int row = first; row <= settingsLast; ++row) {
                 const std::size_t i = static_cast<std::size_t>((row - first) % held);
                 const Block cells{hyper::kChannelCol, row, hyper::kScanCol, row};
@@ -270,10 +269,11 @@ RowChange RowCommands::Paste()
 }
 
 // The rows of a pending cut that the paste did not land on are cleared; a
-// cut whose rows are no longer the ones held (another copy since) clears nothing.
+// cut whose rows are no longer the ones held (another window copied since)
+// clears nothing.
 void RowCommands::ClearCutOutside(int first, int last)
 {
-    if (!cut_ || cut_->generation != clipboard_->Generation())
+    if (!cut_ || cut_->text != slots_->Slot(0))
         return;
     const int previous = book_.CurrentSheet();
     const bool sameSheet = previous == radio::kSheetMemories;

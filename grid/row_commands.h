@@ -10,7 +10,6 @@
 
 // std
 #include <array>
-#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -30,24 +29,24 @@ inline constexpr int kShiftRows = radio::kMemoryCount;
 // Columns of a settings grid that belong to a channel row.
 inline constexpr int kSettingsRowCols = 2;
 
-// The rows copied last. One is shared by every window of the program, so
-// rows copied from one file paste into another.
-class RowClipboard {
+// The six text slots of the rows copied last. The program's are the main
+// frame's, shared by every window, so rows copied from one file paste into
+// another. Writing slot 0 empties slots 1..5.
+class RowSlots {
 public:
-    // Writing the channel rows empties the settings slots.
-    void SetChannelRows(std::string text, int rows);
-    void SetSettingsRows(int hyper, std::string text);
-    const std::string& Slot(int slot) const;
-    // Rows held in slot 0; 0 until something was copied.
-    int Rows() const { return rows_; }
-    // Changes with every SetChannelRows, so a view can tell whether the
-    // rows it cut are still the ones held.
-    std::uint64_t Generation() const { return generation_; }
+    virtual ~RowSlots() = default;
+    virtual const std::string& Slot(int slot) const = 0;
+    virtual void SetSlot(int slot, std::string text) = 0;
+};
+
+// Slots of one's own (a view outside the main frame, tests).
+class RowClipboard : public RowSlots {
+public:
+    const std::string& Slot(int slot) const override;
+    void SetSlot(int slot, std::string text) override;
 
 private:
     std::array<std::string, kRowSlots> slots_{};
-    int rows_ = 0;
-    std::uint64_t generation_ = 0;
 };
 
 // The choices of the sort dialog, as its options record returns them.
@@ -80,12 +79,12 @@ using SortAsk = std::function<bool(const std::vector<std::string>& names, SortCh
 
 class RowCommands {
 public:
-    RowCommands(SheetBook& book, RowClipboard& clipboard);
+    RowCommands(SheetBook& book, RowSlots& texts);
     RowCommands(const RowCommands&) = delete;
     RowCommands& operator=(const RowCommands&) = delete;
 
-    // The clipboard shared with the other windows.
-    void SetClipboard(RowClipboard& clipboard);
+    // The slots shared with the other windows.
+    void SetSlots(RowSlots& texts);
 
     // Copy and Cut: false when nothing is selected (nothing was copied).
     bool Copy();
@@ -111,7 +110,7 @@ private:
     };
     struct PendingCut {
         Rows rows;
-        std::uint64_t generation = 0;
+        std::string text; // slot 0 as the cut wrote it
     };
 
     // The selection of the current grid, or nothing when none.
@@ -119,6 +118,8 @@ private:
     // The selection cut to the channel rows that shift, on the Memories sheet.
     std::optional<Rows> ShiftSelection() const;
     bool OnMemories() const;
+    // Rows held in slot 0, 0 when none.
+    int HeldRows() const;
     // Target end row of a paste region starting at `row`.
     int RegionEnd(int row) const;
     void WriteRow(CSpreadSheet1& grid, int row, std::string_view line, bool scanLimit);
@@ -129,7 +130,7 @@ private:
     bool AskInsert(int keepLast);
 
     SheetBook& book_;
-    RowClipboard* clipboard_;
+    RowSlots* slots_;
     std::optional<PendingCut> cut_;
 };
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 // project
+#include "radio/byte_order.h"
 #include "radio/channel_record.h"
 
 namespace radio {
@@ -50,7 +51,7 @@ int GetSetting(const std::uint8_t* block, HyperField field)
     case SettingKind::BankChoice:
         return (block[kMemoryBankOnByte] & kMemoryBankOnBit) != 0 ? block[s.byte] + 1 : 0;
     case SettingKind::MemoryNumber:
-        return block[s.byte] | (block[s.byte + 1] << 8);
+        return static_cast<int>(ReadLe(block + s.byte, 2));
     case SettingKind::NoBits:
         return 0;
     case SettingKind::List:
@@ -75,8 +76,7 @@ void SetSetting(std::uint8_t* block, HyperField field, int value)
         }
         return;
     case SettingKind::MemoryNumber:
-        block[s.byte] = static_cast<std::uint8_t>(value & 0xFF);
-        block[s.byte + 1] = static_cast<std::uint8_t>(value >> 8);
+        WriteLe(block + s.byte, 2, static_cast<std::uint32_t>(value));
         return;
     case SettingKind::NoBits:
         return;

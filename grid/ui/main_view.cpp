@@ -47,6 +47,7 @@ struct CMainView::Parts {
 
     grid::SheetBook book;
     grid::RowCommandRunner rows;
+    std::shared_ptr<grid::RowSlots> rowSlots; // given by the host; the runner uses them
     std::array<grid::GridView*, kSheetCount> grids{};
     std::array<grid::GridView*, kHyperCount> hyperGrids{};
     QTabBar* tabs = nullptr;
@@ -276,9 +277,12 @@ void CMainView::CheckModified()
 
 // --- Channel row commands.
 
-void CMainView::SetRowClipboard(grid::RowClipboard& clipboard)
+void CMainView::SetRowSlots(std::shared_ptr<grid::RowSlots> texts)
 {
-    parts_->rows.SetClipboard(clipboard);
+    if (!texts)
+        return;
+    parts_->rows.SetSlots(*texts);
+    parts_->rowSlots = std::move(texts);
 }
 
 void CMainView::SetSortDialog(grid::SortAsk ask)

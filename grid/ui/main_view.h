@@ -23,7 +23,7 @@ namespace grid {
 enum class RowCommand;
 struct SortChoice;
 class CSpreadSheet1;
-class RowClipboard;
+class RowSlots;
 class GridView;
 class SheetBook;
 }
@@ -51,9 +51,9 @@ public:
     // Prints the current sheet's channel grid through the print dialog.
     void Print();
 
-    // The rows copied last, shared by every window (the main frame's); until
-    // one is given the view keeps its own.
-    void SetRowClipboard(grid::RowClipboard& clipboard);
+    // The text slots of the rows copied last, shared by every window (the
+    // main frame's); until they are given the view keeps its own.
+    void SetRowSlots(std::shared_ptr<grid::RowSlots> texts);
     // The dialog that asks how to sort (the utility library's Sort, owned by
     // this view); unset, Sort does nothing.
     void SetSortDialog(std::function<bool(const std::vector<std::string>& names, grid::SortChoice& choice)> ask);

@@ -13,7 +13,7 @@
 
 namespace grid {
 
-RowCommandRunner::RowCommandRunner(SheetBook& book) : book_(book), commands_(book, ownClipboard_) {}
+RowCommandRunner::RowCommandRunner(SheetBook& book) : book_(book), commands_(book, ownSlots_) {}
 
 bool RowCommandRunner::Run(RowCommand command)
 {

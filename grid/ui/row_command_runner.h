@@ -24,8 +24,8 @@ public:
     // Runs one command; true when the document's history gained a step.
     bool Run(RowCommand command);
 
-    // The rows shared by every window; until one is given the view keeps its own.
-    void SetClipboard(RowClipboard& clipboard) { commands_.SetClipboard(clipboard); }
+    // The slots shared by every window; until they are given the view keeps its own.
+    void SetSlots(RowSlots& texts) { commands_.SetSlots(texts); }
     // The dialog that asks how to sort; unset, Sort does nothing.
     void SetSortDialog(SortAsk ask) { sortAsk_ = std::move(ask); }
     // The grids were loaded anew (undo, redo, a read): a pending cut is dropped.
@@ -39,7 +39,7 @@ private:
     void PutOnDesktopClipboard();
 
     SheetBook& book_;
-    RowClipboard ownClipboard_;
+    RowClipboard ownSlots_;
     RowCommands commands_;
     SortAsk sortAsk_;
 };

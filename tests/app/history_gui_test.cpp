@@ -211,4 +211,18 @@ TEST_F(History, ARegisteredCommandRunsAfterTheCommitWhenEnabled)
     EXPECT_TRUE(frame_.Action(cmd::Settings)->isEnabled());
 }
 
+TEST_F(History, TextSlotsAreSharedByEveryWindowAndSlotZeroClearsTheRest)
+{
+    CChildFrame* first = frame_.NewDocument();
+    CChildFrame* second = frame_.NewDocument();
+    ASSERT_EQ(first->Frame(), &frame_);
+    first->Frame()->SetTextSlot(0, "row one");
+    first->Frame()->SetTextSlot(5, "row six");
+    EXPECT_EQ(second->Frame()->TextSlot(5), "row six");
+    second->Frame()->SetTextSlot(0, "again");
+    EXPECT_EQ(frame_.TextSlot(0), "again");
+    EXPECT_EQ(frame_.TextSlot(5), "");
+    EXPECT_EQ(frame_.TextSlot(6), "");
+}
+
 } // namespace

@@ -100,6 +100,9 @@ TEST_F(RowFrame, RowsCopiedInOneWindowPasteIntoAnotherThatNeverCopied)
     ASSERT_NE(source, nullptr);
     SelectRows(source, 1, 4);
     Choose(cmd::Copy);
+    // The main frame's slots: the rows as grid text, then each settings grid's columns 1-2.
+    EXPECT_EQ(frame_.TextSlot(0).substr(0, 20), "140.10000\t140.10000\t");
+    EXPECT_EQ(frame_.TextSlot(1).substr(0, 16), "140.10000\tScan\r\n");
 
     CChildFrame* target = frame_.NewDocument();
     const auto before = Doc(target).Data();
