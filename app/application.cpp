@@ -35,18 +35,6 @@ namespace {
 
 constexpr const char* kQuitOption = "--quit-after-first-window";
 
-// Opens the documents the command line names, or a new one. False when
-// nothing could be opened: start-up then fails.
-bool ProcessCommandLine(CMainFrame& frame, const StartOptions& options)
-{
-    if (options.files.empty())
-        return frame.NewDocument() != nullptr;
-    bool opened = false;
-    for (const std::string& file : options.files)
-        opened = frame.OpenDocument(file) != nullptr || opened;
-    return opened;
-}
-
 // Milliseconds since the process started (the kernel's start time, in clock
 // ticks since boot), so loading the program and its libraries counts too;
 // -1 when it cannot be read.
@@ -108,6 +96,15 @@ void SetUpIcons()
     QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
 }
 
+void StartUp(CMainFrame& frame, const StartOptions& options)
+{
+    frame.show();
+    if (options.files.empty())
+        frame.NewDocument();
+    for (const std::string& file : options.files)
+        frame.OpenDocument(file);
+}
+
 StartOptions ParseCommandLine(const QStringList& arguments)
 {
     StartOptions options;
@@ -134,13 +131,9 @@ int Run(int argc, char** argv)
 
     const StartOptions options = ParseCommandLine(QApplication::arguments());
     CMainFrame frame;
-    if (!ProcessCommandLine(frame, options)) {
-        platform::SetPrompt(nullptr);
-        return 1;
-    }
     if (options.quitAfterFirstWindow)
         new FirstPaintWatcher(&frame, clock);
-    frame.show();
+    StartUp(frame, options);
     const int code = QApplication::exec();
     platform::SetPrompt(nullptr);
     return code;

@@ -8,6 +8,8 @@
 // Qt
 #include <QStringList>
 
+class CMainFrame;
+
 namespace app {
 
 struct StartOptions {
@@ -19,6 +21,11 @@ StartOptions ParseCommandLine(const QStringList& arguments);
 
 // The program's icon and the icon theme's fallback, for every window.
 void SetUpIcons();
+
+// Shows the main window and opens the documents the command line names, or a
+// new one. A file that cannot be opened is reported and the window stays, so
+// the user can open another.
+void StartUp(CMainFrame& frame, const StartOptions& options);
 
 // Runs the program; the exit code.
 int Run(int argc, char** argv);

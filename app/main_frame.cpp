@@ -108,6 +108,20 @@ void CMainFrame::Dispatch(int id)
     if (CChildFrame* child = ActiveChild())
         child->UpdateTitle();
     UpdateCommandStates();
+    RestoreReady();
+}
+
+// A command's dialog may have ended while a menu's help text still showed;
+// a message the command itself left stays.
+void CMainFrame::RestoreReady()
+{
+    const QString shown = statusBar()->currentMessage();
+    for (const auto& [id, action] : actions_) {
+        if (!shown.isEmpty() && action->statusTip() == shown) {
+            statusBar()->showMessage(QStringLiteral("Ready"));
+            return;
+        }
+    }
 }
 
 void CMainFrame::RunFrameCommand(int id)
@@ -240,10 +254,17 @@ CChildFrame* CMainFrame::AddChild(std::unique_ptr<app::Document> document)
     connect(child, &QObject::destroyed, this, [this] { QTimer::singleShot(0, this, &CMainFrame::RefreshFrame); });
     connect(&child->View(), &CMainView::contextMenuRequested, this,
             [this](QPoint position) { menus_.at(app::MenuId::Edit)->exec(position); });
-    if (maximized)
+    if (maximized) {
         child->showMaximized();
-    else
+    } else {
+        // Beside tiled or cascaded windows a new one would start at its bare
+        // title bar: give it the size of the window it joins, or two thirds
+        // of the area.
+        const QSize area = mdi_->viewport()->size();
+        const QSize size = previous != nullptr && !previous->isMinimized() ? previous->size() : area * 2 / 3;
+        child->resize(size.expandedTo(QSize(area.width() / 2, area.height() / 2)).boundedTo(area));
         child->show();
+    }
     mdi_->setActiveSubWindow(child);
     RefreshFrame();
     return child;

@@ -79,6 +79,7 @@ private:
     void OpenRecent(int index);
     CChildFrame* AddChild(std::unique_ptr<app::Document> document);
     void RefreshFrame();
+    void RestoreReady();
 
     QMdiArea* mdi_;
     QToolBar* toolBar_ = nullptr;

@@ -198,6 +198,12 @@ void CMainFrame::CreateToolBar()
 void CMainFrame::CreateStatusBar()
 {
     statusBar()->showMessage(QStringLiteral("Ready"));
+    // A menu's help text replaces "Ready" while the menu is open; when it is
+    // cleared (the menu closed, a dialog took over), "Ready" comes back.
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& text) {
+        if (text.isEmpty())
+            statusBar()->showMessage(QStringLiteral("Ready"));
+    });
     new app::StatusIndicators(statusBar()); // owned by the status bar
 }
 

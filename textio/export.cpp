@@ -103,9 +103,10 @@ bool ExportSheet(const grid::CSpreadSheet1& grid, const std::string& path, std::
         return true;
     // Failing to create the file has the long-standing wording; a failure while
     // writing (a full disk) is told the same way, and the old file is kept.
+    // The file chosen follows on a line of its own, so the user knows which.
     const char* what = result.status == radio::FileResult::WriteFailed ? "written" : "opened";
     error = std::string("The data file could not be ") + what + " because of this error: " +
-            result.Reason().substr(0, 255);
+            result.Reason().substr(0, 255) + "\n" + path;
     return false;
 }
 

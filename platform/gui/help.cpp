@@ -1,11 +1,11 @@
 #include "platform/gui/help.h"
 
 // project
+#include "platform/gui/help_window.h"
 #include "platform/prompt.h"
 
 // Qt
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -38,9 +38,7 @@ void ShowHelp(int context, void* owner)
                     Icon::Information, Buttons::Ok, owner);
         return;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(path)))))
-        ShowMessage("The help page could not be shown in a browser:\n" + path, kCaption, Icon::Warning,
-                    Buttons::Ok, owner);
+    HelpWindow::Instance().ShowPage(QFile::decodeName(QByteArray::fromStdString(path)));
 }
 
 } // namespace platform

@@ -1,7 +1,7 @@
 #pragma once
 // Help: one short page per help context number, installed with the program
-// under <prefix>/share/ostrel/help/<context>.html and opened in the desktop's
-// browser.
+// under <prefix>/share/ostrel/help/<context>.html and shown in the program's
+// own help window (platform/gui/help_window.h), so no browser is needed.
 
 // std
 #include <string>
@@ -12,8 +12,8 @@ namespace platform {
 // which the build tree mirrors); empty when there is none.
 std::string HelpPagePath(int context);
 
-// Opens the page for a context; a message (owned by owner, a QWidget*) when
-// there is none or no browser takes it.
+// Shows the page for a context in the help window; a message (owned by owner,
+// a QWidget*) when there is none.
 void ShowHelp(int context, void* owner = nullptr);
 
 } // namespace platform
