@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Ostrel twice (plain, and with the address and
-# undefined-behaviour sanitizers) and runs every test of both builds with CTest.
+# undefined-behaviour sanitizers) and runs every test of both builds with CTest
+# (each replays the fuzz seed corpora too), then gives every fuzz target a short
+# libFuzzer run in the instrumented clang tree (OSTREL_FUZZ_SECONDS each, 5 by
+# default; 0 skips it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
@@ -15,3 +18,8 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOSTREL_SANITIZE=ON 
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+seconds=${OSTREL_FUZZ_SECONDS:-5}
+if [ "$seconds" -gt 0 ]; then
+  bash tools/fuzz.sh all "$seconds"
+fi
