@@ -276,7 +276,7 @@ void SimRadio::SendBlock(int block, TimePoint start)
     std::vector<std::uint8_t> bytes(image_.begin() + from, image_.begin() + from + size);
     // A byte at a time: spaced so that each byte is written alone.
     const std::chrono::nanoseconds spacing = block <= options_.faults.oneAtATimeBlocks ? kTrickle : 0ns;
-    if (block == options_.faults.cutAfterBlock + 1) {
+    if (options_.faults.cutAfterBlock >= 0 && block == options_.faults.cutAfterBlock + 1) {
         bytes.resize(bytes.size() / 2);
         Emit(bytes, start, spacing);
         Schedule(Kind::Cut, lineFree_ + 1ms);
