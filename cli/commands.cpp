@@ -16,6 +16,12 @@ const std::vector<Command>& Commands()
          CmdExport},
         {"resave", "resave FILE.rdf [-o OUT.rdf]", "open, store the grids and save, as Save does", 1, 3,
          CmdResave},
+        {"read", "read [--port N] [--wait SECONDS] -o FILE.rdf", "read the radio into a new radio data file", 1, 7,
+         CmdRead},
+        {"write", "write FILE.rdf [--port N] [--settings FILE.rsf]", "prepare a file's image and write it to the radio",
+         1, 5, CmdWrite},
+        {"simulate", "simulate (--send [FILE.rdf] | --receive [-o OUT.rdf]) [--link N] [--paced] [--fault NAME]...",
+         "a simulated radio in clone mode on a pseudo-terminal", 1, 20, CmdSimulate},
     };
     return commands;
 }

@@ -31,4 +31,9 @@ int CmdInfo(const Args& args, std::ostream& out, std::ostream& err);
 int CmdExport(const Args& args, std::ostream& out, std::ostream& err);
 int CmdResave(const Args& args, std::ostream& out, std::ostream& err);
 
+// Transfer commands (cmd_clone.cpp, cmd_simulate.cpp).
+int CmdRead(const Args& args, std::ostream& out, std::ostream& err);
+int CmdWrite(const Args& args, std::ostream& out, std::ostream& err);
+int CmdSimulate(const Args& args, std::ostream& out, std::ostream& err);
+
 } // namespace cli
