@@ -65,6 +65,23 @@ std::string Extension(const std::string& path)
     return path.substr(dot + 1);
 }
 
+// A field that holds the separator, a double quote, CR or LF is enclosed in
+// double quotes with its quotes doubled, so a comma-decimal frequency or a
+// comment with a comma stays one field for spreadsheets and the import.
+std::string Quoted(const std::string& text, char separator)
+{
+    if (text.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
 } // namespace
 
 char ExportSeparatorFor(const std::string& path)
@@ -77,7 +94,7 @@ std::string BuildExportLine(const grid::CSpreadSheet1& grid, int row, char separ
     std::string line = row == 0 ? std::string("Channel Number") : std::to_string(row);
     for (int col = radio::col::kReceive; col <= radio::col::kComment; ++col) {
         line += separator;
-        line += row == 0 ? HeadingText(grid, col) : FieldText(grid, col, row);
+        line += Quoted(row == 0 ? HeadingText(grid, col) : FieldText(grid, col, row), separator);
     }
     line += '\n';
     return line;
