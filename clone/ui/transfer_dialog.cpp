@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -33,6 +34,9 @@ TransferDialog::TransferDialog(const QString& title, const QStringList& steps, i
     buttons_->addStretch();
     connect(cancel_, &QPushButton::clicked, this, &TransferDialog::reject);
     connect(help_, &QPushButton::clicked, this, [this] { platform::ShowHelp(helpContext_, this); });
+    // While the dialog is up, F1 is its help too.
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, [this] { platform::ShowHelp(helpContext_, this); });
 
     bar_ = new QProgressBar(this);
     bar_->setRange(0, Progress::kTotalBytes);
