@@ -55,6 +55,15 @@ TEST(WritePreparation, CurrentStateComesFromTheActiveHyperMemory)
         ASSERT_EQ(image[72 + i], before[Area(2) + i]) << "VFO area byte " << i;
     for (std::size_t i = 0; i < 16; ++i)
         ASSERT_EQ(image[40 + i], before[Settings(2) + i]) << "current settings byte " << i;
+
+    // A byte 57 naming no Hyper Memory (there are five) takes the first.
+    RadioImage odd{};
+    odd[57] = 7;
+    odd[Area(0) + 20] = 0x5C;
+    odd[Area(0) + 112 + 0] = 9;
+    FixUpForRadio(odd);
+    EXPECT_EQ(odd[72 + 20], 0x5C);
+    EXPECT_EQ(odd[40], 9);
 }
 
 TEST(WritePreparation, CurrentChannelFollowsTheMode)
