@@ -64,6 +64,7 @@ SimRadio::SimRadio(Options options) : options_(std::move(options)), image_(optio
         return;
     }
     portPath_ = name;
+    created_ = true;
     // Raw from the start, so nothing sent before the program opens the port
     // is changed or echoed by the terminal itself.
     SetRaw(slave_);
@@ -83,7 +84,7 @@ SimRadio::~SimRadio()
 
 void SimRadio::Start()
 {
-    if (!ok() || thread_.joinable())
+    if (master_ < 0 || thread_.joinable())
         return;
     stop_ = false;
     thread_ = std::thread([this] { Run(); });

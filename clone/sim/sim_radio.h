@@ -59,7 +59,7 @@ public:
     SimRadio(const SimRadio&) = delete;
     SimRadio& operator=(const SimRadio&) = delete;
 
-    bool ok() const { return master_ >= 0; }
+    bool ok() const { return created_; }
     // The device the program opens.
     const std::string& PortPath() const { return portPath_; }
 
@@ -113,6 +113,7 @@ private:
     Options options_;
     radio::RadioImage image_{};
     std::string portPath_;
+    bool created_ = false; // the terminal pair was made
     int master_ = -1;
     int slave_ = -1;
     std::chrono::nanoseconds byteTime_{0};
