@@ -8,6 +8,7 @@
 // Qt
 #include <QApplication>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 
@@ -110,6 +111,17 @@ TEST_F(TransferCommands, AGoodReadIsOneStepThatUndoTakesBack)
     EXPECT_EQ(Doc().SourceName(), "NewFile");
     EXPECT_FALSE(Doc().IsModified());
     EXPECT_FALSE(Doc().CanUndo());
+}
+
+TEST_F(TransferCommands, ACopyThatCannotBeKeptIsToldInTheStatusBar)
+{
+    test_support::WriteBytes(state_.path() + "/Quillon", {1}); // a file where the folder should be
+    auto sim = Radio(Role::Send);
+    frame_.Dispatch(cmd::GetData);
+    EXPECT_EQ(Doc().SourceName(), "ReadRadio");
+    EXPECT_TRUE(frame_.statusBar()->currentMessage().startsWith("Could not keep a copy of the read in "))
+        << frame_.statusBar()->currentMessage().toStdString();
+    EXPECT_TRUE(prompt_.shown.empty());
 }
 
 TEST_F(TransferCommands, AFailedReadLeavesANewUnmodifiedDocumentAndRemembersNothing)
