@@ -62,6 +62,7 @@ std::span<const CommandInstaller> CommandInstallers();
 void InstallHistoryCommands(WindowCommands& commands, CChildFrame& window); // Undo, Redo
 void InstallViewCommands(WindowCommands& commands, CChildFrame& window);    // Print
 void InstallExportCommand(WindowCommands& commands, CChildFrame& window);   // Export
+void InstallSettingsCommand(WindowCommands& commands, CChildFrame& window); // Settings...
 void InstallTransferCommands(WindowCommands& commands, CChildFrame& window); // Get data from, Send data to
 
 // --- Availability rules shared by the entries, from the view's facts.
