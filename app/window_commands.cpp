@@ -17,6 +17,7 @@ constexpr CommandInstaller kInstallers[] = {
     InstallViewCommands,
     InstallExportCommand,
     InstallSettingsCommand,
+    InstallRowCommands,
     InstallTransferCommands,
 };
 
