@@ -5,14 +5,18 @@
 
 // std
 #include <ctime>
+#include <optional>
 
 // project
 #include "cli/clone_support.h"
+#include "clone/logging_port.h"
 #include "clone/messages.h"
 #include "clone/reader.h"
 #include "clone/serial_link.h"
 #include "clone/transfer_doc.h"
 #include "clone/writer.h"
+#include "platform/registry.h"
+#include "portkit/log_message.h"
 #include "portkit/serial.h"
 #include "radio/main_doc.h"
 
@@ -26,6 +30,51 @@ QCommandLineOption PortOption()
 {
     return {"port", "The serial port number (default: the stored one).", "N"};
 }
+
+QCommandLineOption LogOption()
+{
+    return {"log", "Write every byte of the transfer to the debug log, Debug.log under $XDG_STATE_HOME/Quillon."};
+}
+
+// The debug log of one transfer, when --log asks for it: every byte through
+// the port, and how the transfer ended.
+class TransferLog {
+public:
+    TransferLog(bool on, const char* transfer, int port, transfer::ClonePort& link, std::ostream& out)
+        : transfer_(transfer), link_(link)
+    {
+        CLogMessage* log = on ? CLogMessage::CreateInstance() : nullptr;
+        if (log == nullptr)
+            return;
+        log->StartLogging();
+        if (!CLogMessage::IsLogging())
+            return;
+        log_ = log;
+        out << "Debug log: " << platform::StateHome() << "/Quillon/Debug.log\n";
+        log_->LogMessage("%s on COM%d", transfer_, port);
+        logged_.emplace(link_, [this](const std::string& line) { log_->LogMessage("%s", line.c_str()); });
+    }
+    ~TransferLog()
+    {
+        if (log_ != nullptr)
+            log_->StopLogging();
+    }
+    TransferLog(const TransferLog&) = delete;
+    TransferLog& operator=(const TransferLog&) = delete;
+
+    transfer::ClonePort& Port() { return logged_ ? static_cast<transfer::ClonePort&>(*logged_) : link_; }
+    void End(const transfer::CloneEngine& engine)
+    {
+        if (log_ != nullptr)
+            log_->LogMessage("%s", transfer::EndingLine(transfer_, engine).c_str());
+    }
+
+private:
+    const char* transfer_;
+    transfer::ClonePort& link_;
+    CLogMessage* log_ = nullptr;
+    std::optional<transfer::LoggingPort> logged_;
+};
 
 // The engine's ending as an exit code, its message on err.
 int Ending(const transfer::CloneEngine& engine, std::ostream& err)
@@ -71,6 +120,7 @@ int CmdRead(const Args& args, std::ostream& out, std::ostream& err)
     parser.addOption(PortOption());
     parser.addOption({{"o", "output"}, "The radio data file to write.", "FILE.rdf"});
     parser.addOption({"wait", "Seconds to wait for the radio to start (default 60).", "SECONDS"});
+    parser.addOption(LogOption());
     if (!ParseOptions(parser, "read", args, err) || !parser.isSet("output") || !parser.positionalArguments().isEmpty())
         return kExitUsage;
     bool waitOk = true;
@@ -84,9 +134,11 @@ int CmdRead(const Args& args, std::ostream& out, std::ostream& err)
     if (!OpenPort(parser, port, err, &code))
         return code;
     transfer::SerialClonePort link(port.serial);
-    transfer::CloneReader reader(link, transfer::CloneReader::kSilenceLimit, std::chrono::seconds(wait));
+    TransferLog log(parser.isSet("log"), "Read", port.serial.GetPortNum(), link, out);
+    transfer::CloneReader reader(log.Port(), transfer::CloneReader::kSilenceLimit, std::chrono::seconds(wait));
     out << "Waiting for the radio (start clone Tx on the radio)...\n" << std::flush;
-    transfer::RunTransfer(reader, link, TerminalHooks(err));
+    transfer::RunTransfer(reader, log.Port(), TerminalHooks(err));
+    log.End(reader);
     EndProgress(err);
     port.serial.ClosePort();
     if (const int ending = Ending(reader, err); ending != kExitOk)
@@ -111,6 +163,7 @@ int CmdWrite(const Args& args, std::ostream& out, std::ostream& err)
     QCommandLineParser parser;
     parser.addOption(PortOption());
     parser.addOption({"settings", "The radio setting file to merge (default: the document's own).", "FILE.rsf"});
+    parser.addOption(LogOption());
     if (!ParseOptions(parser, "write", args, err) || parser.positionalArguments().size() != 1)
         return kExitUsage;
 
@@ -133,8 +186,10 @@ int CmdWrite(const Args& args, std::ostream& out, std::ostream& err)
     if (!OpenPort(parser, port, err, &code))
         return code;
     transfer::SerialClonePort link(port.serial);
-    transfer::CloneWriter writer(link, stream);
-    transfer::RunTransfer(writer, link, TerminalHooks(err));
+    TransferLog log(parser.isSet("log"), "Write", port.serial.GetPortNum(), link, out);
+    transfer::CloneWriter writer(log.Port(), stream);
+    transfer::RunTransfer(writer, log.Port(), TerminalHooks(err));
+    log.End(writer);
     EndProgress(err);
     port.serial.ClosePort();
     const int ending = Ending(writer, err);
