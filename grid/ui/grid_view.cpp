@@ -217,7 +217,9 @@ void GridView::SetCurrentQuietly(const QModelIndex& index)
 void GridView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     GridModel::Busy busy(Model());
-    frozen_->FinishEdit();
+    // A quiet move (a refused one put back) leaves an editor the logic opened alone.
+    if (!quietCurrent_)
+        frozen_->FinishEdit();
     SheetTableView::currentChanged(current, previous);
     if (quietCurrent_ || !current.isValid())
         return;

@@ -4,6 +4,7 @@
 #include "grid/sheet_book.h"
 #include "grid/ui/grid_printer.h"
 #include "grid/ui/grid_view.h"
+#include "grid/ui/view_editing.h"
 #include "platform/command_ids.h"
 #include "radio/main_doc.h"
 
@@ -48,9 +49,10 @@ bool IsHyperSheet(int sheet)
 } // namespace
 
 struct CMainView::Parts {
-    explicit Parts(radio::CMainDoc& doc) : book(doc) {}
+    Parts(radio::CMainDoc& doc, QWidget* owner) : book(doc), editing(book, owner) {}
 
     grid::SheetBook book;
+    grid::ViewEditing editing;
     std::array<grid::GridView*, kSheetCount> grids{};
     std::array<grid::GridView*, kHyperCount> hyperGrids{};
     QTabBar* tabs = nullptr;
@@ -63,7 +65,7 @@ struct CMainView::Parts {
 };
 
 CMainView::CMainView(radio::CMainDoc& doc, QWidget* parent)
-    : QWidget(parent), doc_(doc), parts_(std::make_unique<Parts>(doc))
+    : QWidget(parent), doc_(doc), parts_(std::make_unique<Parts>(doc, this))
 {
     Parts& p = *parts_;
     p.tabs = new QTabBar(this);
@@ -100,6 +102,11 @@ CMainView::~CMainView()
 grid::SheetBook& CMainView::Book()
 {
     return parts_->book;
+}
+
+grid::ViewEditing& CMainView::Editing()
+{
+    return parts_->editing;
 }
 
 radio::CMainDoc& CMainView::Document()
@@ -209,7 +216,7 @@ void CMainView::CheckModified()
 
 bool CMainView::HandlesCommand(int id) const
 {
-    return id == cmd::Print || parts_->commands.count(id) > 0;
+    return id == cmd::Print || grid::ViewEditing::Handles(id) || parts_->commands.count(id) > 0;
 }
 
 void CMainView::SetCommandHandler(int id, std::function<void()> handler)
@@ -227,6 +234,8 @@ bool CMainView::OnCommand(int id)
     Commit(true); // the command goes on whatever the check said
     if (id == cmd::Print) {
         Print();
+    } else if (grid::ViewEditing::Handles(id)) {
+        parts_->editing.Run(id);
     } else {
         // A copy: the handler may replace itself.
         const std::function<void()> handler = parts_->commands[id];
