@@ -8,13 +8,19 @@
 #include "grid/ui/main_view.h"
 
 // Qt
+#include <QApplication>
 #include <QComboBox>
+#include <QDialog>
+#include <QTimer>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QTest>
 
 // test
 #include <gtest/gtest.h>
+
+// std
+#include <functional>
 
 namespace test_support {
 
@@ -100,6 +106,20 @@ public:
     // A check box: a click on its centre.
     static void ClickCheckIn(grid::GridView& grid, int col, int row) { ClickIn(grid, col, row); }
     void ClickCheck(int sheet, int col, int row) { ClickCheckIn(Channel(sheet), col, row); }
+
+    // Runs `act` on the next modal dialog once it is shown (the caller then
+    // opens it); a dialog `act` leaves open is rejected.
+    static void OnNextDialog(std::function<void(QDialog&)> act)
+    {
+        QTimer::singleShot(0, [act] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr)
+                return;
+            act(*dialog);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+    }
 
 private:
     CMainView& view_;
