@@ -16,7 +16,7 @@
 
 // test
 #include "support/temp_config.h"
-#include "view_typing.h"
+#include "support/view_typing.h"
 #include <gtest/gtest.h>
 
 namespace {
