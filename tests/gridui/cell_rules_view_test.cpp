@@ -126,6 +126,25 @@ TEST_F(CellRulesView, InvalidReceiveFrequencyKeepsTheCellInEditMode)
     }
 }
 
+TEST_F(CellRulesView, RefusalKeepsTheEditorOfTheFrozenColumn)
+{
+    // A double click on the frozen column edits it in the overlay.
+    grid::GridView& memories = Channel(0);
+    const QModelIndex cell = memories.Model().IndexAt(1, 12);
+    memories.scrollTo(cell);
+    grid::SheetTableView& overlay = memories.FrozenView();
+    const QPoint centre = overlay.visualRect(cell).center();
+    QTest::mouseClick(overlay.viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(overlay.viewport(), Qt::LeftButton, {}, centre);
+    ASSERT_NE(overlay.OpenEditor(), nullptr) << (Editor(0) != nullptr ? "opened in the scrolled part" : "none");
+    QTest::keyClicks(overlay.OpenEditor(), "830");
+    QTest::keyClick(overlay.OpenEditor(), Qt::Key_Tab);
+    EXPECT_EQ(Messages(), std::vector<std::string>{kInvalidReceive});
+    EXPECT_TRUE(Cells(0).EditMode());
+    ASSERT_NE(Editor(0), nullptr);
+    EXPECT_EQ(qobject_cast<QLineEdit*>(Editor(0))->text(), "830");
+}
+
 TEST_F(CellRulesView, HomeBandRowsTakeOnlyTheirBand)
 {
     view.SetCurrentSheet(2);
