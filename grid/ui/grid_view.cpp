@@ -217,9 +217,7 @@ void GridView::SetCurrentQuietly(const QModelIndex& index)
 void GridView::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     GridModel::Busy busy(Model());
-    // A quiet move (a refused one put back) leaves an editor the logic opened alone.
-    if (!quietCurrent_)
-        frozen_->FinishEdit();
+    frozen_->FinishEdit();
     SheetTableView::currentChanged(current, previous);
     if (quietCurrent_ || !current.isValid())
         return;
