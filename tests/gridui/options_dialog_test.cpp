@@ -4,10 +4,12 @@
 // lib
 #include "grid/sheet_book.h"
 #include "grid/ui/allowed_characters_dialog.h"
+#include "grid/ui/grid_view.h"
 #include "grid/ui/main_view.h"
 #include "grid/ui/options_dialog.h"
 #include "grid/ui/view_editing.h"
 #include "platform/command_ids.h"
+#include "platform/gui/message_box_prompt.h"
 #include "platform/prompt.h"
 #include "platform/registry.h"
 #include "radio/main_doc.h"
@@ -17,10 +19,13 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 
 // std
+#include <cstdlib>
 #include <memory>
 
 // test
@@ -212,6 +217,53 @@ TEST_F(OptionsDialog, AllowedCharactersStaysOpenWhileEditingGoesOn)
     EXPECT_EQ(view.Editing().AllowedCharacters(), dialog);
     QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
     EXPECT_FALSE(dialog->isVisible());
+}
+
+// Pictures of a refusal, the bank layout and the two dialogs, for looking at
+// under xvfb-run (QT_QPA_PLATFORM=xcb) with OSTREL_SCREENSHOT_DIR set.
+TEST_F(OptionsDialog, Screenshots)
+{
+    const char* dir = std::getenv("OSTREL_SCREENSHOT_DIR");
+    if (dir == nullptr)
+        GTEST_SKIP() << "OSTREL_SCREENSHOT_DIR not set";
+    const QString base = QString::fromLocal8Bit(dir) + QLatin1Char('/');
+    CMainView& view = window->view;
+    ViewTyping typing(view);
+    typing.Type(0, 1, 2, "146.94");
+    typing.Type(0, 6, 2, "rpt");
+    typing.ClickCheck(0, 15, 2);
+    typing.Type(0, 1, 3, "442.5");
+    typing.ClickCheck(0, 16, 3);
+
+    platform::gui::MessageBoxPrompt boxes;
+    platform::Prompt* recording = platform::SetPrompt(&boxes);
+    QTimer::singleShot(300, [base] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (box == nullptr)
+            return;
+        box->grab().save(base + QStringLiteral("edit_refusal.png"));
+        box->close();
+    });
+    typing.Type(0, 1, 4, "830", Qt::Key_Tab);
+    platform::SetPrompt(recording);
+    view.ChannelGridView(0)->horizontalScrollBar()->setValue(0);
+    view.grab().save(base + QStringLiteral("edit_refused_cell.png"));
+    QTest::keyClick(typing.Editor(0), Qt::Key_Escape);
+
+    view.OnCommand(cmd::BankSettings);
+    view.ChannelGridView(0)->horizontalScrollBar()->setValue(0);
+    view.grab().save(base + QStringLiteral("bank_layout.png"));
+    view.OnCommand(cmd::BankSettings);
+
+    grid::COptionsDlg options(&view);
+    options.show();
+    QTest::qWait(200);
+    options.grab().save(base + QStringLiteral("options_dialog.png"));
+    options.reject();
+
+    view.OnCommand(cmd::AllowedCharacters);
+    QTest::qWait(200);
+    view.Editing().AllowedCharacters()->grab().save(base + QStringLiteral("allowed_characters.png"));
 }
 
 } // namespace
