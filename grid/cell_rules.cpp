@@ -22,10 +22,6 @@ using radio::ChannelField;
 
 constexpr int kLastBankRow = radio::kMemoryCount; // scan-limit rows below belong to no bank
 
-const char* const kSheetNames[] = {"Memories",       "VFO",            "Home",
-                                   "Hyper Memory 1", "Hyper Memory 2", "Hyper Memory 3",
-                                   "Hyper Memory 4", "Hyper Memory 5"};
-
 void ShowPlain(const std::string& text)
 {
     platform::ShowMessage(text, rules::kAppTitle);
@@ -50,7 +46,6 @@ CellRules::~CellRules()
 }
 
 CSpreadSheet1& CellRules::Grid(int sheet) { return book_.Grid(sheet); }
-const CSpreadSheet1& CellRules::Grid(int sheet) const { return const_cast<SheetBook&>(book_).Grid(sheet); }
 
 void CellRules::Attach(int sheet)
 {
@@ -79,18 +74,6 @@ void CellRules::Detach(int sheet)
     events.keyPress = nullptr;
 }
 
-std::string CellRules::TakeChangeLabel()
-{
-    std::string label;
-    label.swap(changeLabel_);
-    return label;
-}
-
-void CellRules::NoteChange(int sheet, int row)
-{
-    changeLabel_ = std::string("Typing in ") + kSheetNames[sheet] + " " + RowLabel(sheet, row);
-}
-
 // --- Events
 
 void CellRules::OnChange(int sheet, int c, int row)
@@ -98,7 +81,6 @@ void CellRules::OnChange(int sheet, int c, int row)
     if (book_.suppressChanges)
         return;
     access_.MarkModified();
-    NoteChange(sheet, row);
     editChanged_ = true;
     if (c == col::kReceive) {
         const std::int32_t rx = Frequency(sheet, col::kReceive, row);
@@ -211,7 +193,6 @@ void CellRules::OnEditError(int sheet, int /*c*/, int row, int code)
 void CellRules::OnButton(int sheet, int c, int row)
 {
     access_.MarkModified();
-    NoteChange(sheet, row);
     if (sheet == radio::kSheetMemories && c >= col::kBank1 && c < col::kComment && row >= 1 && row <= kLastBankRow)
         book_.SetBankMember(c - col::kBank1, row - 1, Grid(sheet).GetValue(c, row) == "1");
 }
@@ -231,7 +212,7 @@ bool CellRules::ValidateActiveCell()
     const int sheet = book_.CurrentSheet();
     if (!rules::IsEditableSheet(sheet))
         return true;
-    const CSpreadSheet1& grid = Grid(sheet);
+    CSpreadSheet1& grid = Grid(sheet);
     const int c = grid.ActiveCol();
     const int row = grid.ActiveRow();
     refused_ = {}; // a command always hears why it cannot run
@@ -243,7 +224,7 @@ bool CellRules::ValidateActiveCell()
 
 // --- End of an edit
 
-std::string CellRules::ReceiveRefusal(int sheet, int row, std::int32_t rx) const
+std::string CellRules::ReceiveRefusal(int sheet, int row, std::int32_t rx)
 {
     if (rules::IsBandSheet(sheet)) {
         if (std::string refusal = rules::BandRowRefusal(row, rx); !refusal.empty())
@@ -338,7 +319,7 @@ void CellRules::OffsetOrDirectionEdited(int sheet, int row)
 
 // --- Row helpers
 
-std::int32_t CellRules::Frequency(int sheet, int c, int row) const
+std::int32_t CellRules::Frequency(int sheet, int c, int row)
 {
     return radio::ParseFrequency(Grid(sheet).GetText(c, row));
 }

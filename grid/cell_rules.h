@@ -33,10 +33,6 @@ public:
     // mode).
     bool ValidateActiveCell();
 
-    // What the last change was, for naming the step it makes ("Typing in
-    // Memories 12"); empty when nothing changed since it was taken.
-    std::string TakeChangeLabel();
-
 private:
     void Attach(int sheet);
     void Detach(int sheet);
@@ -56,12 +52,12 @@ private:
     void TransmitEdited(int sheet, int row);
     void OffsetOrDirectionEdited(int sheet, int row);
     // The message a receive or transmit frequency is refused with; empty when taken.
-    std::string ReceiveRefusal(int sheet, int row, std::int32_t rx) const;
+    static std::string ReceiveRefusal(int sheet, int row, std::int32_t rx);
     // Shows a refusal; with `reopen` the cell goes back into edit mode.
     void Refuse(int sheet, int col, int row, const std::string& message, bool reopen);
 
     // Row helpers.
-    std::int32_t Frequency(int sheet, int col, int row) const;
+    std::int32_t Frequency(int sheet, int col, int row);
     void SetFrequency(int sheet, int col, int row, std::int32_t hz);
     void ShowOffset(int sheet, int row, std::int32_t offset);
     void SetModeList(int sheet, int row, std::int32_t rx);
@@ -70,10 +66,8 @@ private:
     void LockRow(int sheet, int row, bool locked);
     void ClearRow(int sheet, int row);
     void UpdateSettingsGrids(int row, const std::string& text);
-    void NoteChange(int sheet, int row);
 
     CSpreadSheet1& Grid(int sheet);
-    const CSpreadSheet1& Grid(int sheet) const;
 
     RuleAccess& access_;
     SheetBook& book_;
@@ -85,7 +79,6 @@ private:
         int col = 0;
         int row = 0;
     } refused_;
-    std::string changeLabel_;
 };
 
 } // namespace grid
