@@ -216,7 +216,8 @@ void CMainView::CheckModified()
 
 bool CMainView::HandlesCommand(int id) const
 {
-    return id == cmd::Print || grid::ViewEditing::Handles(id) || parts_->commands.count(id) > 0;
+    return id == cmd::Print || id == cmd::BankSettings || id == cmd::Options || id == cmd::AllowedCharacters ||
+           parts_->commands.count(id) > 0;
 }
 
 void CMainView::SetCommandHandler(int id, std::function<void()> handler)
@@ -234,8 +235,12 @@ bool CMainView::OnCommand(int id)
     Commit(true); // the command goes on whatever the check said
     if (id == cmd::Print) {
         Print();
-    } else if (grid::ViewEditing::Handles(id)) {
-        parts_->editing.Run(id);
+    } else if (id == cmd::BankSettings) {
+        parts_->editing.ToggleBankLayout();
+    } else if (id == cmd::Options) {
+        parts_->editing.Options();
+    } else if (id == cmd::AllowedCharacters) {
+        parts_->editing.ShowAllowedCharacters();
     } else {
         // A copy: the handler may replace itself.
         const std::function<void()> handler = parts_->commands[id];

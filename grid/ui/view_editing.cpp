@@ -5,7 +5,6 @@
 #include "grid/sheet_book.h"
 #include "grid/ui/allowed_characters_dialog.h"
 #include "grid/ui/options_dialog.h"
-#include "platform/command_ids.h"
 
 // Qt
 #include <QWidget>
@@ -19,26 +18,14 @@ ViewEditing::ViewEditing(SheetBook& book, QWidget* owner)
 
 ViewEditing::~ViewEditing() = default;
 
-bool ViewEditing::Handles(int id)
+void ViewEditing::ToggleBankLayout()
 {
-    return id == cmd::BankSettings || id == cmd::Options || id == cmd::AllowedCharacters;
+    SetBankLayout(book_, !book_.bankLayout);
 }
 
-void ViewEditing::Run(int id)
+bool ViewEditing::BankLayout() const
 {
-    switch (id) {
-    case cmd::BankSettings:
-        SetBankLayout(book_, !book_.bankLayout);
-        break;
-    case cmd::Options:
-        Options();
-        break;
-    case cmd::AllowedCharacters:
-        ShowAllowedCharacters();
-        break;
-    default:
-        break;
-    }
+    return book_.bankLayout;
 }
 
 void ViewEditing::Options()

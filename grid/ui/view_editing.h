@@ -1,7 +1,8 @@
 #pragma once
 // ViewEditing: the editing rules of one view's grids and the View menu's
 // editing aids ("Bank Settings", "Options", "Allowed Characters..."). The
-// main view owns one and hands it the commands it answers for.
+// main view owns one; the window's commands call its actions after their
+// commit, and ask it whether the bank layout is on.
 
 // std
 #include <memory>
@@ -26,18 +27,19 @@ public:
     ViewEditing(const ViewEditing&) = delete;
     ViewEditing& operator=(const ViewEditing&) = delete;
 
-    static bool Handles(int id);
-    // Runs one of the commands of Handles(); the commit has run before.
-    void Run(int id);
+    // "Bank Settings": the bank layout of the Memories sheet on or off.
+    void ToggleBankLayout();
+    bool BankLayout() const;
+    // "Options": the dialog, then its options applied to every sheet.
+    void Options();
+    // "Allowed Characters...": the modeless list, opened once and raised after.
+    void ShowAllowedCharacters();
 
     CellRules& Cells() { return cells_; }
     // The "Allowed Characters" window once it was opened, else nullptr.
     CAllowedCharactersDlg* AllowedCharacters() const { return allowed_; }
 
 private:
-    void Options();
-    void ShowAllowedCharacters();
-
     SheetBook& book_;
     QWidget* owner_;
     RuleAccess access_;
