@@ -82,6 +82,8 @@ void CellRules::OnChange(int sheet, int c, int row)
         return;
     access_.MarkModified();
     editChanged_ = true;
+    if (c == col::kName)
+        KeepNameInCharset(sheet, row);
     if (c == col::kReceive) {
         const std::int32_t rx = Frequency(sheet, col::kReceive, row);
         if (rx == 0 || !radio::IsValidFrequency(rx))
@@ -318,6 +320,22 @@ void CellRules::OffsetOrDirectionEdited(int sheet, int row)
 }
 
 // --- Row helpers
+
+// Typed keys are filtered one by one; a name pasted whole is held to the
+// same characters here, so what the cell shows is what the radio stores.
+void CellRules::KeepNameInCharset(int sheet, int row)
+{
+    CSpreadSheet1& grid = Grid(sheet);
+    const std::string text = grid.GetText(col::kName, row);
+    std::string kept;
+    for (char c : text) {
+        const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        if (radio::NameCharCode(upper) >= 0)
+            kept += upper;
+    }
+    if (kept != text)
+        grid.SetText(col::kName, row, kept);
+}
 
 std::int32_t CellRules::Frequency(int sheet, int c, int row)
 {

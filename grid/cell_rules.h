@@ -66,6 +66,7 @@ private:
     void LockRow(int sheet, int row, bool locked);
     void ClearRow(int sheet, int row);
     void UpdateSettingsGrids(int row, const std::string& text);
+    void KeepNameInCharset(int sheet, int row);
 
     CSpreadSheet1& Grid(int sheet);
 

@@ -204,6 +204,10 @@ TEST_F(RulesTest, NameKeysAndCheckBoxes)
     Grid(2).SetActiveCell(35, 1);
     EXPECT_EQ(Grid(2).RaiseKeyPress('~'), '~');
 
+    // A name pasted whole keeps only the radio's characters.
+    Write(2, 6, 1, "a~b{c");
+    EXPECT_EQ(Grid(2).GetText(6, 1), "ABC");
+
     Grid(0).SetChecked(34, 5, true);
     Grid(0).RaiseButtonClicked(34, 5, 1);
     EXPECT_TRUE(book.BankMember(19, 4));
