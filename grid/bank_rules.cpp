@@ -89,7 +89,6 @@ BankRules::BankRules(RuleAccess& access) : access_(access), book_(access.Book())
         events.editMode = [this, hyper](int c, int r, int mode, bool) { OnEditMode(hyper, c, r, mode); };
         events.buttonClicked = [this, hyper](int c, int r, int state) { OnButton(hyper, c, r, state); };
         events.listSelChange = [this, hyper](int c, int r) { OnListChange(hyper, c, r); };
-        events.change = [this](int, int) { access_.MarkModified(); };
     }
 }
 
@@ -100,7 +99,6 @@ BankRules::~BankRules()
         events.editMode = nullptr;
         events.buttonClicked = nullptr;
         events.listSelChange = nullptr;
-        events.change = nullptr;
     }
 }
 
@@ -125,11 +123,8 @@ void BankRules::OnButton(int hyper, int c, int row, int state)
     // A check box takes its click without entering edit mode: the bank link
     // is refused here.
     if (c == hyper::kBankLinkCol && state != 0 && row >= 1 && row <= hyper::kBankRows &&
-        !book_.BankHasMembers(row - 1)) {
+        !book_.BankHasMembers(row - 1))
         RefuseBankLink(grid, row);
-        return;
-    }
-    access_.MarkModified();
 }
 
 void BankRules::RefuseBankLink(CSpreadSheet1& grid, int row)
@@ -149,7 +144,6 @@ void BankRules::OnListChange(int hyper, int c, int row)
     } else if (Is(BankCell(), c, row)) {
         ChooseBank(grid, grid.ListIndex(c, row));
     }
-    access_.MarkModified();
 }
 
 void BankRules::ChooseBank(CSpreadSheet1& grid, int entry)

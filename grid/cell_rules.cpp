@@ -80,7 +80,6 @@ void CellRules::OnChange(int sheet, int c, int row)
 {
     if (book_.suppressChanges)
         return;
-    access_.MarkModified();
     editChanged_ = true;
     if (c == col::kName)
         KeepNameInCharset(sheet, row);
@@ -194,7 +193,6 @@ void CellRules::OnEditError(int sheet, int /*c*/, int row, int code)
 
 void CellRules::OnButton(int sheet, int c, int row)
 {
-    access_.MarkModified();
     if (sheet == radio::kSheetMemories && c >= col::kBank1 && c < col::kComment && row >= 1 && row <= kLastBankRow)
         book_.SetBankMember(c - col::kBank1, row - 1, Grid(sheet).GetValue(c, row) == "1");
 }
@@ -250,11 +248,13 @@ void CellRules::Refuse(int sheet, int c, int row, const std::string& message, bo
 void CellRules::ReceiveEdited(int sheet, int row)
 {
     const std::int32_t rx = Frequency(sheet, col::kReceive, row);
+    // The settings grids first: the row's own cells are written last, and
+    // the step of this edit is named after them.
     if (rx == 0) {
-        ClearRow(sheet, row);
-        LockRow(sheet, row, true);
         if (sheet == radio::kSheetMemories)
             UpdateSettingsGrids(row, std::string());
+        ClearRow(sheet, row);
+        LockRow(sheet, row, true);
         return;
     }
     if (const std::string refusal = ReceiveRefusal(sheet, row, rx); !refusal.empty()) {
@@ -262,14 +262,14 @@ void CellRules::ReceiveEdited(int sheet, int row)
         refused_ = {sheet, col::kReceive, row};
         return;
     }
+    if (sheet == radio::kSheetMemories)
+        UpdateSettingsGrids(row, access_.FormatFrequency(rx));
     // A fresh row takes the template here too, whichever event came first.
     if (Frequency(sheet, col::kTransmit, row) == 0)
         GiveDefaults(sheet, row, rx);
     SetStepList(sheet, row, rx);
     RecomputeFromReceive(sheet, row, rx);
     LockRow(sheet, row, false);
-    if (sheet == radio::kSheetMemories)
-        UpdateSettingsGrids(row, access_.FormatFrequency(rx));
 }
 
 void CellRules::RecomputeFromReceive(int sheet, int row, std::int32_t rx)
@@ -394,6 +394,9 @@ void CellRules::GiveDefaults(int sheet, int row, std::int32_t rx)
 void CellRules::LockRow(int sheet, int row, bool locked)
 {
     CSpreadSheet1& grid = Grid(sheet);
+    // Only a real change is written: moving the cursor over a channel is no edit.
+    if (grid.Locked(col::kTransmit, row) == locked && grid.Locked(col::kComment, row) == locked)
+        return;
     if (sheet == radio::kSheetMemories && row > kLastBankRow) {
         // A scan-limit row's bank cells stay locked whatever the row holds.
         grid.SetLocked({col::kTransmit, row, col::kNarrow, row}, locked);

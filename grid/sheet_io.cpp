@@ -6,6 +6,7 @@
 #include <string>
 
 // project
+#include "grid/channel_columns.h"
 #include "grid/hyper_layout.h"
 #include "grid/sheet_setup.h"
 #include "radio/channel_record.h"
@@ -48,29 +49,6 @@ constexpr std::array<SettingLink, 22> kSettingLinks{{
     {hyper::Setting::MenuNumber, HyperField::MenuNumber},
     {hyper::Setting::PacketSpeed, HyperField::PacketSpeed},
     {hyper::Setting::PacketMic, HyperField::PacketMic},
-}};
-
-// List cells fed by the record fields that are plain list positions.
-struct ListColumn {
-    int column;
-    ChannelField field;
-    int storeLimit; // positions 0..storeLimit are stored, others store 0
-};
-constexpr std::array<ListColumn, 4> kListColumns{{
-    {col::kToneMode, ChannelField::ToneMode, 8},
-    {col::kCtcss, ChannelField::Ctcss, 50},
-    {col::kDcs, ChannelField::Dcs, 104},
-    {col::kPower, ChannelField::Power, 3},
-}};
-
-// Check boxes fed by one record bit.
-struct CheckColumn {
-    int column;
-    ChannelField field;
-};
-constexpr std::array<CheckColumn, 2> kCheckColumns{{
-    {col::kClockShift, ChannelField::ClockShift},
-    {col::kNarrow, ChannelField::Narrow},
 }};
 
 constexpr int kSplitToneFrom = 5;          // tone modes from "D" on use split tones
@@ -118,11 +96,13 @@ void LoadRecord(radio::RadioModel& model, const radio::RadioImage& image, const 
     grid.SetList(Block::Cell(col::kMode, row),
                  SharedList(radio::UsesLowModeList(rx) ? radio::lists::kModeLow : radio::lists::kMode));
     grid.SetListIndex(col::kMode, row, radio::ModeBitToIndex(radio::GetField(record, ChannelField::Mode), rx));
-    for (const ListColumn& list : kListColumns)
-        grid.SetListIndex(list.column, row, radio::GetField(record, list.field));
+    for (const ChannelColumn& column : ChannelColumns()) {
+        if (column.rule == ColumnRule::Index)
+            grid.SetListIndex(column.col, row, radio::GetField(record, column.field));
+        else if (column.rule == ColumnRule::Check)
+            grid.SetChecked(column.col, row, radio::GetField(record, column.field) != 0);
+    }
     grid.SetListIndex(col::kStep, row, radio::StepCodeToIndex(radio::GetField(record, ChannelField::Step), rx));
-    for (const CheckColumn& check : kCheckColumns)
-        grid.SetChecked(check.column, row, radio::GetField(record, check.field) != 0);
 
     if (IsMemory(kind, r))
         for (int bank = 0; bank < radio::kBankCount; ++bank)
@@ -132,21 +112,21 @@ void LoadRecord(radio::RadioModel& model, const radio::RadioImage& image, const 
 }
 
 // The Memories sheet's part in the settings grids: memory r's frequency, scan entry 0.
-void ShowMemoryInHyperGrids(radio::RadioModel& model, int r, std::int32_t rx)
+void ShowMemoryInHyperGrids(const radio::RadioModel& model, const HyperGrids& hyperGrids, int r, std::int32_t rx)
 {
     if (r >= radio::kMemoryCount)
         return;
-    for (int k = 0; k < radio::kHyperCount; ++k)
-        if (CSpreadSheet1* settings = model.HyperGrid(k)) {
+    for (CSpreadSheet1* settings : hyperGrids)
+        if (settings != nullptr) {
             settings->SetText(hyper::kChannelCol, r + 1, model.FormatFrequency(rx));
             settings->SetListIndex(hyper::kScanCol, r + 1, 0);
         }
 }
 
-void ClearHyperGridMemories(radio::RadioModel& model)
+void ClearHyperGridMemories(const HyperGrids& hyperGrids)
 {
-    for (int k = 0; k < radio::kHyperCount; ++k)
-        if (CSpreadSheet1* settings = model.HyperGrid(k))
+    for (CSpreadSheet1* settings : hyperGrids)
+        if (settings != nullptr)
             settings->ClearBlock({hyper::kChannelCol, 1, hyper::kScanCol, hyper::kRows});
 }
 
@@ -221,13 +201,17 @@ void StoreRecord(radio::RadioModel& model, radio::RadioImage& image, std::uint8_
         flag(radio::kShowNameByte, grid.GetValue(col::kShowName, row) == "1");
     }
 
-    for (const ListColumn& list : kListColumns)
-        radio::SetField(record, list.field, IndexOrZero(grid.ListIndex(list.column, row), list.storeLimit));
-    if (IndexOrZero(grid.ListIndex(col::kToneMode, row), kListColumns[0].storeLimit) >= kSplitToneFrom)
-        image[radio::offs::kSplitToneByte] |= kSplitToneBit;
+    for (const ChannelColumn& column : ChannelColumns()) {
+        if (column.rule == ColumnRule::Index) {
+            const int index = IndexOrZero(grid.ListIndex(column.col, row), column.storeLimit);
+            radio::SetField(record, column.field, index);
+            if (column.field == ChannelField::ToneMode && index >= kSplitToneFrom)
+                image[radio::offs::kSplitToneByte] |= kSplitToneBit;
+        } else if (column.rule == ColumnRule::Check) {
+            radio::SetField(record, column.field, grid.GetValue(column.col, row) == "1" ? 1 : 0);
+        }
+    }
     radio::SetField(record, ChannelField::Step, radio::StepIndexToCode(grid.ListIndex(col::kStep, row), rx));
-    for (const CheckColumn& check : kCheckColumns)
-        radio::SetField(record, check.field, grid.GetValue(check.column, row) == "1" ? 1 : 0);
 
     if (IsMemory(kind, r))
         for (int bank = 0; bank < radio::kBankCount; ++bank)
@@ -236,13 +220,23 @@ void StoreRecord(radio::RadioModel& model, radio::RadioImage& image, std::uint8_
         model.SetComment(r, grid.GetText(col::kComment, row));
 }
 
+constexpr int kDefaultCtcssIndex = 12; // 100.0 Hz
+
 } // namespace
 
-void LoadSheet(radio::RadioModel& model, radio::RadioImage& image, CSpreadSheet1& grid, int kind)
+ChannelTemplate DefaultTemplate()
+{
+    ChannelTemplate record{};
+    radio::SetField(record.data(), ChannelField::Ctcss, kDefaultCtcssIndex);
+    return record;
+}
+
+void LoadSheet(radio::RadioModel& model, radio::RadioImage& image, CSpreadSheet1& grid, int kind,
+               const HyperGrids& hyperGrids, SheetViewState& view)
 {
     model.SetSheetKind(kind);
     if (kind == radio::kSheetMemories) {
-        ClearHyperGridMemories(model);
+        ClearHyperGridMemories(hyperGrids);
         // The radio's current state wins over the stored area of the active Hyper Memory.
         radio::CopyVfoToHyper(image, radio::ActiveHyperArea(image));
     }
@@ -267,19 +261,20 @@ void LoadSheet(radio::RadioModel& model, radio::RadioImage& image, CSpreadSheet1
             grid.SetLocked({col::kComment, row, col::kComment, row}, false);
         LoadRecord(model, image, record, name, grid, kind, r);
         if (kind == radio::kSheetMemories)
-            ShowMemoryInHyperGrids(model, r, radio::GetField(record, ChannelField::Receive));
+            ShowMemoryInHyperGrids(model, hyperGrids, r, radio::GetField(record, ChannelField::Receive));
     }
 
     if (kind == radio::kSheetVfo) {
         const int active = image[radio::offs::kActiveHyper];
-        model.SetHyperChoice(active < radio::kHyperCount ? active : -1);
+        view.hyperChoice = active < radio::kHyperCount ? active : -1;
     }
     if (IsHyper(kind))
-        if (CSpreadSheet1* settings = model.HyperGrid(kind - radio::kSheetHyper1))
+        if (CSpreadSheet1* settings = hyperGrids[static_cast<std::size_t>(kind - radio::kSheetHyper1)])
             LoadHyperSettings(image, *settings, kind - radio::kSheetHyper1);
 }
 
-void StoreSheet(radio::RadioModel& model, radio::RadioImage& image, CSpreadSheet1& grid, int kind)
+void StoreSheet(radio::RadioModel& model, radio::RadioImage& image, const CSpreadSheet1& grid, int kind,
+                const HyperGrids& hyperGrids, const SheetViewState& view)
 {
     model.SetSheetKind(kind);
     const int rows = radio::SheetRowCount(kind);
@@ -296,13 +291,13 @@ void StoreSheet(radio::RadioModel& model, radio::RadioImage& image, CSpreadSheet
     }
 
     if (kind == radio::kSheetVfo) {
-        const int choice = model.HyperChoice();
+        const int choice = view.hyperChoice;
         image[radio::offs::kActiveHyper] =
             choice >= 0 && choice < radio::kHyperCount ? static_cast<std::uint8_t>(choice) : kNoHyperChoice;
     }
     if (IsHyper(kind)) {
         const int k = kind - radio::kSheetHyper1;
-        if (CSpreadSheet1* settings = model.HyperGrid(k))
+        if (const CSpreadSheet1* settings = hyperGrids[static_cast<std::size_t>(k)])
             StoreHyperSettings(image, *settings, k);
         if (image[radio::offs::kActiveHyper] == k)
             radio::CopyHyperToVfo(image, k);

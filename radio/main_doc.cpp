@@ -7,6 +7,7 @@
 #include <vector>
 
 // project
+#include "radio/byte_order.h"
 #include "radio/default_image.h"
 #include "radio/file_io.h"
 #include "radio/hyper_area.h"
@@ -22,23 +23,11 @@ constexpr std::uint32_t kCommentTableOffset = kRdfHeaderSize + kImageSize + kRdf
 constexpr std::uint32_t kAcceptedSizes[] = {64008, 64773, 67205, 64005, 67208};
 constexpr std::size_t kAcceptedBodies[] = {63584, 64349, 66781, 63581};
 
-void PutU32(RdfHeader& h, std::size_t at, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        h[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
-}
+void PutU32(RdfHeader& h, std::size_t at, std::uint32_t v) { WriteLe(h.data() + at, 4, v); }
 
-void PutU16(RdfHeader& h, std::size_t at, std::uint16_t v)
-{
-    h[at] = static_cast<std::uint8_t>(v & 0xFF);
-    h[at + 1] = static_cast<std::uint8_t>(v >> 8);
-}
+void PutU16(RdfHeader& h, std::size_t at, std::uint16_t v) { WriteLe(h.data() + at, 2, v); }
 
-std::uint32_t GetU32(const std::uint8_t* p)
-{
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
+std::uint32_t GetU32(const std::uint8_t* p) { return ReadLe(p, 4); }
 
 // A zero-terminated text field, read without running past the field.
 std::string TextField(const std::uint8_t* p, std::size_t size)
@@ -100,7 +89,7 @@ bool CMainDoc::OnNewDocument()
     data_.image = DefaultImage();
     SetSourceName(rdf::kNewSource);
     error_.clear();
-    modified_ = false;
+    history_.Reset(data_);
     return true;
 }
 
@@ -144,16 +133,19 @@ bool CMainDoc::LoadBytes(const std::uint8_t* bytes, std::size_t size, const std:
     RepairHyperAreas(data.image);
     data_ = data;
     error_.clear();
-    modified_ = false;
+    history_.Reset(data_);
     return true;
 }
 
-std::array<std::uint8_t, kRdfFileSize> CMainDoc::Bytes()
+// The total size field is set in the output only, so saving leaves the data
+// area (and with it the history's idea of "modified") as it was.
+std::array<std::uint8_t, kRdfFileSize> CMainDoc::Bytes() const
 {
-    PutU32(data_.header, rdf::kTotalSizeAt, static_cast<std::uint32_t>(kRdfFileSize));
+    RdfHeader header = data_.header;
+    PutU32(header, rdf::kTotalSizeAt, static_cast<std::uint32_t>(kRdfFileSize));
     std::array<std::uint8_t, kRdfFileSize> bytes{};
     auto out = bytes.begin();
-    out = std::copy(data_.header.begin(), data_.header.end(), out);
+    out = std::copy(header.begin(), header.end(), out);
     out = std::copy(data_.image.begin(), data_.image.end(), out);
     out = std::copy(data_.reserved.begin(), data_.reserved.end(), out);
     std::copy(data_.comments.begin(), data_.comments.end(), out);
@@ -170,9 +162,31 @@ bool CMainDoc::Save(const std::string& path)
         return false;
     }
     error_.clear();
-    modified_ = false;
+    MarkClean();
     return true;
 }
+
+bool CMainDoc::CommitStep(const std::string& label) { return history_.Push(data_, label); }
+
+bool CMainDoc::Undo()
+{
+    const DocumentDataArea* state = history_.Undo();
+    if (state == nullptr)
+        return false;
+    data_ = *state;
+    return true;
+}
+
+bool CMainDoc::Redo()
+{
+    const DocumentDataArea* state = history_.Redo();
+    if (state == nullptr)
+        return false;
+    data_ = *state;
+    return true;
+}
+
+void CMainDoc::MarkClean() { history_.MarkClean(data_); }
 
 std::string CMainDoc::Comment(int row) const
 {
@@ -192,7 +206,6 @@ void CMainDoc::SetComment(int row, const std::string& text)
     std::uint8_t* slot = data_.comments.data() + kCommentSlotSize * static_cast<std::size_t>(row);
     std::fill_n(slot, kCommentSlotSize, std::uint8_t{0});
     std::memcpy(slot, cut.data(), cut.size());
-    modified_ = true;
 }
 
 void CMainDoc::ClearComments() { data_.comments.fill(0); }

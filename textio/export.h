@@ -2,6 +2,8 @@
 // Export of a channel sheet as delimited text: a heading line, then one line
 // per row whose receive frequency reads as more than 0 Hz. Texts are taken
 // from the cells as the user sees them; check boxes are written as words.
+// Fields holding the separator, a double quote, CR or LF are enclosed in
+// double quotes, quotes inside doubled.
 
 // std
 #include <string>

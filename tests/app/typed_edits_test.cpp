@@ -10,13 +10,16 @@
 #include "grid/ui/allowed_characters_dialog.h"
 #include "grid/ui/main_view.h"
 #include "grid/ui/view_editing.h"
-#include "platform/command_ids.h"
+#include "app/command_ids.h"
 #include "platform/prompt.h"
 #include "radio/frequency.h"
 #include "radio/main_doc.h"
 #include "support/files.h"
 #include "support/temp_config.h"
 #include "support/view_typing.h"
+
+// Qt
+#include <QAction>
 
 // std
 #include <sstream>
@@ -115,6 +118,8 @@ TEST_F(TypedEdits, EveryEditIsInTheSavedFile)
 TEST_F(TypedEdits, ACommandChosenWhileARefusedValueIsInTheCellDoesNotRun)
 {
     test_support::ViewTyping& t = *typing_;
+    t.Type(0, 1, 2, "146.52");
+    ASSERT_TRUE(child_->Doc().IsModified());
     t.Type(0, 1, 4, "920", Qt::Key_Tab);
     ASSERT_EQ(prompt_.shown.size(), 1U);
     frame_.Dispatch(cmd::AllowedCharacters);
@@ -127,6 +132,10 @@ TEST_F(TypedEdits, ACommandChosenWhileARefusedValueIsInTheCellDoesNotRun)
     frame_.Dispatch(cmd::Save);
     EXPECT_EQ(prompt_.shown.size(), 3U);
     EXPECT_TRUE(child_->Doc().IsModified()) << "Save did not run";
+    radio::CMainDoc onDisk('.');
+    ASSERT_TRUE(onDisk.Load(file_));
+    onDisk.SetSheetKind(radio::kSheetMemories);
+    EXPECT_EQ(onDisk.Record(1)[0] & 0x80, 0) << "channel 2 is not in the file yet";
 
     auto* edit = qobject_cast<QLineEdit*>(t.Editor(0));
     ASSERT_NE(edit, nullptr);
@@ -136,4 +145,22 @@ TEST_F(TypedEdits, ACommandChosenWhileARefusedValueIsInTheCellDoesNotRun)
     ASSERT_NE(child_->View().Editing().AllowedCharacters(), nullptr);
     EXPECT_TRUE(child_->View().Editing().AllowedCharacters()->isVisible());
     EXPECT_EQ(SavedRow(4), "4\t446.00000\t441.00000\t5.00 MHz\tMinus\tFM\t");
+}
+
+TEST_F(TypedEdits, BankSettingsIsOfferedOnTheMemoriesSheetWithItsCheckMark)
+{
+    EXPECT_TRUE(frame_.IsCommandEnabled(cmd::BankSettings));
+    frame_.Dispatch(cmd::BankSettings);
+    frame_.UpdateCommandStates();
+    EXPECT_TRUE(frame_.Action(cmd::BankSettings)->isChecked());
+    EXPECT_TRUE(typing_->Cells(0).ColHidden(2));
+    EXPECT_FALSE(typing_->Cells(0).ColHidden(6));
+
+    child_->View().SetCurrentSheet(radio::kSheetHome);
+    EXPECT_FALSE(frame_.IsCommandEnabled(cmd::BankSettings));
+    child_->View().SetCurrentSheet(radio::kSheetMemories);
+    frame_.Dispatch(cmd::BankSettings);
+    frame_.UpdateCommandStates();
+    EXPECT_FALSE(frame_.Action(cmd::BankSettings)->isChecked());
+    EXPECT_FALSE(typing_->Cells(0).ColHidden(2));
 }

@@ -119,6 +119,22 @@ TEST_F(RulesTest, FreshRowTakesTheTemplateWhicheverEventComesFirst)
     EXPECT_EQ(Grid(0).GetText(2, 3), "147.90000");
 }
 
+TEST_F(RulesTest, AnEditIsOneStepNamedAfterItsRow)
+{
+    Write(0, 1, 2, "146.52"); // the settings grids follow row 2 too
+    EndEdit(0, 1, 2);
+    EXPECT_TRUE(book.GridStore(false));
+    EXPECT_EQ(doc.UndoLabel(), "Typing in Memories 2");
+    EXPECT_TRUE(doc.IsModified());
+    Grid(0).SetText(1, 2, "");
+    EndEdit(0, 1, 2);
+    EXPECT_TRUE(book.GridStore(false));
+    EXPECT_EQ(doc.UndoLabel(), "Typing in Memories 2");
+    EXPECT_TRUE(doc.Undo());
+    EXPECT_TRUE(doc.Undo());
+    EXPECT_FALSE(doc.IsModified());
+}
+
 TEST_F(RulesTest, LeavingARowLocksItOnlyWithoutAReceiveFrequency)
 {
     Write(0, 1, 2, "146.52");
@@ -211,7 +227,8 @@ TEST_F(RulesTest, NameKeysAndCheckBoxes)
     Grid(0).SetChecked(34, 5, true);
     Grid(0).RaiseButtonClicked(34, 5, 1);
     EXPECT_TRUE(book.BankMember(19, 4));
-    EXPECT_TRUE(doc.IsModified());
+    book.GridStore(false);
+    EXPECT_EQ(doc.UndoLabel(), "Typing in Memories 5");
     Grid(0).SetChecked(34, 5, false);
     Grid(0).RaiseButtonClicked(34, 5, 0);
     EXPECT_FALSE(book.BankMember(19, 4));

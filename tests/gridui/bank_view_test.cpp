@@ -6,7 +6,7 @@
 #include "grid/sheet_book.h"
 #include "grid/ui/grid_view.h"
 #include "grid/ui/main_view.h"
-#include "platform/command_ids.h"
+#include "grid/ui/view_editing.h"
 #include "platform/prompt.h"
 #include "platform/registry.h"
 #include "radio/main_doc.h"
@@ -140,25 +140,21 @@ TEST_F(BankView, BankLayoutRestoresExactlyTheColumnsItHid)
     // Transmit frequency and tone mode hidden by the column options.
     platform::Registry::SetDword(platform::kSettingsKey, "Columns", (1U << 0) | (1U << 6));
     OnNextDialog([](QDialog&) {}); // Cancel: the stored options are applied
-    view.OnCommand(cmd::Options);
+    view.Editing().Options();
     ASSERT_TRUE(memories.ColHidden(2));
 
-    EXPECT_TRUE(view.IsCommandEnabled(cmd::BankSettings));
-    view.OnCommand(cmd::BankSettings);
-    EXPECT_TRUE(view.IsCommandChecked(cmd::BankSettings));
+    view.Editing().ToggleBankLayout();
+    EXPECT_TRUE(view.Editing().BankLayout());
     for (int c = 2; c <= 14; ++c)
         EXPECT_EQ(memories.ColHidden(c), c != 6) << c;
     EXPECT_FALSE(memories.ColHidden(1));
     EXPECT_FALSE(memories.ColHidden(15));
     EXPECT_FALSE(memories.ColHidden(35));
 
-    view.OnCommand(cmd::BankSettings);
-    EXPECT_FALSE(view.IsCommandChecked(cmd::BankSettings));
+    view.Editing().ToggleBankLayout();
+    EXPECT_FALSE(view.Editing().BankLayout());
     for (int c = 2; c <= 14; ++c)
         EXPECT_EQ(memories.ColHidden(c), c == 2 || c == 8) << c;
-
-    view.SetCurrentSheet(2);
-    EXPECT_FALSE(view.IsCommandEnabled(cmd::BankSettings));
 }
 
 } // namespace

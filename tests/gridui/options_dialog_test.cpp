@@ -8,7 +8,6 @@
 #include "grid/ui/main_view.h"
 #include "grid/ui/options_dialog.h"
 #include "grid/ui/view_editing.h"
-#include "platform/command_ids.h"
 #include "platform/gui/message_box_prompt.h"
 #include "platform/prompt.h"
 #include "platform/registry.h"
@@ -108,7 +107,7 @@ TEST_F(OptionsDialog, OkWritesTheValuesAndAppliesThemToEverySheet)
         QTest::keyClicks(options.FreezeBox(), "3");
         Press(dialog, QDialogButtonBox::Ok);
     });
-    window->view.OnCommand(cmd::Options);
+    window->view.Editing().Options();
 
     EXPECT_EQ(Stored("Columns"), 0x20000081U);
     EXPECT_EQ(Stored("Columns1"), 0x00000002U);
@@ -148,7 +147,7 @@ TEST_F(OptionsDialog, CancelWritesNothingAndStillAppliesWhatIsStored)
         Tick(static_cast<grid::COptionsDlg&>(dialog).ColumnBox(5));
         Press(dialog, QDialogButtonBox::Cancel);
     });
-    window->view.OnCommand(cmd::Options);
+    window->view.Editing().Options();
     EXPECT_EQ(Stored("Columns"), 0x00000003U);
     EXPECT_EQ(Stored("Freeze"), 0xDEADBEEFU);
     for (int sheet = 0; sheet < 8; ++sheet) {
@@ -162,7 +161,7 @@ TEST_F(OptionsDialog, CancelWritesNothingAndStillAppliesWhatIsStored)
 TEST_F(OptionsDialog, HelpOpensTopic108)
 {
     ViewTyping::OnNextDialog([](QDialog& dialog) { Press(dialog, QDialogButtonBox::Help); });
-    window->view.OnCommand(cmd::Options);
+    window->view.Editing().Options();
     // The test program has no help pages installed: the message names the topic.
     ASSERT_EQ(prompt.shown.size(), 1U);
     EXPECT_EQ(prompt.shown[0].text, "No help page is installed for topic 108.");
@@ -171,16 +170,16 @@ TEST_F(OptionsDialog, HelpOpensTopic108)
 TEST_F(OptionsDialog, OptionsAppliedDuringTheBankLayoutLeaveItsFlagsRight)
 {
     CMainView& view = window->view;
-    view.OnCommand(cmd::BankSettings);
+    view.Editing().ToggleBankLayout();
     // The direction hidden by the options while the layout hides it anyway.
     ViewTyping::OnNextDialog([](QDialog& dialog) {
         Tick(static_cast<grid::COptionsDlg&>(dialog).ColumnBox(4));
         Press(dialog, QDialogButtonBox::Ok);
     });
-    view.OnCommand(cmd::Options);
+    view.Editing().Options();
     for (int c = 2; c <= 14; ++c)
         EXPECT_EQ(Cells(0).ColHidden(c), c != 6) << "the layout stays on, column " << c;
-    view.OnCommand(cmd::BankSettings);
+    view.Editing().ToggleBankLayout();
     for (int c = 2; c <= 14; ++c)
         EXPECT_EQ(Cells(0).ColHidden(c), c == 4) << "as the options say, column " << c;
 }
@@ -199,7 +198,7 @@ TEST(AllowedCharacters, ListsTheSixtyFourCharactersInSixLines)
 TEST_F(OptionsDialog, AllowedCharactersStaysOpenWhileEditingGoesOn)
 {
     CMainView& view = window->view;
-    view.OnCommand(cmd::AllowedCharacters);
+    view.Editing().ShowAllowedCharacters();
     grid::CAllowedCharactersDlg* dialog = view.Editing().AllowedCharacters();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
@@ -213,7 +212,7 @@ TEST_F(OptionsDialog, AllowedCharactersStaysOpenWhileEditingGoesOn)
     EXPECT_EQ(typing.Text(0, 6, 2), "OK");
     EXPECT_TRUE(dialog->isVisible());
 
-    view.OnCommand(cmd::AllowedCharacters); // once only
+    view.Editing().ShowAllowedCharacters(); // once only
     EXPECT_EQ(view.Editing().AllowedCharacters(), dialog);
     QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
     EXPECT_FALSE(dialog->isVisible());
@@ -250,10 +249,10 @@ TEST_F(OptionsDialog, Screenshots)
     view.grab().save(base + QStringLiteral("edit_refused_cell.png"));
     QTest::keyClick(typing.Editor(0), Qt::Key_Escape);
 
-    view.OnCommand(cmd::BankSettings);
+    view.Editing().ToggleBankLayout();
     view.ChannelGridView(0)->horizontalScrollBar()->setValue(0);
     view.grab().save(base + QStringLiteral("bank_layout.png"));
-    view.OnCommand(cmd::BankSettings);
+    view.Editing().ToggleBankLayout();
 
     grid::COptionsDlg options(&view);
     options.show();
@@ -261,7 +260,7 @@ TEST_F(OptionsDialog, Screenshots)
     options.grab().save(base + QStringLiteral("options_dialog.png"));
     options.reject();
 
-    view.OnCommand(cmd::AllowedCharacters);
+    view.Editing().ShowAllowedCharacters();
     QTest::qWait(200);
     view.Editing().AllowedCharacters()->grab().save(base + QStringLiteral("allowed_characters.png"));
 }
