@@ -16,6 +16,9 @@ const std::vector<Command>& Commands()
          CmdExport},
         {"resave", "resave FILE.rdf [-o OUT.rdf]", "open, store the grids and save, as Save does", 1, 3,
          CmdResave},
+        {"settings", "settings show FILE.rsf|FILE.rdf | settings set FILE.rsf ID=VALUE... [dtmf N=DIGITS]...",
+         "list the radio settings one per line, or change them by control id in a setting file", 1, 1000,
+         CmdSettings},
     };
     return commands;
 }

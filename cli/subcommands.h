@@ -31,4 +31,7 @@ int CmdInfo(const Args& args, std::ostream& out, std::ostream& err);
 int CmdExport(const Args& args, std::ostream& out, std::ostream& err);
 int CmdResave(const Args& args, std::ostream& out, std::ostream& err);
 
+// Radio settings (cmd_settings.cpp): "show FILE" and "set FILE.rsf ID=VALUE...".
+int CmdSettings(const Args& args, std::ostream& out, std::ostream& err);
+
 } // namespace cli

@@ -179,6 +179,20 @@ void SheetBook::RunStep(const std::string& label, const std::function<void(radio
     doc_.CommitStep(label);
 }
 
+void SheetBook::RunGridStep(const std::function<std::string()>& change)
+{
+    GridStore(false);
+    std::string label;
+    {
+        const Quiet quiet(quiet_);
+        label = change ? change() : std::string();
+    }
+    if (label.empty())
+        return;
+    StoreAll();
+    doc_.CommitStep(label);
+}
+
 bool SheetBook::Undo()
 {
     GridStore(false);
