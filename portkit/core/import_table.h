@@ -1,0 +1,98 @@
+#pragma once
+// The import wizard's data, without any window: the file's lines, the table of
+// fields built from them, the header detection and the row record handed to
+// the caller's callback. The command line uses the same functions.
+//
+// Typical use:
+//   std::vector<std::string> lines;
+//   if (!ReadImportFile(path, lines)) ...;            // cannot be opened
+//   SplitOptions split{','};                          // or DefaultSplitOptions(lines)
+//   ImportTable table = BuildImportTable(lines, skip, split);
+//   HeaderMatch header = DetectHeader(table, names);  // names: the caller's columns
+//   if (header.Found()) ++skip;                       // the heading row is not imported
+//   for each row r from header.Found() ? 1 : 0:
+//       FillImportRecord(table.rows[r], header.assignment, widths, record);
+//
+// Foreign layouts. DetectHeader also knows two layouts written by other
+// programs and hands them over as pre-assigned columns plus a layout id:
+//  - ImportLayout::OtherProgram: a first row that starts with the 17 headings
+//    Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,
+//    DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment
+//    (more may follow). Its columns are assigned to the caller's names by
+//    meaning: Location "Channel Number", Name "Name", Frequency "Receive
+//    Frequency", Duplex "Offset Direction", Offset "Offset Frequency", Tone
+//    "Tone Mode", rToneFreq "CTCSS Tone", DtcsCode "DCS Code", Mode "Operating
+//    Mode", TStep "Step", Power "Tx Power", Comment "Comment". cToneFreq,
+//    DtcsPolarity, RxDtcsCode, CrossMode and Skip stay on Ignore unless a
+//    caller name equals them. The cells stay as the file wrote them (MHz, "+",
+//    "split", "TSQL", "NFM", watts...), so the caller converts them knowing the
+//    layout (IsOtherProgramHeading on the file's first line tells it).
+//  - ImportLayout::Spreadsheet: a first row whose first cell is empty while
+//    other cells match; the empty heading is "Channel Number", and "CTCSS",
+//    "DCS" and "Tx Narrow" are taken for "CTCSS Tone", "DCS Code" and "Narrow".
+// Such files may start with a UTF-8 byte-order mark (ReadImportFile drops it)
+// and the OtherProgram layout may carry '#' comment lines (dropped when that
+// heading is the first line that is not a comment).
+
+// own
+#include "portkit/core/import_split.h"
+
+// std
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace portkit {
+
+// The non-empty lines of a text, in order. A line ends at a line feed; a
+// carriage return before it is dropped. A leading UTF-8 byte-order mark is
+// dropped; so are '#' lines of a file in the OtherProgram layout.
+std::vector<std::string> SplitImportLines(std::string_view text);
+
+// Reads path and splits it as SplitImportLines; false when it cannot be read.
+bool ReadImportFile(const std::string& path, std::vector<std::string>& lines);
+
+// True when line is the OtherProgram heading (comma-delimited, more columns allowed).
+bool IsOtherProgramHeading(std::string_view line);
+
+// The fields of the lines from skip on. A line that gives no field at all
+// (nothing but delimiters with consecutive on) is left out, so it can never
+// reach the callback.
+struct ImportTable {
+    std::vector<std::vector<std::string>> rows;
+    std::size_t columns = 0;             // the largest field count of any row
+    std::vector<std::size_t> widestCell; // per column, the longest cell in characters
+};
+ImportTable BuildImportTable(const std::vector<std::string>& lines, std::size_t skip,
+                             const SplitOptions& options);
+
+enum class ImportLayout { Plain, OtherProgram, Spreadsheet };
+
+struct HeaderMatch {
+    ImportLayout layout = ImportLayout::Plain;
+    // One entry per table column: 0 = Ignore, k = the k-th caller name (1-based).
+    std::vector<int> assignment;
+    bool Found() const;
+};
+
+// Matches the first row of table against names: for each name in order, the
+// first cell from the left that equals it (exactly, case and all), or one of its
+// foreign headings, and is not taken yet. Nothing found when the table is empty.
+HeaderMatch DetectHeader(const ImportTable& table, const std::vector<std::string>& names);
+
+// The assignment text problem of step 3, or nullptr when the assignment is
+// usable: "No columns were identified!" or "Columns cannot be duplicated!".
+const char* CheckAssignment(const std::vector<int>& assignment);
+
+// Sum of the widths (negative widths count as 0): the size of one record.
+std::size_t ImportRecordSize(const std::vector<int>& widths);
+
+// Writes one row into record (ImportRecordSize bytes): zeroes it, then for each
+// column whose assignment a is not 0, copies the cell into slot a (1-based;
+// slots back to back in the names' order) cut to widths[a-1] - 1 bytes, followed
+// by zero bytes. Assignments outside 1..widths.size() are ignored.
+void FillImportRecord(const std::vector<std::string>& row, const std::vector<int>& assignment,
+                      const std::vector<int>& widths, char* record);
+
+} // namespace portkit
