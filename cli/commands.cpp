@@ -12,8 +12,11 @@ const std::vector<Command>& Commands()
         {"new", "new FILE.rdf", "create a new radio data file from the built-in template", 1, 1, CmdNew},
         {"info", "info FILE.rdf", "show the header, channels and banks in use, and the source name", 1, 1,
          CmdInfo},
-        {"export", "export FILE.rdf OUT", "write the Memories sheet as text (tab for .tab, else comma)", 2, 2,
+        {"export", "export [--layout ours|other] FILE.rdf OUT",
+         "write the Memories sheet as text (tab for .tab, else comma), or in other programs' CSV layout", 2, 4,
          CmdExport},
+        {"import", "import TEXT --into DOC.rdf [-o OUT.rdf] [options]",
+         "place the rows of a text file into memory channels (import --help for the options)", 1, 64, CmdImport},
         {"resave", "resave FILE.rdf [-o OUT.rdf]", "open, store the grids and save, as Save does", 1, 3,
          CmdResave},
     };

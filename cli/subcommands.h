@@ -31,4 +31,7 @@ int CmdInfo(const Args& args, std::ostream& out, std::ostream& err);
 int CmdExport(const Args& args, std::ostream& out, std::ostream& err);
 int CmdResave(const Args& args, std::ostream& out, std::ostream& err);
 
+// Import of channel rows (cmd_import.cpp).
+int CmdImport(const Args& args, std::ostream& out, std::ostream& err);
+
 } // namespace cli

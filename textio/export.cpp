@@ -72,12 +72,22 @@ char ExportSeparatorFor(const std::string& path)
     return Extension(path) == "tab" ? '\t' : ',';
 }
 
+RowFields ExportFields(const grid::CSpreadSheet1& grid, int row)
+{
+    RowFields fields;
+    fields[0] = row == 0 ? std::string("Channel Number") : std::to_string(row);
+    for (int col = radio::col::kReceive; col <= radio::col::kComment; ++col)
+        fields[static_cast<std::size_t>(col)] = row == 0 ? HeadingText(grid, col) : FieldText(grid, col, row);
+    return fields;
+}
+
 std::string BuildExportLine(const grid::CSpreadSheet1& grid, int row, char separator)
 {
-    std::string line = row == 0 ? std::string("Channel Number") : std::to_string(row);
-    for (int col = radio::col::kReceive; col <= radio::col::kComment; ++col) {
+    const RowFields fields = ExportFields(grid, row);
+    std::string line = fields[0];
+    for (std::size_t k = 1; k < fields.size(); ++k) {
         line += separator;
-        line += row == 0 ? HeadingText(grid, col) : FieldText(grid, col, row);
+        line += fields[k];
     }
     line += '\n';
     return line;
@@ -99,7 +109,11 @@ std::string BuildExportText(const grid::CSpreadSheet1& grid, char separator)
 
 bool ExportSheet(const grid::CSpreadSheet1& grid, const std::string& path, std::string& error)
 {
-    const std::string text = BuildExportText(grid, ExportSeparatorFor(path));
+    return WriteExportFile(BuildExportText(grid, ExportSeparatorFor(path)), path, error);
+}
+
+bool WriteExportFile(const std::string& text, const std::string& path, std::string& error)
+{
     const radio::FileResult result =
         radio::ReplaceFile(path, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
     if (result.ok())
