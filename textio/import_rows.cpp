@@ -76,7 +76,10 @@ Shift ShiftOf(const RowFields& fields, std::int32_t rx)
     if (radio::IsValidFrequency(tx)) {
         shift.transmit = tx;
         shift.offset = offsetText.empty() ? radio::DefaultOffset(rx) : radio::ParseFrequency(offsetText);
-        if (shift.offset != Distance(tx, rx) && shift.code != radio::kSplit)
+        // A simplex channel transmits on its receive frequency: that says
+        // nothing about the offset it keeps for a shift.
+        const bool keepsOffset = shift.code == radio::kSplit || shift.code == radio::kSimplex;
+        if (shift.offset != Distance(tx, rx) && !keepsOffset)
             shift.offset = Distance(tx, rx);
     } else if (!offsetText.empty()) {
         shift.offset = radio::ParseFrequency(offsetText);

@@ -1,6 +1,7 @@
 #include "textio/other_layout.h"
 
 // std
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <strings.h>
@@ -202,6 +203,8 @@ bool IsOtherHeading(std::string_view line)
 ConvertedRow FromOtherRow(const OtherRow& row)
 {
     ConvertedRow converted;
+    if (std::all_of(row.begin(), row.end(), [](const std::string& cell) { return cell.empty(); }))
+        return converted; // a row with no field stays one
     RowFields& fields = converted.fields;
     Field(fields, icol::kChannel) = Cell(row, ocol::kLocation);
     Field(fields, icol::kReceive) = Cell(row, ocol::kFrequency);

@@ -213,6 +213,14 @@ TEST_F(ImportRows, TransmitAndOffsetColumns)
                       2, true);
     EXPECT_EQ(Bytes(RecordAt(2) + 5, 3), (std::vector<std::uint8_t>{0x04, 0x47, 0x50}));
     EXPECT_EQ(Byte(2, 12), 100);
+    // A simplex row keeps the offset it gives, though its transmit frequency is its receive frequency.
+    importer.PlaceRow(Row({{"Receive Frequency", "146.4"},
+                           {"Transmit Frequency", "146.4"},
+                           {"Offset Frequency", "2.3500"},
+                           {"Offset Direction", "Simplex"}}),
+                      4, true);
+    EXPECT_EQ(Byte(4, 0) & 0x07, 0);
+    EXPECT_EQ(Byte(4, 12), 47);
     // An empty direction is simplex whatever the other columns say.
     importer.PlaceRow(Row({{"Receive Frequency", "146.4"}, {"Transmit Frequency", "147.4"}}), 3, true);
     EXPECT_EQ(Byte(3, 0) & 0x07, 0);
