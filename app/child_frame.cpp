@@ -1,8 +1,8 @@
 #include "app/child_frame.h"
 
 // project
-#include "app/export_command.h"
 #include "app/file_dialogs.h"
+#include "app/window_commands.h"
 #include "grid/ui/main_view.h"
 #include "platform/prompt.h"
 
@@ -21,12 +21,19 @@ CChildFrame::CChildFrame(std::unique_ptr<app::Document> document, QWidget* paren
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view_);
     view_->OnInitialUpdate();
-    app::InstallExportCommand(*view_);
+    commands_ = std::make_unique<app::WindowCommands>(*this);
     connect(view_, &CMainView::modifiedChanged, this, &CChildFrame::UpdateTitle);
+    connect(view_, &CMainView::historyChanged, this, &CChildFrame::titleChanged);
     UpdateTitle();
 }
 
-CChildFrame::~CChildFrame() = default;
+// The commands and the view refer to the document: they go first.
+CChildFrame::~CChildFrame()
+{
+    commands_.reset();
+    delete view_;
+    view_ = nullptr;
+}
 
 void CChildFrame::UpdateTitle()
 {
@@ -82,10 +89,19 @@ bool CChildFrame::SaveModified()
     return false;
 }
 
+bool CChildFrame::CloseCommitted()
+{
+    committed_ = true;
+    const bool closed = close();
+    committed_ = false;
+    return closed;
+}
+
 void CChildFrame::closeEvent(QCloseEvent* event)
 {
     // A refused cell does not stop the close: the image keeps what was valid.
-    view_->Commit(true);
+    if (!committed_)
+        view_->Commit(true);
     if (!SaveModified()) {
         event->ignore();
         return;

@@ -1,7 +1,7 @@
 #pragma once
 // CChildFrame: the window of one open document inside the main frame. It owns
-// the document and its one view, asks to save a modified document when it
-// closes, and carries out Save and Save As.
+// the document, its one view and the window's command route, asks to save a
+// modified document when it closes, and carries out Save and Save As.
 
 // project
 #include "app/document.h"
@@ -14,6 +14,10 @@
 
 class CMainView;
 
+namespace app {
+class WindowCommands;
+}
+
 class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
 public:
@@ -23,6 +27,11 @@ public:
 
     app::Document& Doc() { return *document_; }
     CMainView& View() { return *view_; }
+    app::WindowCommands& Commands() { return *commands_; }
+
+    // Closes the window after the caller committed the grids (the close
+    // then commits nothing again). False when the window stays open.
+    bool CloseCommitted();
 
     // Save: to the document's file, or through Save As when it has none.
     // False when cancelled or when writing failed (after the message).
@@ -49,4 +58,6 @@ private:
 
     std::unique_ptr<app::Document> document_;
     CMainView* view_;
+    std::unique_ptr<app::WindowCommands> commands_;
+    bool committed_ = false;
 };

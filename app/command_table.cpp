@@ -1,7 +1,7 @@
 #include "app/command_table.h"
 
 // project
-#include "platform/command_ids.h"
+#include "app/command_ids.h"
 
 // std
 #include <algorithm>
@@ -33,9 +33,12 @@ constexpr CommandInfo kCommands[] = {
     {cmd::RecentFile1 + 3,    MenuId::File,   kBoth, "",                       "",                          ToolIcon::None,  0,   false, false, false, kFrame},
     {cmd::Exit,               MenuId::File,   kBoth, "E&xit",                  "",                          ToolIcon::None,  0,   true,  false, false, kFrame},
 
+    // The menu texts of Undo and Redo name the step (see the window's commands).
+    {cmd::Undo,               MenuId::Edit,   kDoc,  "Undo\tCtrl+Z",           "Ctrl+Z; Alt+Backspace",     ToolIcon::Undo,  24,  false, false, true,  kView},
+    {cmd::Redo,               MenuId::Edit,   kDoc,  "Redo\tCtrl+Y",           "Ctrl+Y; Ctrl+Shift+Z",      ToolIcon::Redo,  25,  false, false, true,  kView},
     // Shift+Insert and Shift+Delete belong to Paste and Cut, so Insert and
     // Delete show no key hint.
-    {cmd::Cut,                MenuId::Edit,   kDoc,  "Cu&t\tCtrl+X",           "Ctrl+X; Shift+Del",         ToolIcon::Cut,   21,  false, false, true,  kView},
+    {cmd::Cut,                MenuId::Edit,   kDoc,  "Cu&t\tCtrl+X",           "Ctrl+X; Shift+Del",         ToolIcon::Cut,   21,  true,  false, true,  kView},
     {cmd::Copy,               MenuId::Edit,   kDoc,  "&Copy\tCtrl+C",          "Ctrl+C; Ctrl+Ins",          ToolIcon::Copy,  22,  false, false, true,  kView},
     {cmd::Paste,              MenuId::Edit,   kDoc,  "&Paste\tCtrl+V",         "Ctrl+V; Shift+Ins",         ToolIcon::Paste, 23,  false, false, true,  kView},
     {cmd::Insert,             MenuId::Edit,   kDoc,  "&Insert",                "",                          ToolIcon::None,  0,   true,  false, true,  kView},
@@ -60,7 +63,6 @@ constexpr CommandInfo kCommands[] = {
     {cmd::About,              MenuId::Help,   kBoth, "&About Ostrel...",       "",                          ToolIcon::About, 41,  true,  false, false, kFrame},
 
     // Accelerators without a menu entry.
-    {cmd::Undo,               MenuId::None,   kNone, "Undo",                   "Ctrl+Z; Alt+Backspace",     ToolIcon::None,  0,   false, false, true,  kView},
     {cmd::NextPane,           MenuId::None,   kNone, "Next Pane",              "F6",                        ToolIcon::None,  0,   false, false, true,  kFrame},
     {cmd::PrevPane,           MenuId::None,   kNone, "Previous Pane",          "Shift+F6",                  ToolIcon::None,  0,   false, false, true,  kFrame},
     {cmd::HelpKey,            MenuId::None,   kNone, "Help",                   "F1",                        ToolIcon::None,  0,   false, false, false, kFrame},
@@ -79,6 +81,54 @@ const CommandInfo* FindCommand(int id)
     const auto* found =
         std::find_if(std::begin(kCommands), std::end(kCommands), [id](const CommandInfo& c) { return c.id == id; });
     return found != std::end(kCommands) ? found : nullptr;
+}
+
+const char* CommandPrompt(int id)
+{
+    struct Prompt {
+        int id;
+        const char* text;
+    };
+    static constexpr Prompt kPrompts[] = {
+        {cmd::New, "Create a new radio data file"},
+        {cmd::Open, "Open an existing radio data file"},
+        {cmd::Close, "Close the active radio data file"},
+        {cmd::Save, "Save the active radio data file"},
+        {cmd::SaveAs, "Save the active radio data file with a new name"},
+        {cmd::Import, "Import a text data file"},
+        {cmd::Export, "Export current file to a text file"},
+        {cmd::Print, "Print the channels of the sheet shown"},
+        {cmd::RecentFile1, "Open this radio data file"},
+        {cmd::RecentFile1 + 1, "Open this radio data file"},
+        {cmd::RecentFile1 + 2, "Open this radio data file"},
+        {cmd::RecentFile1 + 3, "Open this radio data file"},
+        {cmd::Exit, "Quit the program; asks to save modified files"},
+        {cmd::Undo, "Take back the last change"},
+        {cmd::Redo, "Bring back the change last taken back"},
+        {cmd::Cut, "Cut the selected channels"},
+        {cmd::Copy, "Copy the selected channels"},
+        {cmd::Paste, "Paste the copied channels"},
+        {cmd::Insert, "Insert empty channels"},
+        {cmd::Delete, "Delete the selected channels"},
+        {cmd::Sort, "Sort the channels"},
+        {cmd::GetData, "Read the data from the radio"},
+        {cmd::SendData, "Write the data to the radio"},
+        {cmd::ComportSetup, "Choose the serial port of the radio"},
+        {cmd::Settings, "Edit the radio's settings"},
+        {cmd::BankSettings, "Show the bank columns"},
+        {cmd::Options, "Choose the columns shown"},
+        {cmd::AllowedCharacters, "Show the characters a name may hold"},
+        {cmd::ViewToolbar, "Show or hide the toolbar"},
+        {cmd::ViewStatusBar, "Show or hide the status bar"},
+        {cmd::Cascade, "Arrange the windows so they overlap"},
+        {cmd::Tile, "Arrange the windows side by side"},
+        {cmd::HelpContents, "Show the help contents"},
+        {cmd::About, "Show the program's version"},
+    };
+    for (const Prompt& prompt : kPrompts)
+        if (prompt.id == id)
+            return prompt.text;
+    return "";
 }
 
 const char* MenuTitle(MenuId menu)

@@ -20,7 +20,7 @@ enum MenuBars : unsigned {
 };
 
 // Pictures of toolbar 128 (standard icons of the desktop theme).
-enum class ToolIcon { None, New, Open, Save, Cut, Copy, Paste, Print, About };
+enum class ToolIcon { None, New, Open, Save, Cut, Copy, Paste, Undo, Redo, Print, About };
 
 // How a command reaches the program.
 enum class Handler {
@@ -47,6 +47,9 @@ std::span<const CommandInfo> Commands();
 
 // The command with this id, or nullptr.
 const CommandInfo* FindCommand(int id);
+
+// The status bar prompt of a command, "" when it has none.
+const char* CommandPrompt(int id);
 
 // The text of a pop-up menu ("&File", ...).
 const char* MenuTitle(MenuId menu);

@@ -23,16 +23,13 @@ bool Document::OpenFile(const std::string& path)
     if (!doc_->Load(path))
         return false;
     path_ = path;
-    doc_->SetModifiedFlag(false);
     return true;
 }
 
 bool Document::SaveFile(const std::string& path)
 {
-    if (!doc_->Save(path)) {
-        doc_->SetModifiedFlag(true);
+    if (!doc_->Save(path))
         return false;
-    }
     path_ = path;
     return true;
 }

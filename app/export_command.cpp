@@ -1,10 +1,12 @@
-#include "app/export_command.h"
+// File > Export: writes the sheet being shown as tab- or comma-delimited text.
 
 // project
+#include "app/child_frame.h"
+#include "app/command_ids.h"
 #include "app/file_dialogs.h"
+#include "app/window_commands.h"
 #include "grid/sheet_book.h"
 #include "grid/ui/main_view.h"
-#include "platform/command_ids.h"
 #include "platform/prompt.h"
 #include "textio/export.h"
 
@@ -35,9 +37,10 @@ std::string AskExportPath(QWidget* parent)
 
 } // namespace
 
-void InstallExportCommand(CMainView& view)
+void InstallExportCommand(WindowCommands& commands, CChildFrame& window)
 {
-    view.SetCommandHandler(cmd::Export, [&view] {
+    commands.Register(cmd::Export, {.run = [&window] {
+        CMainView& view = window.View();
         const std::string path = AskExportPath(&view);
         if (path.empty())
             return;
@@ -45,7 +48,7 @@ void InstallExportCommand(CMainView& view)
         if (!textio::ExportSheet(view.Book().CurrentGrid(), path, error))
             platform::ShowMessage(error, textio::kExportErrorCaption, platform::Icon::Error, platform::Buttons::Ok,
                                   &view);
-    });
+    }});
 }
 
 } // namespace app

@@ -6,8 +6,9 @@
 #include "app/document.h"
 #include "app/file_dialogs.h"
 #include "app/portkit_loader.h"
+#include "app/window_commands.h"
 #include "grid/ui/main_view.h"
-#include "platform/command_ids.h"
+#include "app/command_ids.h"
 #include "platform/gui/help.h"
 #include "platform/prompt.h"
 #include "platform/registry.h"
@@ -101,7 +102,7 @@ void CMainFrame::Dispatch(int id)
     }
     const app::CommandInfo* info = app::FindCommand(id);
     if (info->handler == app::Handler::View)
-        ActiveChild()->View().OnCommand(id);
+        ActiveChild()->Commands().Run(id);
     else
         RunFrameCommand(id);
     if (CChildFrame* child = ActiveChild())
@@ -123,8 +124,7 @@ void CMainFrame::RunFrameCommand(int id)
         break;
     }
     case cmd::Close:
-        child->View().Commit(false);
-        child->close();
+        child->CloseCommitted();
         break;
     case cmd::Save:
         child->Save();

@@ -6,8 +6,9 @@
 // project
 #include "app/child_frame.h"
 #include "app/status_indicators.h"
+#include "app/window_commands.h"
 #include "grid/ui/main_view.h"
-#include "platform/command_ids.h"
+#include "app/command_ids.h"
 
 // Qt
 #include <QAction>
@@ -47,6 +48,10 @@ QIcon ToolIconOf(app::ToolIcon tool, const QStyle* style)
         return QIcon::fromTheme(QStringLiteral("edit-copy"));
     case app::ToolIcon::Paste:
         return QIcon::fromTheme(QStringLiteral("edit-paste"));
+    case app::ToolIcon::Undo:
+        return QIcon::fromTheme(QStringLiteral("edit-undo"), style->standardIcon(QStyle::SP_ArrowBack));
+    case app::ToolIcon::Redo:
+        return QIcon::fromTheme(QStringLiteral("edit-redo"), style->standardIcon(QStyle::SP_ArrowForward));
     case app::ToolIcon::Print:
         return QIcon::fromTheme(QStringLiteral("document-print"));
     case app::ToolIcon::About:
@@ -77,6 +82,7 @@ void CMainFrame::CreateActions()
         action->setData(info.id);
         action->setCheckable(info.checkable);
         action->setToolTip(PlainText(info.text));
+        action->setStatusTip(QString::fromLatin1(app::CommandPrompt(info.id)));
         if (*info.keys != '\0')
             action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(info.keys)));
         if (info.tool != app::ToolIcon::None)
@@ -214,7 +220,7 @@ bool CMainFrame::IsCommandEnabled(int id) const
         return false;
     CChildFrame* child = ActiveChild();
     if (info->handler == app::Handler::View)
-        return child != nullptr && child->View().HandlesCommand(id) && child->View().IsCommandEnabled(id);
+        return child != nullptr && child->Commands().IsEnabled(id);
     if (info->needsDocument && child == nullptr)
         return false;
     if (IsRecent(id))
@@ -228,6 +234,18 @@ void CMainFrame::UpdateCommandStates()
     for (const app::CommandInfo& info : app::Commands()) {
         QAction* action = actions_.at(info.id);
         action->setEnabled(IsCommandEnabled(info.id));
+        if (info.handler == app::Handler::View) {
+            // Entries that name what they act on ("Undo Typing in Memories 12").
+            const std::string own = child != nullptr ? child->Commands().Text(info.id) : std::string();
+            const QString hint = QString::fromLatin1(info.text).section(QLatin1Char('\t'), 1);
+            const QString text = own.empty() ? QString::fromLatin1(info.text)
+                                 : hint.isEmpty() ? QString::fromLatin1(own)
+                                                  : QString::fromLatin1(own) + QLatin1Char('\t') + hint;
+            if (action->text() != text) {
+                action->setText(text);
+                action->setToolTip(PlainText(text.toLatin1().constData()));
+            }
+        }
         if (!info.checkable)
             continue;
         if (info.id == cmd::ViewToolbar)
@@ -235,6 +253,6 @@ void CMainFrame::UpdateCommandStates()
         else if (info.id == cmd::ViewStatusBar)
             action->setChecked(!statusBar()->isHidden());
         else
-            action->setChecked(child != nullptr && child->View().IsCommandChecked(info.id));
+            action->setChecked(child != nullptr && child->Commands().IsChecked(info.id));
     }
 }

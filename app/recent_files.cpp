@@ -1,7 +1,7 @@
 #include "app/recent_files.h"
 
 // project
-#include "platform/command_ids.h"
+#include "app/command_ids.h"
 #include "platform/registry.h"
 
 // std

@@ -11,11 +11,74 @@
 #include "grid/hyper_layout.h"
 #include "grid/sheet_io.h"
 #include "grid/sheet_setup.h"
-#include "platform/command_ids.h"
 
 namespace grid {
 
-SheetBook::SheetBook(radio::CMainDoc& doc) : doc_(doc) {}
+namespace {
+
+constexpr const char* kSheetNames[kSheetCount] = {"Memories",       "VFO",            "Home",
+                                                  "Hyper Memory 1", "Hyper Memory 2", "Hyper Memory 3",
+                                                  "Hyper Memory 4", "Hyper Memory 5"};
+
+// Counts the book's own cell writes, so they are not taken for the user's.
+class Quiet {
+public:
+    explicit Quiet(int& depth) : depth_(depth) { ++depth_; }
+    ~Quiet() { --depth_; }
+    Quiet(const Quiet&) = delete;
+    Quiet& operator=(const Quiet&) = delete;
+
+private:
+    int& depth_;
+};
+
+} // namespace
+
+const char* SheetName(int sheet)
+{
+    return sheet >= 0 && sheet < kSheetCount ? kSheetNames[sheet] : "";
+}
+
+SheetBook::SheetBook(radio::CMainDoc& doc) : doc_(doc)
+{
+    for (int k = 0; k < kHyperSheets; ++k)
+        hyperPointers_[static_cast<std::size_t>(k)] = &hyperGrids_[k];
+    for (int sheet = 0; sheet < kSheetCount; ++sheet) {
+        watches_[sheet] = std::make_unique<EditWatch>(*this, sheet);
+        grids_[sheet].AddObserver(watches_[sheet].get());
+    }
+    for (int k = 0; k < kHyperSheets; ++k) {
+        auto& watch = watches_[kSheetCount + k];
+        watch = std::make_unique<EditWatch>(*this, radio::kSheetHyper1 + k);
+        hyperGrids_[k].AddObserver(watch.get());
+    }
+}
+
+SheetBook::~SheetBook()
+{
+    for (int sheet = 0; sheet < kSheetCount; ++sheet)
+        grids_[sheet].RemoveObserver(watches_[sheet].get());
+    for (int k = 0; k < kHyperSheets; ++k)
+        hyperGrids_[k].RemoveObserver(watches_[kSheetCount + k].get());
+}
+
+void SheetBook::EditWatch::CellsChanged(const Block& block)
+{
+    // Any write but the book's own load leaves something to store; single
+    // cells written while no program writing runs are the user's.
+    if (book_.quiet_ > 0)
+        return;
+    book_.touched_ = true;
+    if (book_.suppressChanges || block.row != block.row2 || block.row < 1)
+        return;
+    book_.editSheet_ = sheet_;
+    book_.editRow_ = block.row;
+}
+
+std::string SheetBook::TypingLabel() const
+{
+    return std::string("Typing in ") + SheetName(editSheet_) + " " + std::to_string(editRow_);
+}
 
 void SheetBook::SetCurrentSheet(int sheet)
 {
@@ -35,37 +98,56 @@ void SheetBook::SetRedrawAll(bool on)
 
 void SheetBook::FirstUpdate()
 {
-    for (int k = 0; k < kHyperSheets; ++k)
-        doc_.SetHyperGrid(k, &hyperGrids_[k]);
-    for (int sheet = 0; sheet < kSheetCount; ++sheet) {
-        SetCurrentSheet(sheet);
-        SetupChannelGrid(grids_[sheet], sheet, doc_.Separator());
-        if (sheet >= radio::kSheetHyper1)
-            SetupHyperGrid(hyperGrids_[sheet - radio::kSheetHyper1]);
-        doc_.ResetTemplate(sheet);
+    {
+        const Quiet quiet(quiet_);
+        for (int sheet = 0; sheet < kSheetCount; ++sheet) {
+            SetCurrentSheet(sheet);
+            SetupChannelGrid(grids_[sheet], sheet, doc_.Separator());
+            if (sheet >= radio::kSheetHyper1)
+                SetupHyperGrid(hyperGrids_[sheet - radio::kSheetHyper1]);
+            ResetTemplate(sheet);
+        }
     }
     GridLoad();
     SetCurrentSheet(radio::kSheetMemories);
     RefreshTemplate(radio::kSheetMemories, 1);
     TakeBankSnapshot();
-    doc_.SetModifiedFlag(false);
+    // The load settles a few bytes (the VFO state into the active Hyper
+    // Memory): that is the document as opened, not an edit.
+    doc_.StartHistory();
 }
 
 void SheetBook::GridLoad()
 {
+    const Quiet quiet(quiet_);
+    touched_ = false;
     for (auto& bank : banks_)
         bank.fill(0);
     const int previous = current_;
     SetRedrawAll(false);
     for (int sheet = 0; sheet < kSheetCount; ++sheet) {
         SetCurrentSheet(sheet);
-        LoadSheet(doc_, doc_.Image(), grids_[sheet], sheet);
+        LoadSheet(doc_, doc_.Image(), grids_[sheet], sheet, hyperPointers_, view_);
         if (sheet == radio::kSheetMemories)
-            doc_.ResetTemplate(sheet);
+            ResetTemplate(sheet);
     }
     SetRedrawAll(true);
     SetCurrentSheet(previous);
     TakeBankSnapshot();
+}
+
+void SheetBook::StoreAll()
+{
+    const int previous = current_;
+    const radio::RadioImage& before = doc_.Image();
+    radio::RadioImage after = before;
+    for (int sheet = 0; sheet < kSheetCount; ++sheet) {
+        SetCurrentSheet(sheet);
+        StoreSheet(doc_, after, grids_[sheet], sheet, hyperPointers_, view_);
+    }
+    if (after != before)
+        doc_.Image() = after;
+    SetCurrentSheet(previous);
 }
 
 bool SheetBook::GridStore(bool validate)
@@ -76,17 +158,56 @@ bool SheetBook::GridStore(bool validate)
         CurrentGrid().SetEditMode(false);
         editInProgress = false;
     }
-    const int previous = current_;
-    const radio::RadioImage before = doc_.Image();
-    radio::RadioImage after = before;
-    for (int sheet = 0; sheet < kSheetCount; ++sheet) {
-        SetCurrentSheet(sheet);
-        StoreSheet(doc_, after, grids_[sheet], sheet);
-    }
-    if (after != before)
-        doc_.Image() = after;
-    SetCurrentSheet(previous);
+    // Grids nobody wrote since the last load or store hold the image as it
+    // is: storing them again could only add a step that changes nothing the
+    // user did.
+    if (!touched_)
+        return true;
+    StoreAll();
+    doc_.CommitStep(TypingLabel());
+    touched_ = false;
     return true;
+}
+
+void SheetBook::RunStep(const std::string& label, const std::function<void(radio::CMainDoc&)>& change)
+{
+    GridStore(false);
+    if (change)
+        change(doc_);
+    LoadKeepingCell();
+    doc_.CommitStep(label);
+}
+
+bool SheetBook::Undo()
+{
+    GridStore(false);
+    if (!doc_.Undo())
+        return false;
+    LoadKeepingCell();
+    return true;
+}
+
+bool SheetBook::Redo()
+{
+    GridStore(false);
+    if (!doc_.Redo())
+        return false;
+    LoadKeepingCell();
+    return true;
+}
+
+// The grid load, with the current grid's active cell put back where it was.
+void SheetBook::LoadKeepingCell()
+{
+    CSpreadSheet1& grid = CurrentGrid();
+    const int col = grid.ActiveCol();
+    const int row = grid.ActiveRow();
+    GridLoad();
+    if (current_ >= radio::kSheetHyper1)
+        ColourBankLabels(current_ - radio::kSheetHyper1);
+    if (current_ == radio::kSheetVfo)
+        RefreshMirror();
+    grid.SetActiveCell(col, row);
 }
 
 // --- Tab change
@@ -119,6 +240,7 @@ void SheetBook::RefreshMirror()
 {
     const CSpreadSheet1& source = grids_[radio::kSheetHyper1 + ActiveHyper()];
     CSpreadSheet1& mirror = grids_[radio::kSheetVfo];
+    const Quiet quiet(quiet_);
     // Every column, so no cell keeps what another Hyper Memory showed.
     const Block block{1, 1, source.ColCount(), kMirrorRows};
     mirror.SetLocked(block, false);
@@ -130,10 +252,12 @@ void SheetBook::RefreshMirror()
 
 void SheetBook::ChooseHyper(int hyper)
 {
-    if (hyper < 0 || hyper >= kHyperSheets || hyper == ActiveHyper())
+    // Compared with the choice, not the active Hyper Memory: a stored 255
+    // counts as the first but shows no choice, and choosing "1" must store it.
+    if (hyper < 0 || hyper >= kHyperSheets || hyper == HyperChoice())
         return;
     doc_.SetActiveHyper(hyper);
-    doc_.SetHyperChoice(hyper);
+    SetHyperChoice(hyper);
     RefreshMirror();
 }
 
@@ -174,6 +298,7 @@ int SheetBook::FirstBankMember(int bank) const
 
 void SheetBook::ColourBankLabels(int hyper)
 {
+    const Quiet quiet(quiet_);
     CSpreadSheet1& grid = HyperGrid(hyper);
     for (int bank = 0; bank < kBanks; ++bank)
         grid.SetTextColor(Block::Cell(hyper::kBankLabelCol, bank + 1),
@@ -193,38 +318,14 @@ void SheetBook::RefreshTemplate(int sheet, int row)
         {radio::col::kStep, ChannelField::Step},   {radio::col::kPower, ChannelField::Power},
     };
     const CSpreadSheet1& grid = grids_[Checked(sheet)];
-    radio::ChannelTemplate record = radio::RadioModel::DefaultTemplate();
+    ChannelTemplate record = DefaultTemplate();
     for (const Source& source : kSources) {
         const int index = grid.ListIndex(source.col, row);
         if (index >= 0)
             radio::SetField(record.data(), source.field, source.field == ChannelField::Mode ? index & 1 : index);
     }
     radio::SetField(record.data(), ChannelField::ClockShift, grid.GetValue(radio::col::kClockShift, row) == "1");
-    doc_.Template(Checked(sheet)) = record;
-}
-
-// --- Commands
-
-bool SheetBook::IsCommandEnabled(int id) const
-{
-    switch (id) {
-    case cmd::Copy:
-    case cmd::Paste:
-        return lastPressInChannelGrid;
-    case cmd::Cut:
-    case cmd::Insert:
-    case cmd::Delete:
-    case cmd::Sort:
-    case cmd::BankSettings:
-        return current_ == radio::kSheetMemories;
-    default:
-        return true;
-    }
-}
-
-bool SheetBook::IsCommandChecked(int id) const
-{
-    return id == cmd::BankSettings && bankLayout;
+    Template(sheet) = record;
 }
 
 } // namespace grid

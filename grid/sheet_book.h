@@ -2,15 +2,18 @@
 // SheetBook: the window-free state of one document's view. It owns the eight
 // channel grids and the five Hyper Memory settings grids, knows the current
 // sheet, moves data between the grids and the document's image (grid load and
-// grid store), keeps the bank membership table, and answers which commands
-// are available. The widget that shows it only turns window events into
-// calls here.
+// grid store), keeps the bank membership table and the view state, and
+// records each change as a step of the document's history. The widget that
+// shows it only turns window events into calls here.
 
 // std
 #include <array>
 #include <functional>
+#include <memory>
+#include <string>
 
 // project
+#include "grid/sheet_io.h"
 #include "grid/spreadsheet.h"
 #include "radio/channel_record.h"
 #include "radio/main_doc.h"
@@ -25,9 +28,13 @@ inline constexpr std::uint32_t kBankEmptyText = 0xC0C0C0; // settings grid label
 // Sheet 1 mirrors rows 1..10 of the active Hyper Memory's channel grid.
 inline constexpr int kMirrorRows = 10;
 
+// The tab text of a sheet (0..7): "Memories", "VFO", "Home", "Hyper Memory 1", ...
+const char* SheetName(int sheet);
+
 class SheetBook {
 public:
     explicit SheetBook(radio::CMainDoc& doc);
+    ~SheetBook();
     SheetBook(const SheetBook&) = delete;
     SheetBook& operator=(const SheetBook&) = delete;
 
@@ -42,17 +49,30 @@ public:
     void SetCurrentSheet(int sheet);
 
     // --- The grid cycle.
-    // Once, before the view is first shown: hands the settings grids to the
-    // model, sets up every sheet, loads, refreshes sheet 0's new-channel
-    // template from row 1, takes the bank snapshot and clears the modified flag.
+    // Once, before the view is first shown: sets up every sheet, loads,
+    // refreshes sheet 0's new-channel template from row 1, takes the bank
+    // snapshot and starts the document's history from what the load left.
     void FirstUpdate();
     // Fills every grid from the image and rebuilds the bank membership table.
     void GridLoad();
     // Writes every grid into the image; the image is replaced only when the
-    // result differs, and the modified flag is never touched here. With
-    // `validate`, a cell in edit mode is checked first: a refusal returns
-    // false and changes nothing.
+    // result differs. A change becomes a history step "Typing in <sheet> <row>"
+    // named after the last cell the user changed. With `validate`, a cell in
+    // edit mode is checked first: a refusal returns false and changes nothing.
     bool GridStore(bool validate);
+    // One named step: the grid store (typed edits become their own step),
+    // then `change` on the document, then the grid load and the history
+    // step `label`. The current sheet and cell stay where they were.
+    void RunStep(const std::string& label, const std::function<void(radio::CMainDoc&)>& change);
+    // Undo / redo one step of the document's history and load the grids;
+    // the current sheet and cell stay where they were. False when there was
+    // nothing to undo / redo.
+    bool Undo();
+    bool Redo();
+    // The name the next typing step gets ("Typing in Memories 12").
+    std::string TypingLabel() const;
+    // The user changed a cell since the last grid store.
+    bool CellsTouched() const { return touched_; }
     // The check of the cell being edited; returns false to refuse (it has
     // then shown its message). Unset: nothing to check.
     std::function<bool()> validateActiveCell;
@@ -85,6 +105,17 @@ public:
     // fields whose cell has no choice keep their default.
     void RefreshTemplate(int sheet, int row);
 
+    // --- View state kept beside the grids.
+    // New-channel template of a sheet (0..7).
+    ChannelTemplate& Template(int sheet) { return view_.templates[static_cast<std::size_t>(Checked(sheet))]; }
+    void ResetTemplate(int sheet) { Template(sheet) = DefaultTemplate(); }
+    // The VFO page's "Select Hyper Memory" choice (0..4, -1 none).
+    int HyperChoice() const { return view_.hyperChoice; }
+    void SetHyperChoice(int choice) { view_.hyperChoice = choice; }
+    const SheetViewState& ViewState() const { return view_; }
+    // The settings grids as the load and store take them.
+    const HyperGrids& HyperGridPointers() const { return hyperPointers_; }
+
     // --- View flags.
     bool editInProgress = false;      // a cell of the current grid is in edit mode
     bool suppressChanges = false;     // the program itself is writing cells
@@ -92,19 +123,35 @@ public:
     bool bankLayout = false;
     std::array<bool, radio::col::kNarrow + 1> hiddenByBankLayout{}; // columns 2..14
 
-    // --- Commands the view answers for (ids of platform/command_ids.h).
-    bool IsCommandEnabled(int id) const;
-    bool IsCommandChecked(int id) const;
-
 private:
+    // Notes the last cell the user changed, for the name of the typing step.
+    class EditWatch : public SheetObserver {
+    public:
+        EditWatch(SheetBook& book, int sheet) : book_(book), sheet_(sheet) {}
+        void CellsChanged(const Block& block) override;
+
+    private:
+        SheetBook& book_;
+        int sheet_;
+    };
+
     static int Checked(int sheet) { return sheet >= 0 && sheet < kSheetCount ? sheet : 0; }
     void SetRedrawAll(bool on);
+    void StoreAll();
+    void LoadKeepingCell();
 
     radio::CMainDoc& doc_;
     std::array<CSpreadSheet1, kSheetCount> grids_;
     std::array<CSpreadSheet1, kHyperSheets> hyperGrids_;
+    HyperGrids hyperPointers_{};
+    SheetViewState view_;
     int current_ = 0;
     std::array<std::array<std::uint8_t, kBankChannels>, kBanks> banks_{};
+    std::array<std::unique_ptr<EditWatch>, kSheetCount + kHyperSheets> watches_;
+    int quiet_ = 0; // the book itself is writing cells
+    int editSheet_ = 0;
+    int editRow_ = 1;
+    bool touched_ = false;
 };
 
 } // namespace grid

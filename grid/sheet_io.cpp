@@ -132,21 +132,21 @@ void LoadRecord(radio::RadioModel& model, const radio::RadioImage& image, const 
 }
 
 // The Memories sheet's part in the settings grids: memory r's frequency, scan entry 0.
-void ShowMemoryInHyperGrids(radio::RadioModel& model, int r, std::int32_t rx)
+void ShowMemoryInHyperGrids(const radio::RadioModel& model, const HyperGrids& hyperGrids, int r, std::int32_t rx)
 {
     if (r >= radio::kMemoryCount)
         return;
-    for (int k = 0; k < radio::kHyperCount; ++k)
-        if (CSpreadSheet1* settings = model.HyperGrid(k)) {
+    for (CSpreadSheet1* settings : hyperGrids)
+        if (settings != nullptr) {
             settings->SetText(hyper::kChannelCol, r + 1, model.FormatFrequency(rx));
             settings->SetListIndex(hyper::kScanCol, r + 1, 0);
         }
 }
 
-void ClearHyperGridMemories(radio::RadioModel& model)
+void ClearHyperGridMemories(const HyperGrids& hyperGrids)
 {
-    for (int k = 0; k < radio::kHyperCount; ++k)
-        if (CSpreadSheet1* settings = model.HyperGrid(k))
+    for (CSpreadSheet1* settings : hyperGrids)
+        if (settings != nullptr)
             settings->ClearBlock({hyper::kChannelCol, 1, hyper::kScanCol, hyper::kRows});
 }
 
@@ -236,13 +236,23 @@ void StoreRecord(radio::RadioModel& model, radio::RadioImage& image, std::uint8_
         model.SetComment(r, grid.GetText(col::kComment, row));
 }
 
+constexpr int kDefaultCtcssIndex = 12; // 100.0 Hz
+
 } // namespace
 
-void LoadSheet(radio::RadioModel& model, radio::RadioImage& image, CSpreadSheet1& grid, int kind)
+ChannelTemplate DefaultTemplate()
+{
+    ChannelTemplate record{};
+    radio::SetField(record.data(), ChannelField::Ctcss, kDefaultCtcssIndex);
+    return record;
+}
+
+void LoadSheet(radio::RadioModel& model, radio::RadioImage& image, CSpreadSheet1& grid, int kind,
+               const HyperGrids& hyperGrids, SheetViewState& view)
 {
     model.SetSheetKind(kind);
     if (kind == radio::kSheetMemories) {
-        ClearHyperGridMemories(model);
+        ClearHyperGridMemories(hyperGrids);
         // The radio's current state wins over the stored area of the active Hyper Memory.
         radio::CopyVfoToHyper(image, radio::ActiveHyperArea(image));
     }
@@ -267,19 +277,20 @@ void LoadSheet(radio::RadioModel& model, radio::RadioImage& image, CSpreadSheet1
             grid.SetLocked({col::kComment, row, col::kComment, row}, false);
         LoadRecord(model, image, record, name, grid, kind, r);
         if (kind == radio::kSheetMemories)
-            ShowMemoryInHyperGrids(model, r, radio::GetField(record, ChannelField::Receive));
+            ShowMemoryInHyperGrids(model, hyperGrids, r, radio::GetField(record, ChannelField::Receive));
     }
 
     if (kind == radio::kSheetVfo) {
         const int active = image[radio::offs::kActiveHyper];
-        model.SetHyperChoice(active < radio::kHyperCount ? active : -1);
+        view.hyperChoice = active < radio::kHyperCount ? active : -1;
     }
     if (IsHyper(kind))
-        if (CSpreadSheet1* settings = model.HyperGrid(kind - radio::kSheetHyper1))
+        if (CSpreadSheet1* settings = hyperGrids[static_cast<std::size_t>(kind - radio::kSheetHyper1)])
             LoadHyperSettings(image, *settings, kind - radio::kSheetHyper1);
 }
 
-void StoreSheet(radio::RadioModel& model, radio::RadioImage& image, CSpreadSheet1& grid, int kind)
+void StoreSheet(radio::RadioModel& model, radio::RadioImage& image, const CSpreadSheet1& grid, int kind,
+                const HyperGrids& hyperGrids, const SheetViewState& view)
 {
     model.SetSheetKind(kind);
     const int rows = radio::SheetRowCount(kind);
@@ -296,13 +307,13 @@ void StoreSheet(radio::RadioModel& model, radio::RadioImage& image, CSpreadSheet
     }
 
     if (kind == radio::kSheetVfo) {
-        const int choice = model.HyperChoice();
+        const int choice = view.hyperChoice;
         image[radio::offs::kActiveHyper] =
             choice >= 0 && choice < radio::kHyperCount ? static_cast<std::uint8_t>(choice) : kNoHyperChoice;
     }
     if (IsHyper(kind)) {
         const int k = kind - radio::kSheetHyper1;
-        if (CSpreadSheet1* settings = model.HyperGrid(k))
+        if (const CSpreadSheet1* settings = hyperGrids[static_cast<std::size_t>(k)])
             StoreHyperSettings(image, *settings, k);
         if (image[radio::offs::kActiveHyper] == k)
             radio::CopyHyperToVfo(image, k);

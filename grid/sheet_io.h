@@ -1,20 +1,44 @@
 #pragma once
 // The grid load and store of one sheet: image records to grid cells and back.
 
+// std
+#include <array>
+#include <cstdint>
+
 // project
 #include "grid/spreadsheet.h"
 #include "radio/radio_model.h"
 
 namespace grid {
 
+// A new channel's record as a sheet would fill it in.
+using ChannelTemplate = std::array<std::uint8_t, radio::kChannelRecordSize>;
+// Every field zero but the CTCSS tone (100.0 Hz).
+ChannelTemplate DefaultTemplate();
+
+// The settings grid of each Hyper Memory (nullptr where there is none).
+using HyperGrids = std::array<CSpreadSheet1*, radio::kHyperCount>;
+
+// What the view remembers beside the grids: the VFO page's "Select Hyper
+// Memory" choice (0..4, -1 none; filled by the VFO sheet's load, written to
+// the image by its store) and the new-channel template of each sheet.
+struct SheetViewState {
+    SheetViewState() { templates.fill(DefaultTemplate()); }
+    int hyperChoice = -1;
+    std::array<ChannelTemplate, radio::kSheetCount> templates;
+};
+
 // Fills the channel grid of sheet `kind` (0..7) from `image`; the Memories
 // sheet also resets the per-memory cells of the Hyper Memory settings grids,
-// and the Hyper Memory sheets fill their settings grid.
-void LoadSheet(radio::RadioModel& model, radio::RadioImage& image, CSpreadSheet1& grid, int kind);
+// and the Hyper Memory sheets fill their settings grid. Comments come from
+// `doc`.
+void LoadSheet(radio::RadioModel& doc, radio::RadioImage& image, CSpreadSheet1& grid, int kind,
+               const HyperGrids& hyperGrids, SheetViewState& view);
 
 // Writes the channel grid of sheet `kind` (and its settings grid) into `image`.
-// Comments go to the model. A row without a valid receive frequency only loses
+// Comments go to `doc`. A row without a valid receive frequency only loses
 // its in-use bit.
-void StoreSheet(radio::RadioModel& model, radio::RadioImage& image, CSpreadSheet1& grid, int kind);
+void StoreSheet(radio::RadioModel& doc, radio::RadioImage& image, const CSpreadSheet1& grid, int kind,
+                const HyperGrids& hyperGrids, const SheetViewState& view);
 
 } // namespace grid

@@ -93,6 +93,12 @@ FileResult ReadFilePrefix(const std::string& path, std::size_t maxBytes, std::ve
 FileResult ReplaceFile(const std::string& path, const std::uint8_t* data, std::size_t size)
 {
     const std::string target = ResolveTarget(path);
+    // A file the user may not write is refused as a plain write would refuse
+    // it; a file without any write bit counts as read-only even for root.
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0 &&
+        (::access(target.c_str(), W_OK) != 0 || (existing.st_mode & 0222) == 0))
+        return Fail(FileResult::CannotCreate, EACCES);
     std::filesystem::path folder = std::filesystem::path(target).parent_path();
     std::string temp = (folder.empty() ? std::filesystem::path(".") : folder).string() + "/.ostrel-save-XXXXXX";
     int fd = ::mkostemp(temp.data(), O_CLOEXEC);

@@ -100,7 +100,7 @@ bool CMainDoc::OnNewDocument()
     data_.image = DefaultImage();
     SetSourceName(rdf::kNewSource);
     error_.clear();
-    modified_ = false;
+    history_.Reset(data_);
     return true;
 }
 
@@ -144,16 +144,19 @@ bool CMainDoc::LoadBytes(const std::uint8_t* bytes, std::size_t size, const std:
     RepairHyperAreas(data.image);
     data_ = data;
     error_.clear();
-    modified_ = false;
+    history_.Reset(data_);
     return true;
 }
 
-std::array<std::uint8_t, kRdfFileSize> CMainDoc::Bytes()
+// The total size field is set in the output only, so saving leaves the data
+// area (and with it the history's idea of "modified") as it was.
+std::array<std::uint8_t, kRdfFileSize> CMainDoc::Bytes() const
 {
-    PutU32(data_.header, rdf::kTotalSizeAt, static_cast<std::uint32_t>(kRdfFileSize));
+    RdfHeader header = data_.header;
+    PutU32(header, rdf::kTotalSizeAt, static_cast<std::uint32_t>(kRdfFileSize));
     std::array<std::uint8_t, kRdfFileSize> bytes{};
     auto out = bytes.begin();
-    out = std::copy(data_.header.begin(), data_.header.end(), out);
+    out = std::copy(header.begin(), header.end(), out);
     out = std::copy(data_.image.begin(), data_.image.end(), out);
     out = std::copy(data_.reserved.begin(), data_.reserved.end(), out);
     std::copy(data_.comments.begin(), data_.comments.end(), out);
@@ -170,9 +173,31 @@ bool CMainDoc::Save(const std::string& path)
         return false;
     }
     error_.clear();
-    modified_ = false;
+    MarkClean();
     return true;
 }
+
+bool CMainDoc::CommitStep(const std::string& label) { return history_.Push(data_, label); }
+
+bool CMainDoc::Undo()
+{
+    const DocumentDataArea* state = history_.Undo();
+    if (state == nullptr)
+        return false;
+    data_ = *state;
+    return true;
+}
+
+bool CMainDoc::Redo()
+{
+    const DocumentDataArea* state = history_.Redo();
+    if (state == nullptr)
+        return false;
+    data_ = *state;
+    return true;
+}
+
+void CMainDoc::MarkClean() { history_.MarkClean(data_); }
 
 std::string CMainDoc::Comment(int row) const
 {
@@ -192,7 +217,6 @@ void CMainDoc::SetComment(int row, const std::string& text)
     std::uint8_t* slot = data_.comments.data() + kCommentSlotSize * static_cast<std::size_t>(row);
     std::fill_n(slot, kCommentSlotSize, std::uint8_t{0});
     std::memcpy(slot, cut.data(), cut.size());
-    modified_ = true;
 }
 
 void CMainDoc::ClearComments() { data_.comments.fill(0); }

@@ -6,14 +6,7 @@
 
 namespace radio {
 
-namespace {
-constexpr int kDefaultCtcssIndex = 12; // 100.0 Hz
-}
-
-RadioModel::RadioModel(char separator) : separator_(separator)
-{
-    templates_.fill(DefaultTemplate());
-}
+RadioModel::RadioModel(char separator) : separator_(separator) {}
 
 std::string RadioModel::Comment(int /*row*/) const { return std::string(); }
 
@@ -64,30 +57,5 @@ int RadioModel::ActiveHyper() const { return radio::ActiveHyper(Image()); }
 void RadioModel::SetActiveHyper(int hyper) { radio::SetActiveHyper(Image(), hyper); }
 
 int RadioModel::FreeChannelCount() const { return radio::FreeChannelCount(Image()); }
-
-ChannelTemplate& RadioModel::Template(int kind)
-{
-    return templates_[static_cast<std::size_t>(kind >= 0 && kind < kSheetCount ? kind : 0)];
-}
-
-void RadioModel::ResetTemplate(int kind) { Template(kind) = DefaultTemplate(); }
-
-ChannelTemplate RadioModel::DefaultTemplate()
-{
-    ChannelTemplate record{};
-    SetField(record.data(), ChannelField::Ctcss, kDefaultCtcssIndex);
-    return record;
-}
-
-void RadioModel::SetHyperGrid(int hyper, grid::CSpreadSheet1* grid)
-{
-    if (hyper >= 0 && hyper < kHyperCount)
-        hyperGrids_[static_cast<std::size_t>(hyper)] = grid;
-}
-
-grid::CSpreadSheet1* RadioModel::HyperGrid(int hyper) const
-{
-    return hyper >= 0 && hyper < kHyperCount ? hyperGrids_[static_cast<std::size_t>(hyper)] : nullptr;
-}
 
 } // namespace radio

@@ -13,13 +13,7 @@
 #include "radio/channel_record.h"
 #include "radio/radio_image.h"
 
-namespace grid {
-class CSpreadSheet1;
-}
-
 namespace radio {
-
-using ChannelTemplate = std::array<std::uint8_t, kChannelRecordSize>;
 
 class RadioModel {
 public:
@@ -56,26 +50,9 @@ public:
     void SetActiveHyper(int hyper);
     int FreeChannelCount() const;
 
-    // New-channel template of a sheet kind (0..7).
-    ChannelTemplate& Template(int kind);
-    void ResetTemplate(int kind);
-    static ChannelTemplate DefaultTemplate();
-
-    // The settings grid of each Hyper Memory (0..4), registered by the view.
-    void SetHyperGrid(int hyper, grid::CSpreadSheet1* grid);
-    grid::CSpreadSheet1* HyperGrid(int hyper) const;
-
-    // The VFO page's "Select Hyper Memory" choice (0..4, -1 none); filled by the
-    // VFO sheet's load and kept into byte 57 by its store.
-    int HyperChoice() const { return hyperChoice_; }
-    void SetHyperChoice(int choice) { hyperChoice_ = choice; }
-
 private:
     char separator_;
     int kind_ = kSheetMemories;
-    int hyperChoice_ = -1;
-    std::array<ChannelTemplate, kSheetCount> templates_;
-    std::array<grid::CSpreadSheet1*, kHyperCount> hyperGrids_{};
 };
 
 } // namespace radio

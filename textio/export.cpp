@@ -67,6 +67,23 @@ std::string Extension(const std::string& path)
 
 } // namespace
 
+// A field that holds the separator, a double quote, CR or LF is enclosed in
+// double quotes with its quotes doubled, so a comma-decimal frequency or a
+// comment with a comma stays one field for spreadsheets and the import.
+std::string QuotedField(const std::string& text, char separator)
+{
+    if (text.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
+}
+
 char ExportSeparatorFor(const std::string& path)
 {
     return Extension(path) == "tab" ? '\t' : ',';
@@ -87,7 +104,7 @@ std::string BuildExportLine(const grid::CSpreadSheet1& grid, int row, char separ
     std::string line = fields[0];
     for (std::size_t k = 1; k < fields.size(); ++k) {
         line += separator;
-        line += fields[k];
+        line += QuotedField(fields[k], separator);
     }
     line += '\n';
     return line;

@@ -2,6 +2,8 @@
 // Export of a channel sheet as delimited text: a heading line, then one line
 // per row whose receive frequency reads as more than 0 Hz. Texts are taken
 // from the cells as the user sees them; check boxes are written as words.
+// Fields holding the separator, a double quote, CR or LF are enclosed in
+// double quotes, quotes inside doubled.
 
 // std
 #include <string>
@@ -14,6 +16,10 @@ namespace textio {
 
 // Tab when the file name's extension is exactly "tab", else comma.
 char ExportSeparatorFor(const std::string& path);
+
+// A field as a line carries it: enclosed in double quotes, its quotes
+// doubled, when it holds the separator, a double quote, CR or LF.
+std::string QuotedField(const std::string& text, char separator);
 
 // The 36 texts of one row (row 0: the headings), in the order of the import's columns.
 RowFields ExportFields(const grid::CSpreadSheet1& grid, int row);

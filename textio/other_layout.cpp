@@ -169,19 +169,6 @@ int ScanOf(const std::string& skip)
     return Same(skip, "P") ? 2 : 0;
 }
 
-std::string Quoted(const std::string& text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (char c : text) {
-        quoted += c;
-        if (c == '"')
-            quoted += '"';
-    }
-    return quoted + '"';
-}
-
 std::string ToneText(int ctcssIndex)
 {
     const int tenths = radio::CtcssTones()[static_cast<std::size_t>(ctcssIndex < 0 ? 12 : ctcssIndex)];
@@ -288,7 +275,7 @@ std::string OtherLine(const OtherRow& row)
     for (std::size_t k = 0; k < row.size(); ++k) {
         if (k > 0)
             line += ',';
-        line += Quoted(row[k]);
+        line += QuotedField(row[k], ',');
     }
     return line + '\n';
 }

@@ -87,9 +87,8 @@ OtherRow OtherRowFromSlots(const RowFields& slots);
 // scan value (0 scan, 1 skip, 2 preferential).
 OtherRow ToOtherRow(const RowFields& ours, int scan);
 
-// A line of that layout ending in a line feed: fields separated by commas,
-// those holding a comma, a double quote or a line break put in double quotes
-// with their quotes doubled.
+// A line of that layout ending in a line feed: fields separated by commas and
+// quoted as the export quotes them.
 std::string OtherLine(const OtherRow& row);
 std::string OtherHeadingLine();
 

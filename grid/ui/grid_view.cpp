@@ -285,4 +285,15 @@ void GridView::SelectionFromStore()
     syncingSelection_ = false;
 }
 
+QPoint GridView::ScrollPosition() const
+{
+    return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+}
+
+void GridView::SetScrollPosition(QPoint position)
+{
+    horizontalScrollBar()->setValue(position.x());
+    verticalScrollBar()->setValue(position.y());
+}
+
 } // namespace grid

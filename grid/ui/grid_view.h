@@ -28,6 +28,9 @@ public:
     void CommitOpenEditor();
     // Height in pixels of the header row and every data row, from the store.
     int ContentHeight() const;
+    // The scroll bars' values (x horizontal, y vertical) and back.
+    QPoint ScrollPosition() const;
+    void SetScrollPosition(QPoint position);
     // Keeps the frozen columns in place when the target is one of them.
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 

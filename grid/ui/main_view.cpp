@@ -4,7 +4,6 @@
 #include "grid/sheet_book.h"
 #include "grid/ui/grid_printer.h"
 #include "grid/ui/grid_view.h"
-#include "platform/command_ids.h"
 #include "radio/main_doc.h"
 
 // Qt
@@ -20,7 +19,6 @@
 #include <algorithm>
 #include <array>
 #include <climits>
-#include <map>
 
 namespace {
 
@@ -28,10 +26,6 @@ constexpr int kSheetCount = grid::kSheetCount;
 constexpr int kHyperCount = grid::kHyperSheets;
 constexpr int kVfo = radio::kSheetVfo;
 constexpr int kHyper1 = radio::kSheetHyper1;
-
-constexpr const char* kTabTexts[kSheetCount] = {"Memories",       "VFO",            "Home",
-                                                "Hyper Memory 1", "Hyper Memory 2", "Hyper Memory 3",
-                                                "Hyper Memory 4", "Hyper Memory 5"};
 
 constexpr const char* kNotice = "This screen is a read only view of the currently selected Hyper Memory.\n"
                                 "To edit the data click on the tab below for Hyper Memory to edit.";
@@ -57,7 +51,6 @@ struct CMainView::Parts {
     QLabel* selectLabel = nullptr;
     QComboBox* hyperChoice = nullptr;
     QLabel* notice = nullptr;
-    std::map<int, std::function<void()>> commands;
     bool modified = false;
     bool changingTab = false;
 };
@@ -70,8 +63,8 @@ CMainView::CMainView(radio::CMainDoc& doc, QWidget* parent)
     p.tabs->setShape(QTabBar::RoundedSouth);
     p.tabs->setExpanding(false);
     p.tabs->setDrawBase(false);
-    for (const char* text : kTabTexts)
-        p.tabs->addTab(QString::fromLatin1(text));
+    for (int sheet = 0; sheet < kSheetCount; ++sheet)
+        p.tabs->addTab(QString::fromLatin1(grid::SheetName(sheet)));
 
     p.selectLabel = new QLabel(QStringLiteral("Select Hyper Memory"), this);
     p.hyperChoice = new QComboBox(this);
@@ -83,7 +76,11 @@ CMainView::CMainView(radio::CMainDoc& doc, QWidget* parent)
 
     connect(p.tabs, &QTabBar::currentChanged, this, &CMainView::OnTabChanged);
     connect(p.hyperChoice, &QComboBox::activated, this, [this](int index) {
+        // Not a full step: the mirror alone changes, the grids stay as they are.
+        Commit(false);
         parts_->book.ChooseHyper(index);
+        if (doc_.CommitStep("Select Hyper Memory"))
+            emit historyChanged();
         CheckModified();
     });
 }
@@ -154,7 +151,7 @@ grid::GridView* CMainView::MakeGridView(grid::CSpreadSheet1& sheet, bool channel
     view->hide();
     connect(view, &grid::SheetTableView::mousePressed, this,
             [this, channelGrid] { parts_->book.lastPressInChannelGrid = channelGrid; });
-    connect(&view->Model(), &grid::GridModel::actionFinished, this, &CMainView::CheckModified);
+    connect(&view->Model(), &grid::GridModel::actionFinished, this, &CMainView::AfterAction);
     if (channelGrid) {
         connect(view, &grid::SheetTableView::rightButtonReleased, this, [this](QPoint globalPos) {
             if (CurrentSheet() != kVfo)
@@ -167,9 +164,26 @@ grid::GridView* CMainView::MakeGridView(grid::CSpreadSheet1& sheet, bool channel
 bool CMainView::Commit(bool validate)
 {
     CommitOpenEditors();
+    const std::size_t position = doc_.History().Position();
     const bool stored = parts_->book.GridStore(validate);
+    if (doc_.History().Position() != position)
+        emit historyChanged();
     CheckModified();
     return stored;
+}
+
+// Each finished user action that changed cells is stored at once, so every
+// typed edit is a step of its own and the modified mark is never late.
+void CMainView::AfterAction()
+{
+    Parts& p = *parts_;
+    if (p.book.CellsTouched() && !p.book.editInProgress) {
+        const std::size_t position = doc_.History().Position();
+        p.book.GridStore(false);
+        if (doc_.History().Position() != position)
+            emit historyChanged();
+    }
+    CheckModified();
 }
 
 void CMainView::ReloadGrids()
@@ -179,11 +193,60 @@ void CMainView::ReloadGrids()
     const int sheet = CurrentSheet();
     if (IsHyperSheet(sheet))
         p.book.ColourBankLabels(sheet - kHyper1);
-    if (sheet == kVfo) {
+    if (sheet == kVfo)
         p.book.RefreshMirror();
-        p.hyperChoice->setCurrentIndex(p.book.ActiveHyper());
-    }
+    ShowLoadedState();
+}
+
+void CMainView::ShowLoadedState()
+{
+    Parts& p = *parts_;
+    if (CurrentSheet() == kVfo)
+        p.hyperChoice->setCurrentIndex(p.book.HyperChoice());
     CheckModified();
+}
+
+// Runs `work` (which loads the grids) with the shown grids' scroll positions kept.
+void CMainView::KeepScroll(const std::function<void()>& work)
+{
+    const int sheet = CurrentSheet();
+    grid::GridView* channels = ChannelGridView(sheet);
+    grid::GridView* settings = IsHyperSheet(sheet) ? SettingsGridView(sheet - kHyper1) : nullptr;
+    const QPoint channelScroll = channels != nullptr ? channels->ScrollPosition() : QPoint();
+    const QPoint settingsScroll = settings != nullptr ? settings->ScrollPosition() : QPoint();
+    work();
+    if (channels != nullptr)
+        channels->SetScrollPosition(channelScroll);
+    if (settings != nullptr)
+        settings->SetScrollPosition(settingsScroll);
+}
+
+void CMainView::RunStep(const std::string& label, const std::function<void(radio::CMainDoc&)>& change)
+{
+    CommitOpenEditors();
+    KeepScroll([&] { parts_->book.RunStep(label, change); });
+    ShowLoadedState();
+    emit historyChanged();
+}
+
+bool CMainView::Undo()
+{
+    CommitOpenEditors();
+    bool done = false;
+    KeepScroll([&] { done = parts_->book.Undo(); });
+    ShowLoadedState();
+    emit historyChanged();
+    return done;
+}
+
+bool CMainView::Redo()
+{
+    CommitOpenEditors();
+    bool done = false;
+    KeepScroll([&] { done = parts_->book.Redo(); });
+    ShowLoadedState();
+    emit historyChanged();
+    return done;
 }
 
 void CMainView::CommitOpenEditors()
@@ -205,47 +268,6 @@ void CMainView::CheckModified()
     emit modifiedChanged();
 }
 
-// --- Commands.
-
-bool CMainView::HandlesCommand(int id) const
-{
-    return id == cmd::Print || parts_->commands.count(id) > 0;
-}
-
-void CMainView::SetCommandHandler(int id, std::function<void()> handler)
-{
-    if (handler)
-        parts_->commands[id] = std::move(handler);
-    else
-        parts_->commands.erase(id);
-}
-
-bool CMainView::OnCommand(int id)
-{
-    if (!HandlesCommand(id))
-        return false;
-    Commit(true); // the command goes on whatever the check said
-    if (id == cmd::Print) {
-        Print();
-    } else {
-        // A copy: the handler may replace itself.
-        const std::function<void()> handler = parts_->commands[id];
-        handler();
-    }
-    CheckModified();
-    return true;
-}
-
-bool CMainView::IsCommandEnabled(int id) const
-{
-    return parts_->book.IsCommandEnabled(id);
-}
-
-bool CMainView::IsCommandChecked(int id) const
-{
-    return parts_->book.IsCommandChecked(id);
-}
-
 // --- Sheets and the tab strip.
 
 void CMainView::SetCurrentSheet(int sheet)
@@ -264,7 +286,7 @@ void CMainView::OnTabChanged(int sheet)
     HideSheets();
     p.book.AfterTabChange(sheet);
     if (sheet == kVfo)
-        p.hyperChoice->setCurrentIndex(p.book.ActiveHyper());
+        p.hyperChoice->setCurrentIndex(p.book.HyperChoice());
     ShowSheet(sheet);
     CheckModified();
 }

@@ -12,6 +12,7 @@
 // std
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace radio {
 class CMainDoc;
@@ -36,18 +37,15 @@ public:
     bool Commit(bool validate);
     // The grid load, after the document's image was replaced.
     void ReloadGrids();
+    // One named step of the document's history: the commit, then `change`,
+    // then the grid load; the sheet, cell and scroll position stay.
+    void RunStep(const std::string& label, const std::function<void(radio::CMainDoc&)>& change);
+    // Undo / redo one step; false when there was none.
+    bool Undo();
+    bool Redo();
 
-    // Commands the view carries out: its own (Print) and those handed to it
-    // with SetCommandHandler.
-    bool HandlesCommand(int id) const;
-    // Hands the view a command carried out elsewhere (a dialog of another
-    // layer); it runs after the view's commit like the view's own commands.
-    // An empty handler takes the command away again.
-    void SetCommandHandler(int id, std::function<void()> handler);
-    // Runs one command; false when the view does not handle it.
-    bool OnCommand(int id);
-    bool IsCommandEnabled(int id) const;
-    bool IsCommandChecked(int id) const;
+    // Prints the current sheet's channel grid through the print dialog.
+    void Print();
 
     int CurrentSheet() const;
     // Switches sheets as if the tab had been clicked.
@@ -61,8 +59,10 @@ public:
     radio::CMainDoc& Document();
 
 signals:
-    // An edit marked the document modified.
+    // The document became modified or unmodified.
     void modifiedChanged();
+    // A step was added to the document's history or undone / redone.
+    void historyChanged();
     // The right button was released over a channel grid (not on the VFO sheet):
     // the host opens the Edit menu at this position.
     void contextMenuRequested(QPoint globalPos);
@@ -76,12 +76,14 @@ private:
     grid::GridView* MakeGridView(grid::CSpreadSheet1& sheet, bool channelGrid);
     void CommitOpenEditors();
     void CheckModified();
+    void AfterAction();
+    void ShowLoadedState();
+    void KeepScroll(const std::function<void()>& work);
     void OnTabChanged(int sheet);
     void HideSheets();
     void ShowSheet(int sheet);
     void ShowVfoControls(bool show);
     void LayOut(int width, int height);
-    void Print();
 
     radio::CMainDoc& doc_;
     std::unique_ptr<Parts> parts_;

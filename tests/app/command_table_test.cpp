@@ -1,7 +1,7 @@
 #include "app/command_table.h"
 
 // project
-#include "platform/command_ids.h"
+#include "app/command_ids.h"
 
 // Qt
 #include <QKeySequence>
@@ -46,6 +46,9 @@ TEST(CommandTable, EveryAcceleratorBelongsToOneCommand)
     EXPECT_EQ(owner.at(QKeySequence(QStringLiteral("Shift+Ins"))), cmd::Paste);
     EXPECT_EQ(owner.at(QKeySequence(QStringLiteral("Shift+Del"))), cmd::Cut);
     EXPECT_EQ(owner.at(QKeySequence(QStringLiteral("Alt+Backspace"))), cmd::Undo);
+    EXPECT_EQ(owner.at(QKeySequence(QStringLiteral("Ctrl+Z"))), 57643);
+    EXPECT_EQ(owner.at(QKeySequence(QStringLiteral("Ctrl+Y"))), 57644);
+    EXPECT_EQ(owner.at(QKeySequence(QStringLiteral("Ctrl+Shift+Z"))), 57644);
     EXPECT_EQ(owner.at(QKeySequence(QStringLiteral("Shift+F6"))), cmd::PrevPane);
 }
 
@@ -81,7 +84,7 @@ TEST(CommandTable, MenuBarsHoldTheirEntries)
               (std::vector<int>{cmd::ViewToolbar, cmd::ViewStatusBar}));
     EXPECT_EQ(entries(app::MenuId::Help, app::kMenuNoDocument), (std::vector<int>{cmd::HelpContents, cmd::About}));
     EXPECT_EQ(entries(app::MenuId::Edit, app::kMenuDocument),
-              (std::vector<int>{cmd::Cut, cmd::Copy, cmd::Paste, cmd::Insert, cmd::Delete, cmd::Sort}));
+              (std::vector<int>{cmd::Undo, cmd::Redo, cmd::Cut, cmd::Copy, cmd::Paste, cmd::Insert, cmd::Delete, cmd::Sort}));
     EXPECT_EQ(entries(app::MenuId::Radio, app::kMenuDocument),
               (std::vector<int>{cmd::GetData, cmd::SendData, cmd::ComportSetup}));
     EXPECT_EQ(entries(app::MenuId::View, app::kMenuDocument),

@@ -8,7 +8,7 @@
 // project
 #include "grid/sheet_book.h"
 #include "grid/ui/main_view.h"
-#include "platform/command_ids.h"
+#include "app/command_ids.h"
 #include "platform/prompt.h"
 #include "support/files.h"
 #include "support/temp_config.h"

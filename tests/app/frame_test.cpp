@@ -10,7 +10,7 @@
 #include "app/portkit_loader.h"
 #include "grid/sheet_book.h"
 #include "grid/ui/main_view.h"
-#include "platform/command_ids.h"
+#include "app/command_ids.h"
 #include "platform/prompt.h"
 #include "radio/default_image.h"
 #include "radio/main_doc.h"
@@ -215,7 +215,7 @@ TEST_F(Frame, YesSavesBeforeClosingAndAFailedSaveKeepsTheDocument)
 TEST_F(Frame, ExitAsksForEveryModifiedDocumentAndCancelKeepsRunning)
 {
     CChildFrame* first = frame_.NewDocument();
-    first->Doc().Data().SetComment(0, "one");
+    first->View().RunStep("Edit", [](radio::CMainDoc& doc) { doc.SetComment(0, "one"); });
     frame_.NewDocument();
 
     prompt_.answers = {platform::Answer::Cancel};

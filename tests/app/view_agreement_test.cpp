@@ -10,7 +10,7 @@
 #include "grid/sheet_book.h"
 #include "grid/ui/grid_view.h"
 #include "grid/ui/main_view.h"
-#include "platform/command_ids.h"
+#include "app/command_ids.h"
 #include "platform/prompt.h"
 #include "radio/channel_record.h"
 #include "radio/frequency.h"

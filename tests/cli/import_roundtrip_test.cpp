@@ -95,12 +95,15 @@ std::string RandomList(int rows)
 class ImportRoundTrip : public ::testing::Test {
 protected:
     std::string Path(const std::string& name) const { return dir.path() + "/" + name; }
-    // A new document `doc` with `text` imported (overwriting) and exported to `exported`.
-    void Import(const std::string& text, const std::string& doc, const std::string& exported)
+    // A new document `doc` with `text` imported (overwriting) and exported to
+    // `exported`. The export puts texts holding a double quote in quotes.
+    void Import(const std::string& text, const std::string& doc, const std::string& exported,
+                const char* qualifier = "double")
     {
         test_support::WriteBytes(Path("in.tab"), test_support::Bytes(text.begin(), text.end()));
         ASSERT_EQ(RunCli({"new", Path(doc)}), cli::kExitOk);
-        ASSERT_EQ(RunCli({"import", Path("in.tab"), "--into", Path(doc), "--overwrite"}), cli::kExitOk);
+        ASSERT_EQ(RunCli({"import", Path("in.tab"), "--into", Path(doc), "--overwrite", "--qualifier", qualifier}),
+                  cli::kExitOk);
         ASSERT_EQ(RunCli({"export", Path(doc), Path(exported)}), cli::kExitOk);
     }
 
@@ -110,7 +113,7 @@ protected:
 
 TEST_F(ImportRoundTrip, ExportedListImportsIntoTheSameChannels)
 {
-    Import(RandomList(800), "a.rdf", "a.tab");
+    Import(RandomList(800), "a.rdf", "a.tab", "none");
     const std::string first = ReadText(Path("a.tab"));
     ASSERT_GT(Table(first, '\t').size(), 400u);
     Import(first, "b.rdf", "b.tab");
@@ -128,7 +131,7 @@ TEST_F(ImportRoundTrip, ExportedListImportsIntoTheSameChannels)
 
 TEST_F(ImportRoundTrip, OtherProgramsLayoutKeepsWhatItCanSay)
 {
-    Import(RandomList(800), "a.rdf", "a.tab");
+    Import(RandomList(800), "a.rdf", "a.tab", "none");
     ASSERT_EQ(RunCli({"export", "--layout", "other", Path("a.rdf"), Path("a.csv")}), cli::kExitOk);
     ASSERT_EQ(RunCli({"new", Path("b.rdf")}), cli::kExitOk);
     ASSERT_EQ(RunCli({"import", Path("a.csv"), "--into", Path("b.rdf"), "--overwrite"}), cli::kExitOk);

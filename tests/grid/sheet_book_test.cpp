@@ -10,7 +10,6 @@
 
 // project
 #include "grid/hyper_layout.h"
-#include "platform/command_ids.h"
 #include "radio/channel_record.h"
 
 namespace grid {
@@ -40,11 +39,10 @@ TEST_F(BookTest, StoreWithoutChangeLeavesImageAndFlagAlone)
     EXPECT_FALSE(doc.IsModified());
 }
 
-TEST_F(BookTest, StoreWritesChangesButNeverMarksModified)
+TEST_F(BookTest, StoreWritesChangesAndKeepsTheSheet)
 {
     book.SetCurrentSheet(radio::kSheetHome);
     book.Grid(radio::kSheetMemories).SetText(col::kComment, 1, "first");
-    doc.SetModifiedFlag(false);
     book.Grid(radio::kSheetMemories).SetChecked(col::kBank1 + 2, 1, true);
     const radio::RadioImage before = doc.Image();
     EXPECT_TRUE(book.GridStore(false));
@@ -150,27 +148,85 @@ TEST_F(BookTest, TemplateTakesTheRowsChoices)
     memories.SetListIndex(col::kCtcss, 1, -1); // no choice: default kept
     memories.SetChecked(col::kClockShift, 1, true);
     book.RefreshTemplate(radio::kSheetMemories, 1);
-    const auto& record = doc.Template(radio::kSheetMemories);
+    const auto& record = book.Template(radio::kSheetMemories);
     EXPECT_EQ(radio::GetField(record.data(), radio::ChannelField::ToneMode), 2);
     EXPECT_EQ(radio::GetField(record.data(), radio::ChannelField::Power), 3);
     EXPECT_EQ(radio::GetField(record.data(), radio::ChannelField::Ctcss), 12);
     EXPECT_EQ(radio::GetField(record.data(), radio::ChannelField::ClockShift), 1);
 }
 
-TEST_F(BookTest, CommandAvailability)
+TEST_F(BookTest, TypedEditsAreNamedStepsThatUndoAndRedo)
 {
-    EXPECT_TRUE(book.IsCommandEnabled(cmd::Cut));
-    EXPECT_TRUE(book.IsCommandEnabled(cmd::Copy));
-    EXPECT_FALSE(book.IsCommandChecked(cmd::BankSettings));
-    book.bankLayout = true;
-    EXPECT_TRUE(book.IsCommandChecked(cmd::BankSettings));
-    book.AfterTabChange(radio::kSheetHome);
-    for (int id : {cmd::Cut, cmd::Insert, cmd::Delete, cmd::Sort, cmd::BankSettings})
-        EXPECT_FALSE(book.IsCommandEnabled(id)) << id;
-    EXPECT_TRUE(book.IsCommandEnabled(cmd::Paste));
-    book.lastPressInChannelGrid = false;
-    EXPECT_FALSE(book.IsCommandEnabled(cmd::Copy));
-    EXPECT_FALSE(book.IsCommandEnabled(cmd::Paste));
+    CSpreadSheet1& memories = book.Grid(radio::kSheetMemories);
+    const radio::DocumentDataArea opened = doc.Data();
+    memories.SetText(col::kReceive, 12, "146.94");
+    EXPECT_TRUE(book.GridStore(true));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.UndoLabel(), "Typing in Memories 12");
+    EXPECT_EQ(radio::GetField(doc.Record(11), radio::ChannelField::Receive), 146940000);
+
+    // Nothing new typed: no step.
+    EXPECT_TRUE(book.GridStore(true));
+    EXPECT_EQ(doc.History().Size(), 2u);
+
+    memories.SetActiveCell(3, 40);
+    EXPECT_TRUE(book.Undo());
+    EXPECT_TRUE(doc.Data() == opened);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(memories.GetText(col::kReceive, 12), "");
+    EXPECT_EQ(memories.ActiveCol(), 3);
+    EXPECT_EQ(memories.ActiveRow(), 40);
+    EXPECT_EQ(doc.RedoLabel(), "Typing in Memories 12");
+    EXPECT_TRUE(book.Redo());
+    EXPECT_EQ(memories.GetText(col::kReceive, 12), "146.94000");
+    EXPECT_FALSE(book.Redo());
+}
+
+TEST_F(BookTest, RunStepStoresTypingFirstThenTheChange)
+{
+    const std::string homeBefore = book.Grid(radio::kSheetHome).GetText(col::kReceive, 2);
+    book.Grid(radio::kSheetHome).SetText(col::kReceive, 2, "440.1");
+    book.SetCurrentSheet(radio::kSheetHome);
+    book.Grid(radio::kSheetHome).SetActiveCell(5, 2);
+    book.RunStep("Paste of 4 Channels", [](radio::CMainDoc& d) { d.SetComment(0, "pasted"); });
+    EXPECT_EQ(doc.UndoLabel(), "Paste of 4 Channels");
+    EXPECT_EQ(book.Grid(radio::kSheetMemories).GetText(col::kComment, 1), "pasted"); // grids loaded
+    EXPECT_EQ(book.CurrentSheet(), radio::kSheetHome);
+    EXPECT_EQ(book.Grid(radio::kSheetHome).ActiveCol(), 5);
+    EXPECT_EQ(book.Grid(radio::kSheetHome).ActiveRow(), 2);
+
+    EXPECT_TRUE(book.Undo());
+    EXPECT_EQ(doc.Comment(0), "");
+    EXPECT_EQ(doc.UndoLabel(), "Typing in Home 2");
+    EXPECT_EQ(book.Grid(radio::kSheetHome).GetText(col::kReceive, 2), "440.10000");
+    EXPECT_TRUE(book.Undo());
+    EXPECT_EQ(book.Grid(radio::kSheetHome).GetText(col::kReceive, 2), homeBefore);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(BookTest, UndoAfterATabChangeRestoresTheEditedSheet)
+{
+    book.Grid(radio::kSheetMemories).SetText(col::kComment, 1, "before the tab");
+    book.BeforeTabChange();
+    book.AfterTabChange(radio::kSheetHyper1 + 1);
+    EXPECT_EQ(doc.UndoLabel(), "Typing in Memories 1");
+    EXPECT_TRUE(book.Undo());
+    EXPECT_EQ(book.Grid(radio::kSheetMemories).GetText(col::kComment, 1), "");
+    EXPECT_EQ(book.CurrentSheet(), radio::kSheetHyper1 + 1);
+}
+
+TEST_F(BookTest, ViewStateLivesInTheBook)
+{
+    EXPECT_EQ(book.HyperChoice(), 0);
+    book.SetCurrentSheet(radio::kSheetVfo);
+    book.ChooseHyper(3);
+    EXPECT_EQ(book.HyperChoice(), 3);
+    EXPECT_TRUE(book.GridStore(false));
+    EXPECT_EQ(doc.Image()[radio::offs::kActiveHyper], 3);
+    EXPECT_EQ(book.HyperGridPointers()[2], &book.HyperGrid(2));
+    book.Template(radio::kSheetHome)[0] = 0x55;
+    book.ResetTemplate(radio::kSheetHome);
+    EXPECT_EQ(book.Template(radio::kSheetHome)[0], 0);
 }
 
 } // namespace

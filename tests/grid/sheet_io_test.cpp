@@ -39,20 +39,20 @@ protected:
         for (int k = 0; k < kHyperCount; ++k) {
             settings_[k] = std::make_unique<CSpreadSheet1>();
             grid::SetupHyperGrid(*settings_[k]);
-            doc_.SetHyperGrid(k, settings_[k].get());
+            hyperGrids_[static_cast<std::size_t>(k)] = settings_[k].get();
         }
     }
 
     void LoadAll()
     {
         for (int kind = 0; kind < kSheetCount; ++kind)
-            grid::LoadSheet(doc_, doc_.Image(), *sheets_[kind], kind);
+            grid::LoadSheet(doc_, doc_.Image(), *sheets_[kind], kind, hyperGrids_, view_);
     }
     RadioImage StoreAll()
     {
         RadioImage after = doc_.Image();
         for (int kind = 0; kind < kSheetCount; ++kind)
-            grid::StoreSheet(doc_, after, *sheets_[kind], kind);
+            grid::StoreSheet(doc_, after, *sheets_[kind], kind, hyperGrids_, view_);
         return after;
     }
     CSpreadSheet1& Sheet(int kind) { return *sheets_[kind]; }
@@ -63,6 +63,8 @@ protected:
     CMainDoc doc_;
     std::array<std::unique_ptr<CSpreadSheet1>, kSheetCount> sheets_;
     std::array<std::unique_ptr<CSpreadSheet1>, kHyperCount> settings_;
+    grid::HyperGrids hyperGrids_{};
+    grid::SheetViewState view_;
 };
 
 // Reports the first differing byte, which names the field at fault.
@@ -317,7 +319,7 @@ TEST_F(SheetIo, VfoRecordsFollowTheActiveHyperMemory)
 {
     doc_.Image()[offs::kActiveHyper] = 2;
     LoadAll();
-    EXPECT_EQ(doc_.HyperChoice(), 2);
+    EXPECT_EQ(view_.hyperChoice, 2);
     Sheet(kSheetHyper1 + 2).SetText(col::kReceive, 1, "145,5");
     RadioImage after = StoreAll();
     EXPECT_EQ(GetField(after.data() + offs::kVfoArea, ChannelField::Receive), 145500000);
@@ -328,7 +330,7 @@ TEST_F(SheetIo, VfoRecordsFollowTheActiveHyperMemory)
     EXPECT_EQ(GetField(after.data() + offs::kHome, ChannelField::InUse), 1);
 
     // No choice in the VFO page stores 255, which copies no area at all.
-    doc_.SetHyperChoice(-1);
+    view_.hyperChoice = -1;
     after = StoreAll();
     EXPECT_EQ(after[offs::kActiveHyper], 255);
     EXPECT_EQ(ActiveHyper(after), 0);

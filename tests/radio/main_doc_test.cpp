@@ -178,7 +178,7 @@ TEST(DocumentState, CommentsAndSourceName)
     doc.SetComment(3, std::string(40, 'x'));
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.Comment(3), std::string(30, 'x'));
-    doc.SetModifiedFlag(false);
+    doc.MarkClean();
     doc.SetComment(3, std::string(35, 'x')); // the same once cut
     EXPECT_FALSE(doc.IsModified());
     doc.SetComment(1100, "out of range");
@@ -217,6 +217,19 @@ TEST_F(DocumentFile, SaveKeepsPermissionsAndFollowsLinks)
     ASSERT_EQ(::stat(Path("target.rdf").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
     EXPECT_EQ(ReadBytes(Path("target.rdf")).size(), kRdfFileSize);
+}
+
+TEST_F(DocumentFile, SaveOntoAReadOnlyFileIsRefusedAndKeepsIt)
+{
+    WriteBytes(Path("locked.rdf"), Bytes(10, 7));
+    ::chmod(Path("locked.rdf").c_str(), 0444);
+    CMainDoc doc('.');
+    EXPECT_FALSE(doc.Save(Path("locked.rdf")));
+    EXPECT_EQ(doc.ErrorText(), "Cannot create file:\n" + Path("locked.rdf") + "\nPermission denied");
+    EXPECT_EQ(ReadBytes(Path("locked.rdf")), Bytes(10, 7));
+    struct stat info {};
+    ASSERT_EQ(::stat(Path("locked.rdf").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0444u);
 }
 
 // A small tmpfs stands in for a full disk; skipped where mounting is not allowed.

@@ -124,15 +124,32 @@ TEST(Export, SeparatorFollowsTheExactExtension)
     EXPECT_EQ(textio::ExportSeparatorFor("/tmp/my.tab/list"), ',');
 }
 
-TEST(Export, SeparatorInsideACommentIsWrittenAsItStands)
+TEST(Export, FieldsThatWouldBreakTheLineAreQuoted)
 {
     test_support::TempConfigHome home;
     ExportFixture f('.');
     auto& grid = f.book->Grid(radio::kSheetMemories);
     grid.SetText(radio::col::kComment, 1, "Club, north");
-    const auto lines = Lines(textio::BuildExportText(grid, ','));
-    EXPECT_EQ(Fields(lines[1], ',').size(), 37u);
-    EXPECT_EQ(Fields(lines[1], ',').back(), " north");
+    grid.SetText(radio::col::kComment, 2, "say \"hi\"\tthere");
+    grid.SetText(radio::col::kName, 2, "A\nB");
+    const std::string csv = textio::BuildExportText(grid, ',');
+    const auto lines = Lines(csv);
+    EXPECT_EQ(lines[1].substr(lines[1].rfind(",\"")), ",\"Club, north\"");
+    // A quote is doubled; a tab is no comma, so that field needs only its quotes.
+    EXPECT_NE(csv.find(",\"say \"\"hi\"\"\tthere\"\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",\"A\nB\","), std::string::npos) << csv;
+    const std::string tab = textio::BuildExportText(grid, '\t');
+    EXPECT_NE(tab.find("\tClub, north\n"), std::string::npos); // no tab inside: as it stands
+    EXPECT_NE(tab.find("\t\"say \"\"hi\"\"\tthere\"\n"), std::string::npos) << tab;
+}
+
+TEST(Export, CommaDecimalFrequenciesStayOneCsvField)
+{
+    test_support::TempConfigHome home;
+    ExportFixture f(',');
+    const auto lines = Lines(textio::BuildExportText(f.Memories(), ','));
+    EXPECT_EQ(lines[1].rfind("1,\"145,50000\",", 0), 0u) << lines[1];
+    EXPECT_NE(lines[1].find(",\"67,0\","), std::string::npos) << lines[1];
 }
 
 TEST(Export, FileIsWrittenWholeOrNotAtAll)

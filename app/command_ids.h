@@ -1,7 +1,7 @@
 #pragma once
 // Command identifiers of the menus, toolbar and accelerators. The numbers are
 // the ones the program has always used; the menus, the dispatch in the main
-// frame and the views' availability rules all refer to them by these names.
+// frame and the window command route refer to them by these names.
 
 namespace cmd {
 
@@ -25,6 +25,7 @@ enum Id : int {
     Cut = 57635,
     Paste = 57637,
     Undo = 57643,
+    Redo = 57644,
     Insert = 32774,
     Delete = 32775,
     Sort = 32776,
