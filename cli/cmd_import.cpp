@@ -25,7 +25,9 @@ struct ImportOptions {
     std::string text;
     std::string into;
     std::string output;
-    std::optional<portkit::SplitOptions> split; // unset: by the file
+    std::optional<char> delimiter; // unset: comma for a .csv file, else tab
+    std::optional<char> qualifier; // '\0': none
+    bool consecutive = false;
     std::size_t skip = 0;
     int start = 1;
     bool overwrite = false;
@@ -127,25 +129,22 @@ int ParseOptions(const Args& args, ImportOptions& options, std::ostream& out, st
     options.output = parser.isSet(output) ? Std(parser.value(output)) : options.into;
     options.overwrite = parser.isSet(overwrite);
 
-    portkit::SplitOptions split;
     if (parser.isSet(delimiter)) {
-        const std::optional<char> d = DelimiterFrom(Std(parser.value(delimiter)));
-        if (!d) {
+        options.delimiter = DelimiterFrom(Std(parser.value(delimiter)));
+        if (!options.delimiter) {
             err << "--delimiter takes tab, comma, semicolon, space or one character\n";
             return kExitUsage;
         }
-        split.delimiter = *d;
     }
-    const std::string q = Std(parser.value(qualifier));
-    if (!q.empty() && q != "none" && q != "double" && q != "single") {
-        err << "--qualifier takes none, double or single\n";
-        return kExitUsage;
+    if (parser.isSet(qualifier)) {
+        const std::string q = Std(parser.value(qualifier));
+        if (q != "none" && q != "double" && q != "single") {
+            err << "--qualifier takes none, double or single\n";
+            return kExitUsage;
+        }
+        options.qualifier = q == "none" ? '\0' : q == "single" ? '\'' : '"';
     }
-    split.useQualifier = q == "double" || q == "single";
-    split.qualifier = q == "single" ? '\'' : '"';
-    split.consecutive = parser.isSet(consecutive);
-    if (parser.isSet(delimiter) || parser.isSet(qualifier) || parser.isSet(consecutive))
-        options.split = split;
+    options.consecutive = parser.isSet(consecutive);
 
     long number = 0;
     if (parser.isSet(skip)) {
@@ -264,11 +263,13 @@ int CmdImport(const Args& args, std::ostream& out, std::ostream& err)
     book.GridStore(false);
 
     const bool other = options.skip < lines.size() && textio::IsOtherHeading(lines[options.skip]);
+    // Other programs' layout is comma-separated with quoted texts, whatever the options say.
     portkit::SplitOptions split;
-    split.delimiter = other || EndsWithCsv(options.text) ? ',' : '\t';
-    split.useQualifier = other;
-    if (options.split && !other)
-        split = *options.split;
+    split.delimiter = other ? ',' : options.delimiter.value_or(EndsWithCsv(options.text) ? ',' : '\t');
+    split.consecutive = !other && options.consecutive;
+    const char qualifier = other ? '"' : options.qualifier.value_or('\0');
+    split.useQualifier = qualifier != '\0';
+    split.qualifier = split.useQualifier ? qualifier : '"';
     const portkit::ImportTable table = portkit::BuildImportTable(lines, options.skip, split);
 
     textio::ImportCounts counts;
