@@ -99,6 +99,16 @@ Shift ShiftOf(const RowFields& fields, std::int32_t rx)
     return shift;
 }
 
+// The step code of a step text. From 700 MHz on the radio has no 5 and no
+// 15 kHz step: a step the band's list lacks becomes the list's first, 10 kHz.
+int StepFor(std::int32_t rx, const std::string& text)
+{
+    const int code = StepCodeFromHz(radio::ParseFrequency(text));
+    if (radio::StepIndexToCode(radio::StepCodeToIndex(code, rx), rx) != code)
+        return radio::StepIndexToCode(0, rx);
+    return code;
+}
+
 void SetFlag(std::uint8_t& byte, bool on)
 {
     byte = static_cast<std::uint8_t>(on ? byte | radio::kNameFlagBit : byte & ~radio::kNameFlagBit);
@@ -210,8 +220,7 @@ void RowImporter::StoreRow(const RowFields& fields, int channel, std::int32_t rx
     const std::string& toneText = Field(fields, icol::kToneMode);
     radio::SetField(record, ChannelField::ToneMode, ToneModeFromText(toneText));
     radio::SetField(record, ChannelField::Mode, ::strcasecmp(Field(fields, icol::kMode).c_str(), "am") == 0 ? 1 : 0);
-    radio::SetField(record, ChannelField::Step,
-                    StepCodeFromHz(radio::ParseFrequency(Field(fields, icol::kStep))));
+    radio::SetField(record, ChannelField::Step, StepFor(rx, Field(fields, icol::kStep)));
 
     int ctcss = radio::CtcssIndexFromText(Field(fields, icol::kCtcss));
     if (ctcss < 0)

@@ -311,6 +311,13 @@ TEST_F(ImportRows, ModeStepPowerNarrow)
     importer.PlaceRow(Row({{"Receive Frequency", "145.5"}, {"Step", "6.25 kHz"}, {"Tx Power", "50W"}}), 2, true);
     EXPECT_EQ(Byte(2, 4) & 0x70, 0x00);
     EXPECT_EQ(Byte(2, 8) & 0xC0, 0x00);
+    // From 700 MHz on there is no 5 or 15 kHz step: 10 kHz instead.
+    for (const char* step : {"5 kHz", "15 kHz", "", "7 kHz"}) {
+        importer.PlaceRow(Row({{"Receive Frequency", "850.0"}, {"Step", step}}), 3, true);
+        EXPECT_EQ(Byte(3, 4) & 0x70, 0x10) << step;
+    }
+    importer.PlaceRow(Row({{"Receive Frequency", "850.0"}, {"Step", "12.5 kHz"}}), 3, true);
+    EXPECT_EQ(Byte(3, 4) & 0x70, 0x20);
 }
 
 TEST_F(ImportRows, BanksCommentAndBitsOfNoColumnKeepTheirValues)
