@@ -36,7 +36,7 @@ Result RunCli(const std::vector<std::string>& args)
 std::string DataFile(const std::string& name)
 {
     const char* dir = std::getenv("OSTREL_TEST_DATA");
-    return std::string(dir != nullptr ? dir : "tests/data") + "/import/" + name;
+    return std::string(dir != nullptr ? dir : OSTREL_TEST_DATA_DIR) + "/import/" + name;
 }
 
 void WriteText(const std::string& path, const std::string& text)
