@@ -2,7 +2,7 @@
 // libportkit; each operation here resolves the library's extern "C" entry on
 // its first call (PortkitLoader) and forwards to it. When the library cannot
 // be loaded the operation gives the result of a closed port, no port or
-// Cancel, after the loader's message.
+// Cancel (no sort choice, no import), after the loader's message.
 
 #include "app/portkit_loader.h"
 
@@ -183,6 +183,24 @@ int GetRegComPort(const char* keyPath)
 {
     auto* fn = Bind<decltype(&portkit_get_reg_com_port)>("portkit_get_reg_com_port");
     return fn != nullptr ? fn(keyPath) : 0;
+}
+
+// ---- sort dialog and import wizard ------------------------------------------------------
+
+bool Sort(void* parent, SortOptions& options)
+{
+    if (auto* fn = Bind<decltype(&portkit_sort)>("portkit_sort"))
+        return fn(parent, &options) != 0;
+    // As after Cancel: no choice was made.
+    options.nScope = options.nOrder = options.nFirstKey = options.nSecondKey = 0;
+    return false;
+}
+
+bool ImportData(const ImportDataStruct& data, const char* const* names, const int* widths, const char* path,
+                ImportRowCallback callback)
+{
+    auto* fn = Bind<decltype(&portkit_import_data)>("portkit_import_data");
+    return fn != nullptr && fn(&data, names, widths, path, callback) != 0;
 }
 
 // ---- the library's prompt ---------------------------------------------------------------

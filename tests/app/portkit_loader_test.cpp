@@ -6,6 +6,11 @@
 #include "portkit/portkit.h"
 #include "support/temp_config.h"
 
+// Qt
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
 // std
 #include <cstdlib>
 #include <filesystem>
@@ -97,4 +102,61 @@ TEST_F(PortkitStubs, SerialObjectLivesInTheLibraryAndReportsThroughTheProgramPro
         }
     }
     ::unsetenv("PORTKIT_PORT_DIR");
+}
+
+TEST(PortkitStubsMissing, SortAndImportReportTheLibraryAndDoNothing)
+{
+    if (app::PortkitLoader::Instance().IsLoaded())
+        GTEST_SKIP() << "an earlier test in this process loaded the library";
+    test_support::TempDir empty;
+    app::PortkitLoader::Instance().SetCandidates({empty.path() + "/" PORTKIT_LIBRARY_FILE});
+    platform::RecordingPrompt prompt;
+    SortOptions options{};
+    options.nCount = 1;
+    options.pszNames[0] = "Name";
+    options.nOrder = 2;
+    options.nFirstKey = 1;
+    EXPECT_FALSE(Sort(nullptr, options));
+    EXPECT_EQ(options.nOrder, 0);
+    EXPECT_EQ(options.nFirstKey, 0);
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_NE(prompt.shown[0].text.find("libportkit.so.2 could not be loaded"), std::string::npos);
+
+    app::PortkitLoader::Instance().ForgetFailure();
+    const ImportDataStruct data{nullptr, 0, 1, 1, 1};
+    EXPECT_FALSE(ImportData(data, nullptr, nullptr, "/nonexistent.tab", nullptr));
+    ASSERT_EQ(prompt.shown.size(), 2u);
+    EXPECT_NE(prompt.shown[1].text.find("libportkit.so.2 could not be loaded"), std::string::npos);
+}
+
+TEST_F(PortkitStubs, SortDialogShownByTheLibrary)
+{
+    SortOptions options{};
+    const char* names[] = {"Channel", "Name", "Comment"};
+    options.nCount = 3;
+    for (int i = 0; i < 3; ++i)
+        options.pszNames[i] = names[i];
+    QTimer::singleShot(0, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle().toStdString(), "Sort");
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    EXPECT_TRUE(Sort(nullptr, options));
+    EXPECT_EQ(options.nFirstKey, 1);
+    EXPECT_EQ(options.nSecondKey, 0);
+    EXPECT_EQ(options.nOrder, 1);
+    EXPECT_EQ(options.nScope, 0);
+}
+
+TEST_F(PortkitStubs, ImportErrorReachesTheProgramPrompt)
+{
+    platform::RecordingPrompt prompt;
+    const char* names[] = {"Name"};
+    const int widths[] = {10};
+    const ImportDataStruct data{nullptr, 1, 1, 10, 10};
+    EXPECT_FALSE(ImportData(data, names, widths, "/nonexistent/list.csv", nullptr));
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(prompt.shown[0].text, "An error occurred file tring to open the file: \n/nonexistent/list.csv");
+    EXPECT_EQ(prompt.shown[0].caption, "Import Error");
 }

@@ -49,6 +49,36 @@ extern "C" {
  * portkit_serial_comm_error and in the negated result of portkit_serial_read. */
 #define PORTKIT_CE_IOE 0x0400
 
+/* Most names a SortOptions record carries. */
+#define PORTKIT_SORT_MAX_NAMES 100
+
+/* The sort dialog's record, owned by the caller. nCount and pszNames go in;
+ * the other four are written by the dialog (see portkit_sort). */
+typedef struct SortOptions {
+    int nCount;      /* names offered, 0 to PORTKIT_SORT_MAX_NAMES */
+    int nScope;      /* 0 "Selected channels", 1 "All Channels" */
+    int nOrder;      /* 1 ascending, 2 descending, 0 neither */
+    int nFirstKey;   /* "Sort by": 1-based name index, 0 when none is selected */
+    int nSecondKey;  /* "Then sort by": 0 "None", k the k-th name, -1 when none is selected */
+    const char* pszNames[PORTKIT_SORT_MAX_NAMES]; /* only the first nCount are read */
+} SortOptions;
+
+/* The import wizard's record, owned by the caller and only read. */
+typedef struct ImportDataStruct {
+    void* hWndOwner;   /* carried for the caller; the wizard does not read it */
+    int nColumns;      /* entries in the name and width arrays */
+    int nFirstChannel; /* lowest start channel, and the start's first value */
+    int nAvailable;    /* channels free when existing ones are not overwritten */
+    int nLastChannel;  /* highest start channel, shown as "Total Channels:" */
+} ImportDataStruct;
+
+/* Called once per chosen row: record holds one zero-terminated slot per
+ * column, back to back (slot k starts at the sum of the widths before it) and
+ * is valid during the call only; channelIndex is (start - 1) + the rows
+ * already handed over; overwrite is 1 when "Overwrite existing channels" was
+ * ticked, else 0. */
+typedef void (*ImportRowCallback)(void* record, int channelIndex, int overwrite);
+
 typedef struct PortkitSerial PortkitSerial;
 typedef struct PortkitLog PortkitLog;
 
@@ -111,6 +141,23 @@ PORTKIT_API int portkit_serial_find_com_ports(PortkitSerial* port, int n);
 PORTKIT_API int portkit_setup_port(const char* keyPath, void* parent);
 /* The "comport" value stored under keyPath, or 0 (also for a NULL keyPath). */
 PORTKIT_API int portkit_get_reg_com_port(const char* keyPath);
+
+/* ---- sort dialog ------------------------------------------------------------------------ */
+
+/* Shows "Sort" over parent with the first nCount names. Writes nScope, nOrder,
+ * nFirstKey and nSecondKey (all 0 on Cancel); 1 for OK, 0 for Cancel, for a NULL
+ * record or when no dialog can be shown. */
+PORTKIT_API int portkit_sort(void* parent, SortOptions* options);
+
+/* ---- import wizard ---------------------------------------------------------------------- */
+
+/* Reads path and runs the four-step import wizard; the callback gets each chosen
+ * row during Finish. 1 when the wizard ended with Finish (also when the user
+ * chose to import nothing), 0 for Cancel, for a file that cannot be opened
+ * (after "An error occurred file tring to open the file: \n<path>"), for
+ * missing arguments or when no wizard can be shown. */
+PORTKIT_API int portkit_import_data(const ImportDataStruct* data, const char* const* names, const int* widths,
+                                    const char* path, ImportRowCallback callback);
 
 /* ---- debug log -------------------------------------------------------------------------- */
 

@@ -15,7 +15,9 @@ set(allowed
   "^_ZN11CLogMessage"
   "^_Z9SetupPortPKcPv$"
   "^_Z13GetRegComPortPKc$"
-  "^_Z16SetPortkitPromptPN8platform6PromptE$")
+  "^_Z16SetPortkitPromptPN8platform6PromptE$"
+  "^_Z4SortPvR11SortOptions$"
+  "^_Z10ImportDataRK16ImportDataStructPKPKcPKiS3_PFvPviiE$")
 
 string(REPLACE "\n" ";" lines "${listing}")
 set(exported "")

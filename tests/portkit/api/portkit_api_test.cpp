@@ -121,6 +121,41 @@ TEST(PortkitApi, StoredPortAndSetupWithoutAWindowSystem)
     EXPECT_EQ(GetRegComPort(platform::kSettingsKey), 7);
 }
 
+TEST(PortkitApi, SortWithoutAWindowSystemMakesNoChoice)
+{
+    SortOptions options{};
+    options.nCount = 2;
+    options.pszNames[0] = "Name";
+    options.pszNames[1] = "Comment";
+    options.nOrder = 2;
+    options.nScope = 1;
+    options.nFirstKey = 2;
+    options.nSecondKey = 1;
+    EXPECT_FALSE(Sort(nullptr, options));
+    EXPECT_EQ(options.nOrder, 0);
+    EXPECT_EQ(options.nScope, 0);
+    EXPECT_EQ(options.nFirstKey, 0);
+    EXPECT_EQ(options.nSecondKey, 0);
+    EXPECT_EQ(options.nCount, 2);
+    EXPECT_STREQ(options.pszNames[1], "Comment");
+    EXPECT_EQ(portkit_sort(nullptr, nullptr), 0);
+}
+
+TEST(PortkitApi, ImportDataReportsUnreadableFile)
+{
+    LibraryPrompt library;
+    const char* names[] = {"Name", "Comment"};
+    const int widths[] = {10, 31};
+    const ImportDataStruct data{nullptr, 2, 1, 10, 10};
+    EXPECT_FALSE(ImportData(data, names, widths, "/nonexistent/list.tab", nullptr));
+    ASSERT_EQ(library.prompt.shown.size(), 1u);
+    EXPECT_EQ(library.prompt.shown[0].text, "An error occurred file tring to open the file: \n/nonexistent/list.tab");
+    EXPECT_EQ(library.prompt.shown[0].caption, "Import Error");
+    EXPECT_EQ(portkit_import_data(nullptr, names, widths, "x", nullptr), 0);
+    EXPECT_EQ(portkit_import_data(&data, names, widths, nullptr, nullptr), 0);
+    EXPECT_EQ(library.prompt.shown.size(), 1u);
+}
+
 TEST(PortkitApi, LogIsOneInstanceAndSilentWhileOff)
 {
     CLogMessage* log = CLogMessage::CreateInstance();
