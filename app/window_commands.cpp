@@ -16,6 +16,7 @@ constexpr CommandInstaller kInstallers[] = {
     InstallHistoryCommands,
     InstallViewCommands,
     InstallExportCommand,
+    InstallImportCommand,
 };
 
 } // namespace

@@ -62,6 +62,7 @@ std::span<const CommandInstaller> CommandInstallers();
 void InstallHistoryCommands(WindowCommands& commands, CChildFrame& window); // Undo, Redo
 void InstallViewCommands(WindowCommands& commands, CChildFrame& window);    // Print
 void InstallExportCommand(WindowCommands& commands, CChildFrame& window);   // Export
+void InstallImportCommand(WindowCommands& commands, CChildFrame& window);   // Import
 
 // --- Availability rules shared by the entries, from the view's facts.
 // The Memories sheet is shown.

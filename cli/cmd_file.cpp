@@ -139,7 +139,7 @@ int CmdExport(const Args& args, std::ostream&, std::ostream& err)
     open.book->GridStore(false);
     const grid::CSpreadSheet1& memories = open.book->Grid(radio::kSheetMemories);
     std::string error;
-    const bool written = layout == "other" ? textio::ExportOtherSheet(memories, open.doc.Image(), files[1], error)
+    const bool written = layout == "other" ? textio::ExportOtherSheet(memories, &open.doc.Image(), files[1], error)
                                            : textio::ExportSheet(memories, files[1], error);
     if (!written) {
         err << error << '\n';

@@ -288,23 +288,23 @@ std::string OtherHeadingLine()
     return OtherLine(heading);
 }
 
-std::string BuildOtherExportText(const grid::CSpreadSheet1& grid, const radio::RadioImage& image)
+std::string BuildOtherExportText(const grid::CSpreadSheet1& grid, const radio::RadioImage* scanValues)
 {
     std::string text = OtherHeadingLine();
-    const int hyper = radio::ActiveHyperArea(image);
+    const int hyper = scanValues != nullptr ? radio::ActiveHyperArea(*scanValues) : 0;
     for (int row = 1; row <= grid.RowCount(); ++row) {
         if (!IsExportedRow(grid, row))
             continue;
-        const int scan = row <= radio::kMemoryCount ? radio::ScanValue(image, hyper, row - 1) : 0;
+        const int scan = scanValues != nullptr ? radio::ScanValue(*scanValues, hyper, row - 1) : 0;
         text += OtherLine(ToOtherRow(ExportFields(grid, row), scan));
     }
     return text;
 }
 
-bool ExportOtherSheet(const grid::CSpreadSheet1& grid, const radio::RadioImage& image, const std::string& path,
+bool ExportOtherSheet(const grid::CSpreadSheet1& grid, const radio::RadioImage* scanValues, const std::string& path,
                       std::string& error)
 {
-    return WriteExportFile(BuildOtherExportText(grid, image), path, error);
+    return WriteExportFile(BuildOtherExportText(grid, scanValues), path, error);
 }
 
 } // namespace textio

@@ -92,11 +92,12 @@ OtherRow ToOtherRow(const RowFields& ours, int scan);
 std::string OtherLine(const OtherRow& row);
 std::string OtherHeadingLine();
 
-// The whole file for the channel grid of the Memories sheet: the heading and
-// a line per row that the export writes. Scan values come from `image`.
-std::string BuildOtherExportText(const grid::CSpreadSheet1& grid, const radio::RadioImage& image);
+// The whole file for a channel grid: the heading and a line per row that the
+// export writes. For the Memories sheet `scanValues` is the image whose active
+// Hyper Memory gives the Skip column; nullptr writes every row as scanned.
+std::string BuildOtherExportText(const grid::CSpreadSheet1& grid, const radio::RadioImage* scanValues);
 // Writes it to `path` whole or not at all; on failure the message is in `error`.
-bool ExportOtherSheet(const grid::CSpreadSheet1& grid, const radio::RadioImage& image, const std::string& path,
+bool ExportOtherSheet(const grid::CSpreadSheet1& grid, const radio::RadioImage* scanValues, const std::string& path,
                       std::string& error);
 
 } // namespace textio
