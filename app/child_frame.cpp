@@ -2,6 +2,7 @@
 
 // project
 #include "app/file_dialogs.h"
+#include "app/main_frame.h"
 #include "app/window_commands.h"
 #include "grid/ui/main_view.h"
 #include "platform/prompt.h"
@@ -33,6 +34,14 @@ CChildFrame::~CChildFrame()
     commands_.reset();
     delete view_;
     view_ = nullptr;
+}
+
+CMainFrame* CChildFrame::Frame() const
+{
+    for (QWidget* widget = parentWidget(); widget != nullptr; widget = widget->parentWidget())
+        if (auto* frame = qobject_cast<CMainFrame*>(widget))
+            return frame;
+    return nullptr;
 }
 
 void CChildFrame::UpdateTitle()

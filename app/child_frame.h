@@ -12,6 +12,7 @@
 // std
 #include <memory>
 
+class CMainFrame;
 class CMainView;
 
 namespace app {
@@ -28,6 +29,9 @@ public:
     app::Document& Doc() { return *document_; }
     CMainView& View() { return *view_; }
     app::WindowCommands& Commands() { return *commands_; }
+    // The main frame that holds this window (its text slots), nullptr while
+    // the window is not inside one.
+    CMainFrame* Frame() const;
 
     // Closes the window after the caller committed the grids (the close
     // then commits nothing again). False when the window stays open.

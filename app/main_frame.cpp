@@ -170,6 +170,21 @@ void CMainFrame::RunFrameCommand(int id)
     }
 }
 
+const std::string& CMainFrame::TextSlot(int slot) const
+{
+    static const std::string none;
+    return slot >= 0 && slot < kTextSlots ? textSlots_[static_cast<std::size_t>(slot)] : none;
+}
+
+void CMainFrame::SetTextSlot(int slot, std::string text)
+{
+    if (slot < 0 || slot >= kTextSlots)
+        return;
+    if (slot == 0)
+        std::fill(textSlots_.begin() + 1, textSlots_.end(), std::string());
+    textSlots_[static_cast<std::size_t>(slot)] = std::move(text);
+}
+
 CChildFrame* CMainFrame::NewDocument()
 {
     auto document = std::make_unique<app::Document>(app::UntitledName(++untitledCount_));

@@ -11,6 +11,7 @@
 #include "app/recent_files.h"
 
 // std
+#include <array>
 #include <map>
 #include <memory>
 #include <string>
@@ -49,6 +50,12 @@ public:
     void UpdateCommandStates();
     bool IsCommandEnabled(int id) const;
 
+    // The six text slots that row copy writes and paste reads, shared by
+    // every document window. Writing slot 0 clears slots 1 to 5.
+    static constexpr int kTextSlots = 6;
+    const std::string& TextSlot(int slot) const;
+    void SetTextSlot(int slot, std::string text);
+
     QAction* Action(int id) const;
     QMenu* Menu(app::MenuId menu) const;
     QToolBar* ToolBar() const { return toolBar_; }
@@ -79,6 +86,7 @@ private:
     std::map<app::MenuId, QMenu*> menus_;
     QList<QAction*> windowList_;
     app::RecentFiles recent_;
+    std::array<std::string, kTextSlots> textSlots_;
     int untitledCount_ = 0;
     int menuBar_ = -1; // which menu bar is shown: 0 no document, 1 a document
 };

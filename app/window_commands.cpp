@@ -16,6 +16,8 @@ constexpr CommandInstaller kInstallers[] = {
     InstallHistoryCommands,
     InstallViewCommands,
     InstallExportCommand,
+    InstallSettingsCommand,
+    InstallRowCommands,
     InstallImportCommand,
 };
 

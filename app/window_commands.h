@@ -17,8 +17,14 @@
 #include <map>
 #include <span>
 #include <string>
+#include <vector>
 
 class CChildFrame;
+class QWidget;
+
+namespace grid {
+struct SortChoice;
+}
 
 namespace app {
 
@@ -62,7 +68,13 @@ std::span<const CommandInstaller> CommandInstallers();
 void InstallHistoryCommands(WindowCommands& commands, CChildFrame& window); // Undo, Redo
 void InstallViewCommands(WindowCommands& commands, CChildFrame& window);    // Print
 void InstallExportCommand(WindowCommands& commands, CChildFrame& window);   // Export
+void InstallSettingsCommand(WindowCommands& commands, CChildFrame& window); // Settings...
+void InstallRowCommands(WindowCommands& commands, CChildFrame& window);     // Cut, Copy, Paste, Insert, Delete, Sort
 void InstallImportCommand(WindowCommands& commands, CChildFrame& window);   // Import
+
+// The utility library's Sort dialog over `owner`, offering `names`; false
+// for Cancel (or when the library is missing, after its message).
+bool AskSortChoice(QWidget* owner, const std::vector<std::string>& names, grid::SortChoice& choice);
 
 // --- Availability rules shared by the entries, from the view's facts.
 // The Memories sheet is shown.

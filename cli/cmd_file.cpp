@@ -7,6 +7,7 @@
 
 // project
 #include "grid/sheet_book.h"
+#include "radio/byte_order.h"
 #include "radio/main_doc.h"
 #include "textio/export.h"
 #include "textio/other_layout.h"
@@ -67,10 +68,7 @@ std::string HeaderText(const radio::RdfHeader& header, std::size_t at, std::size
 
 std::uint32_t HeaderNumber(const radio::RdfHeader& header, std::size_t at, std::size_t size)
 {
-    std::uint32_t value = 0;
-    for (std::size_t i = 0; i < size; ++i)
-        value |= static_cast<std::uint32_t>(header[at + i]) << (8 * i);
-    return value;
+    return radio::ReadLe(header.data() + at, size);
 }
 
 int CountInUse(const radio::RadioImage& image, int first, int last)

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 // project
+#include "grid/channel_columns.h"
 #include "grid/hyper_layout.h"
 #include "grid/sheet_io.h"
 #include "grid/sheet_setup.h"
@@ -178,6 +179,20 @@ void SheetBook::RunStep(const std::string& label, const std::function<void(radio
     doc_.CommitStep(label);
 }
 
+void SheetBook::RunGridStep(const std::function<std::string()>& change)
+{
+    GridStore(false);
+    std::string label;
+    {
+        const Quiet quiet(quiet_);
+        label = change ? change() : std::string();
+    }
+    if (label.empty())
+        return;
+    StoreAll();
+    doc_.CommitStep(label);
+}
+
 bool SheetBook::Undo()
 {
     GridStore(false);
@@ -308,23 +323,19 @@ void SheetBook::ColourBankLabels(int hyper)
 void SheetBook::RefreshTemplate(int sheet, int row)
 {
     using radio::ChannelField;
-    struct Source {
-        int col;
-        ChannelField field;
-    };
-    static constexpr Source kSources[] = {
-        {radio::col::kMode, ChannelField::Mode},   {radio::col::kToneMode, ChannelField::ToneMode},
-        {radio::col::kCtcss, ChannelField::Ctcss}, {radio::col::kDcs, ChannelField::Dcs},
-        {radio::col::kStep, ChannelField::Step},   {radio::col::kPower, ChannelField::Power},
-    };
     const CSpreadSheet1& grid = grids_[Checked(sheet)];
     ChannelTemplate record = DefaultTemplate();
-    for (const Source& source : kSources) {
-        const int index = grid.ListIndex(source.col, row);
+    for (const ChannelColumn& column : ChannelColumns()) {
+        if (!column.inTemplate)
+            continue;
+        if (column.kind == CellKind::CheckBox) {
+            radio::SetField(record.data(), column.field, grid.GetValue(column.col, row) == "1");
+            continue;
+        }
+        const int index = grid.ListIndex(column.col, row);
         if (index >= 0)
-            radio::SetField(record.data(), source.field, source.field == ChannelField::Mode ? index & 1 : index);
+            radio::SetField(record.data(), column.field, column.field == ChannelField::Mode ? index & 1 : index);
     }
-    radio::SetField(record.data(), ChannelField::ClockShift, grid.GetValue(radio::col::kClockShift, row) == "1");
     Template(sheet) = record;
 }
 

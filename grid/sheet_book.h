@@ -64,6 +64,11 @@ public:
     // then `change` on the document, then the grid load and the history
     // step `label`. The current sheet and cell stay where they were.
     void RunStep(const std::string& label, const std::function<void(radio::CMainDoc&)>& change);
+    // One named step made on the grids themselves (the row commands): the
+    // grid store (typed edits become their own step), then `change`, which
+    // works on the grids and returns the step's name, empty when it changed
+    // nothing; its result is stored into the image as that one step.
+    void RunGridStep(const std::function<std::string()>& change);
     // Undo / redo one step of the document's history and load the grids;
     // the current sheet and cell stay where they were. False when there was
     // nothing to undo / redo.

@@ -6,6 +6,7 @@
 #include <string>
 
 // project
+#include "grid/channel_columns.h"
 #include "grid/hyper_layout.h"
 #include "grid/sheet_setup.h"
 #include "radio/channel_record.h"
@@ -48,29 +49,6 @@ constexpr std::array<SettingLink, 22> kSettingLinks{{
     {hyper::Setting::MenuNumber, HyperField::MenuNumber},
     {hyper::Setting::PacketSpeed, HyperField::PacketSpeed},
     {hyper::Setting::PacketMic, HyperField::PacketMic},
-}};
-
-// List cells fed by the record fields that are plain list positions.
-struct ListColumn {
-    int column;
-    ChannelField field;
-    int storeLimit; // positions 0..storeLimit are stored, others store 0
-};
-constexpr std::array<ListColumn, 4> kListColumns{{
-    {col::kToneMode, ChannelField::ToneMode, 8},
-    {col::kCtcss, ChannelField::Ctcss, 50},
-    {col::kDcs, ChannelField::Dcs, 104},
-    {col::kPower, ChannelField::Power, 3},
-}};
-
-// Check boxes fed by one record bit.
-struct CheckColumn {
-    int column;
-    ChannelField field;
-};
-constexpr std::array<CheckColumn, 2> kCheckColumns{{
-    {col::kClockShift, ChannelField::ClockShift},
-    {col::kNarrow, ChannelField::Narrow},
 }};
 
 constexpr int kSplitToneFrom = 5;          // tone modes from "D" on use split tones
@@ -118,11 +96,13 @@ void LoadRecord(radio::RadioModel& model, const radio::RadioImage& image, const 
     grid.SetList(Block::Cell(col::kMode, row),
                  SharedList(radio::UsesLowModeList(rx) ? radio::lists::kModeLow : radio::lists::kMode));
     grid.SetListIndex(col::kMode, row, radio::ModeBitToIndex(radio::GetField(record, ChannelField::Mode), rx));
-    for (const ListColumn& list : kListColumns)
-        grid.SetListIndex(list.column, row, radio::GetField(record, list.field));
+    for (const ChannelColumn& column : ChannelColumns()) {
+        if (column.rule == ColumnRule::Index)
+            grid.SetListIndex(column.col, row, radio::GetField(record, column.field));
+        else if (column.rule == ColumnRule::Check)
+            grid.SetChecked(column.col, row, radio::GetField(record, column.field) != 0);
+    }
     grid.SetListIndex(col::kStep, row, radio::StepCodeToIndex(radio::GetField(record, ChannelField::Step), rx));
-    for (const CheckColumn& check : kCheckColumns)
-        grid.SetChecked(check.column, row, radio::GetField(record, check.field) != 0);
 
     if (IsMemory(kind, r))
         for (int bank = 0; bank < radio::kBankCount; ++bank)
@@ -221,13 +201,17 @@ void StoreRecord(radio::RadioModel& model, radio::RadioImage& image, std::uint8_
         flag(radio::kShowNameByte, grid.GetValue(col::kShowName, row) == "1");
     }
 
-    for (const ListColumn& list : kListColumns)
-        radio::SetField(record, list.field, IndexOrZero(grid.ListIndex(list.column, row), list.storeLimit));
-    if (IndexOrZero(grid.ListIndex(col::kToneMode, row), kListColumns[0].storeLimit) >= kSplitToneFrom)
-        image[radio::offs::kSplitToneByte] |= kSplitToneBit;
+    for (const ChannelColumn& column : ChannelColumns()) {
+        if (column.rule == ColumnRule::Index) {
+            const int index = IndexOrZero(grid.ListIndex(column.col, row), column.storeLimit);
+            radio::SetField(record, column.field, index);
+            if (column.field == ChannelField::ToneMode && index >= kSplitToneFrom)
+                image[radio::offs::kSplitToneByte] |= kSplitToneBit;
+        } else if (column.rule == ColumnRule::Check) {
+            radio::SetField(record, column.field, grid.GetValue(column.col, row) == "1" ? 1 : 0);
+        }
+    }
     radio::SetField(record, ChannelField::Step, radio::StepIndexToCode(grid.ListIndex(col::kStep, row), rx));
-    for (const CheckColumn& check : kCheckColumns)
-        radio::SetField(record, check.field, grid.GetValue(check.column, row) == "1" ? 1 : 0);
 
     if (IsMemory(kind, r))
         for (int bank = 0; bank < radio::kBankCount; ++bank)

@@ -1,4 +1,4 @@
-// Sheet setup: the channel column table, the Hyper Memory settings grid built
+// Sheet setup: the channel columns from their table, the Hyper Memory settings grid built
 // from its layout table, and the stored column options.
 
 // own
@@ -10,6 +10,7 @@
 #include <map>
 
 // project
+#include "grid/channel_columns.h"
 #include "grid/hyper_layout.h"
 #include "platform/registry.h"
 #include "radio/channel_record.h"
@@ -19,71 +20,29 @@ namespace grid {
 
 namespace {
 
-constexpr int kDecimals = 5;
-constexpr int kNameLimit = 6;
-constexpr int kCommentLimit = 30;
-constexpr int kCommentWidth = 2880;
 constexpr int kMemoriesLabelWidth = 500;
 constexpr int kOtherLabelWidth = 700;
 constexpr int kBankCount = 20;
 constexpr int kMemoryRows = 1000; // Memories rows that are channels; the rest are scan limits
 
-// Where a column's list comes from.
-enum class Items { None, Fixed, Ctcss, Dcs };
-
-struct ColumnEntry {
-    int col;
-    const char* header;
-    CellKind kind;
-    Items items;
-    const char* fixed; // the list text when items is Fixed
-    int decimals;
-    int maxLength;
-    bool upper;
-    int width; // twips; 0 keeps the default width
-};
-
-// Columns 1..14 and 35; the twenty bank columns follow one rule and are
-// added by BankSpec().
-constexpr std::array<ColumnEntry, 15> kColumns{{
-    {radio::col::kReceive, "Receive\nFrequency", CellKind::Number, Items::None, "", kDecimals, 0, false, 0},
-    {radio::col::kTransmit, "Transmit\nFrequency", CellKind::Number, Items::None, "", kDecimals, 0, false, 0},
-    {radio::col::kOffset, "Offset\nFrequency", CellKind::EditList, Items::Fixed, radio::lists::kOffset, 0, 0,
-     false, 0},
-    {radio::col::kDirection, "Offset\nDirection", CellKind::List, Items::Fixed, radio::lists::kDirection, 0, 0,
-     false, 0},
-    {radio::col::kMode, "Operating\nMode", CellKind::List, Items::Fixed, radio::lists::kMode, 0, 0, false, 0},
-    {radio::col::kName, "Name", CellKind::Text, Items::None, "", 0, kNameLimit, true, 0},
-    {radio::col::kShowName, "Show\nName", CellKind::CheckBox, Items::None, "", 0, 0, false, 0},
-    {radio::col::kToneMode, "Tone\nMode", CellKind::List, Items::Fixed, radio::lists::kToneMode, 0, 0, false,
-     0},
-    {radio::col::kCtcss, "CTCSS\nTone", CellKind::List, Items::Ctcss, "", 0, 0, false, 0},
-    {radio::col::kDcs, "DCS\nCode", CellKind::List, Items::Dcs, "", 0, 0, false, 0},
-    {radio::col::kStep, "Step", CellKind::List, Items::Fixed, radio::lists::kStep, 0, 0, false, 0},
-    {radio::col::kClockShift, "Clock\nShift", CellKind::CheckBox, Items::None, "", 0, 0, false, 0},
-    {radio::col::kPower, "Tx\nPower", CellKind::List, Items::Fixed, radio::lists::kPower, 0, 0, false, 0},
-    {radio::col::kNarrow, "Narrow", CellKind::CheckBox, Items::None, "", 0, 0, false, 0},
-    {radio::col::kComment, "Comment", CellKind::Text, Items::None, "", 0, kCommentLimit, false, kCommentWidth},
-}};
-
 const char* const kBandLabels[] = {"144", "250", "350", "430", "850"};
 
-ListPtr ListOf(const ColumnEntry& entry, char separator)
+ListPtr ListOf(const ChannelColumn& entry, char separator)
 {
     switch (entry.items) {
-    case Items::Fixed:
+    case ColumnItems::Fixed:
         return SharedList(entry.fixed);
-    case Items::Ctcss:
+    case ColumnItems::Ctcss:
         return SharedList(radio::CtcssListText(separator));
-    case Items::Dcs:
+    case ColumnItems::Dcs:
         return SharedList(radio::DcsListText());
-    case Items::None:
+    case ColumnItems::None:
         break;
     }
     return nullptr;
 }
 
-void ApplyColumn(CSpreadSheet1& grid, const ColumnEntry& entry, char separator)
+void ApplyColumn(CSpreadSheet1& grid, const ChannelColumn& entry, char separator)
 {
     const Block cells{entry.col, 1, entry.col, grid.RowCount()};
     grid.SetText(entry.col, 0, entry.header);
@@ -102,8 +61,8 @@ void SetupBankColumns(CSpreadSheet1& grid, int sheet)
     const int checkRows = sheet == radio::kSheetMemories ? std::min(kMemoryRows, grid.RowCount()) : grid.RowCount();
     for (int bank = 1; bank <= kBankCount; ++bank) {
         const int col = radio::col::kBank1 + bank - 1;
-        grid.SetText(col, 0, "Bank\n" + std::to_string(bank));
-        grid.SetKind({col, 1, col, checkRows}, CellKind::CheckBox);
+        grid.SetText(col, 0, std::string(BankColumn().header) + "\n" + std::to_string(bank));
+        grid.SetKind({col, 1, col, checkRows}, BankColumn().kind);
     }
     // Scan-limit rows belong to no bank.
     const Block limits{radio::col::kBank1, kMemoryRows + 1, radio::col::kBank1 + kBankCount - 1, grid.RowCount()};
@@ -170,10 +129,10 @@ const std::string& ChannelHeader(int col)
 {
     static const std::array<std::string, radio::col::kCount + 1> headers = [] {
         std::array<std::string, radio::col::kCount + 1> texts;
-        for (const ColumnEntry& entry : kColumns)
+        for (const ChannelColumn& entry : ChannelColumns())
             texts[entry.col] = entry.header;
         for (int bank = 1; bank <= kBankCount; ++bank)
-            texts[radio::col::kBank1 + bank - 1] = "Bank\n" + std::to_string(bank);
+            texts[radio::col::kBank1 + bank - 1] = std::string(BankColumn().header) + "\n" + std::to_string(bank);
         return texts;
     }();
     static const std::string none;
@@ -203,7 +162,7 @@ void SetupChannelGrid(CSpreadSheet1& grid, int sheet, char separator)
     grid.SetColWidth(0, sheet == radio::kSheetMemories ? kMemoriesLabelWidth : kOtherLabelWidth);
     for (int row = 1; row <= grid.RowCount(); ++row)
         grid.SetText(0, row, RowLabel(sheet, row));
-    for (const ColumnEntry& entry : kColumns)
+    for (const ChannelColumn& entry : ChannelColumns())
         ApplyColumn(grid, entry, separator);
     SetupBankColumns(grid, sheet);
     ApplyColumnOptions(grid, sheet, ReadColumnOptions());

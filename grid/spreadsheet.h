@@ -189,8 +189,8 @@ public:
     void CopyBlockFrom(const CSpreadSheet1& source, const Block& block, int destCol, int destRow);
     // Reorders the block's rows (whole cells within the block's columns) by
     // the keys. Number cells compare by value, list cells by their position in
-    // the list, others by text; empty key cells go last in either order. Equal
-    // rows keep their order. Returns the old row now at each row of the block.
+    // the list, others by text without regard to case; empty key cells go
+    // last in either order. Equal rows keep their order. Returns the old row now at each row of the block.
     std::vector<int> SortBlock(const Block& block, std::span<const SortKey> keys);
     // Puts old row order[i] at row block.row + i (within the block's columns),
     // as SortBlock did, so a second sheet can follow a sort.

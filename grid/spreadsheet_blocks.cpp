@@ -19,11 +19,25 @@ struct SortValue {
     std::string text;
 };
 
+// Locale-independent, so the order is the same on every desktop.
+int AsciiLower(int c)
+{
+    return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c;
+}
+
 int Compare(const SortValue& a, const SortValue& b)
 {
     if (a.numeric && b.numeric)
         return a.number < b.number ? -1 : (a.number > b.number ? 1 : 0);
-    return a.text.compare(b.text);
+    // Texts compare without regard to case ("abc" beside "ABC").
+    const std::size_t n = std::min(a.text.size(), b.text.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const int ca = AsciiLower(static_cast<unsigned char>(a.text[i]));
+        const int cb = AsciiLower(static_cast<unsigned char>(b.text[i]));
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
+    return a.text.size() < b.text.size() ? -1 : (a.text.size() > b.text.size() ? 1 : 0);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <climits>
 
 // project
+#include "radio/bit_field.h"
 #include "radio/frequency.h"
 
 namespace radio {
@@ -30,7 +31,7 @@ int GetField(const std::uint8_t* record, ChannelField field)
     case FieldEncoding::Bits:
         break;
     }
-    return (*at & entry.mask) >> entry.shift;
+    return GetBits(*at, entry.mask);
 }
 
 void SetField(std::uint8_t* record, ChannelField field, int value)
@@ -45,14 +46,14 @@ void SetField(std::uint8_t* record, ChannelField field, int value)
         int units = value < 0 ? 0 : value / kOffsetUnit;
         if (units > 0xFFFF)
             units = 0xFFFF;
-        at[0] = static_cast<std::uint8_t>(units >> 8);
+        at[0] = static_cast<std::uint8_t>(units >> 8); // high byte first
         at[1] = static_cast<std::uint8_t>(units & 0xFF);
         return;
     }
     case FieldEncoding::Bits:
         break;
     }
-    *at = static_cast<std::uint8_t>((*at & ~entry.mask) | ((value << entry.shift) & entry.mask));
+    SetBits(*at, entry.mask, static_cast<unsigned>(value));
 }
 
 int SheetRowCount(int kind)

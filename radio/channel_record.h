@@ -54,27 +54,25 @@ struct FieldEntry {
     ChannelField field;
     FieldEncoding encoding;
     int byte;
-    std::uint8_t mask;
-    int shift;
-    int column; // grid column showing the field, 0 for none
+    std::uint8_t mask; // Bits: the field's bits (see bit_field.h)
 };
 
 // Byte 0 bits 6 and 3, byte 10 and bytes 13..15 belong to no field and are
 // written 0 whenever a record is rebuilt.
 inline constexpr std::array<FieldEntry, 13> kChannelFields{{
-    {ChannelField::InUse, FieldEncoding::Bits, 0, 0x80, 7, 0},
-    {ChannelField::Narrow, FieldEncoding::Bits, 0, 0x20, 5, col::kNarrow},
-    {ChannelField::Mode, FieldEncoding::Bits, 0, 0x10, 4, col::kMode},
-    {ChannelField::Direction, FieldEncoding::Bits, 0, 0x07, 0, col::kDirection},
-    {ChannelField::Receive, FieldEncoding::Frequency, 1, 0, 0, col::kReceive},
-    {ChannelField::ClockShift, FieldEncoding::Bits, 4, 0x80, 7, col::kClockShift},
-    {ChannelField::Step, FieldEncoding::Bits, 4, 0x70, 4, col::kStep},
-    {ChannelField::ToneMode, FieldEncoding::Bits, 4, 0x0F, 0, col::kToneMode},
-    {ChannelField::Transmit, FieldEncoding::Frequency, 5, 0, 0, col::kTransmit},
-    {ChannelField::Power, FieldEncoding::Bits, 8, 0xC0, 6, col::kPower},
-    {ChannelField::Ctcss, FieldEncoding::Bits, 8, 0x3F, 0, col::kCtcss},
-    {ChannelField::Dcs, FieldEncoding::Bits, 9, 0xFF, 0, col::kDcs},
-    {ChannelField::Offset, FieldEncoding::OffsetUnits, 11, 0, 0, col::kOffset},
+    {ChannelField::InUse, FieldEncoding::Bits, 0, 0x80},
+    {ChannelField::Narrow, FieldEncoding::Bits, 0, 0x20},
+    {ChannelField::Mode, FieldEncoding::Bits, 0, 0x10},
+    {ChannelField::Direction, FieldEncoding::Bits, 0, 0x07},
+    {ChannelField::Receive, FieldEncoding::Frequency, 1, 0},
+    {ChannelField::ClockShift, FieldEncoding::Bits, 4, 0x80},
+    {ChannelField::Step, FieldEncoding::Bits, 4, 0x70},
+    {ChannelField::ToneMode, FieldEncoding::Bits, 4, 0x0F},
+    {ChannelField::Transmit, FieldEncoding::Frequency, 5, 0},
+    {ChannelField::Power, FieldEncoding::Bits, 8, 0xC0},
+    {ChannelField::Ctcss, FieldEncoding::Bits, 8, 0x3F},
+    {ChannelField::Dcs, FieldEncoding::Bits, 9, 0xFF},
+    {ChannelField::Offset, FieldEncoding::OffsetUnits, 11, 0},
 }};
 
 const FieldEntry& EntryOf(ChannelField field);

@@ -4,6 +4,8 @@
 #include <algorithm>
 
 // project
+#include "radio/bit_field.h"
+#include "radio/byte_order.h"
 #include "radio/channel_record.h"
 
 namespace radio {
@@ -11,28 +13,28 @@ namespace radio {
 // Limits are the list positions the store keeps; Mode keeps 0..4 although its
 // list has three entries, and Menu # keeps 0..39 of its 48.
 const std::array<HyperSetting, 22> kHyperSettings{{
-    {HyperField::Mode, SettingKind::List, 0, 0xFF, 0, 5},
-    {HyperField::MemoryBank, SettingKind::BankChoice, 2, 0xFF, 0, 21},
-    {HyperField::Dtmf, SettingKind::List, 1, 0xFF, 0, 16},
-    {HyperField::MemoryNumber, SettingKind::MemoryNumber, 3, 0, 0, kMemoryCount},
-    {HyperField::Vfo, SettingKind::List, 5, 0xFF, 0, 5},
-    {HyperField::MemoryScan, SettingKind::List, 13, 0x02, 1, 2},
-    {HyperField::SpecialScan, SettingKind::List, 7, 0x3F, 0, 55},
-    {HyperField::Scanning, SettingKind::Check, 13, 0x80, 7, 2},
-    {HyperField::MemoryTune, SettingKind::Check, 13, 0x40, 6, 2},
-    {HyperField::Arts, SettingKind::Check, 13, 0x20, 5, 2},
-    {HyperField::MemoryBankOn, SettingKind::Check, kMemoryBankOnByte, kMemoryBankOnBit, 4, 2},
-    {HyperField::Priority, SettingKind::Check, 13, 0x01, 0, 2},
-    {HyperField::SpecialScanOn, SettingKind::NoBits, 0, 0, 0, 0},
-    {HyperField::AutoRepeaterSplit, SettingKind::Check, 12, 0x20, 5, 2},
-    {HyperField::AutoReceive, SettingKind::Check, 12, 0x02, 1, 2},
-    {HyperField::AutoStep, SettingKind::Check, 12, 0x01, 0, 2},
-    {HyperField::VfoBand, SettingKind::Check, 12, 0x04, 2, 2},
-    {HyperField::WxAlert, SettingKind::Check, 11, 0x80, 7, 2},
-    {HyperField::WxChannel, SettingKind::List, 8, 0xFF, 0, 10},
-    {HyperField::MenuNumber, SettingKind::List, 6, 0xFF, 0, 40},
-    {HyperField::PacketSpeed, SettingKind::List, 12, 0x40, 6, 2},
-    {HyperField::PacketMic, SettingKind::Check, 12, 0x10, 4, 2},
+    {HyperField::Mode, SettingKind::List, 0, 0xFF, 5},
+    {HyperField::MemoryBank, SettingKind::BankChoice, 2, 0xFF, 21},
+    {HyperField::Dtmf, SettingKind::List, 1, 0xFF, 16},
+    {HyperField::MemoryNumber, SettingKind::MemoryNumber, 3, 0, kMemoryCount},
+    {HyperField::Vfo, SettingKind::List, 5, 0xFF, 5},
+    {HyperField::MemoryScan, SettingKind::List, 13, 0x02, 2},
+    {HyperField::SpecialScan, SettingKind::List, 7, 0x3F, 55},
+    {HyperField::Scanning, SettingKind::Check, 13, 0x80, 2},
+    {HyperField::MemoryTune, SettingKind::Check, 13, 0x40, 2},
+    {HyperField::Arts, SettingKind::Check, 13, 0x20, 2},
+    {HyperField::MemoryBankOn, SettingKind::Check, kMemoryBankOnByte, kMemoryBankOnBit, 2},
+    {HyperField::Priority, SettingKind::Check, 13, 0x01, 2},
+    {HyperField::SpecialScanOn, SettingKind::NoBits, 0, 0, 0},
+    {HyperField::AutoRepeaterSplit, SettingKind::Check, 12, 0x20, 2},
+    {HyperField::AutoReceive, SettingKind::Check, 12, 0x02, 2},
+    {HyperField::AutoStep, SettingKind::Check, 12, 0x01, 2},
+    {HyperField::VfoBand, SettingKind::Check, 12, 0x04, 2},
+    {HyperField::WxAlert, SettingKind::Check, 11, 0x80, 2},
+    {HyperField::WxChannel, SettingKind::List, 8, 0xFF, 10},
+    {HyperField::MenuNumber, SettingKind::List, 6, 0xFF, 40},
+    {HyperField::PacketSpeed, SettingKind::List, 12, 0x40, 2},
+    {HyperField::PacketMic, SettingKind::Check, 12, 0x10, 2},
 }};
 
 const HyperSetting& SettingOf(HyperField field)
@@ -50,14 +52,14 @@ int GetSetting(const std::uint8_t* block, HyperField field)
     case SettingKind::BankChoice:
         return (block[kMemoryBankOnByte] & kMemoryBankOnBit) != 0 ? block[s.byte] + 1 : 0;
     case SettingKind::MemoryNumber:
-        return block[s.byte] | (block[s.byte + 1] << 8);
+        return static_cast<int>(ReadLe(block + s.byte, 2));
     case SettingKind::NoBits:
         return 0;
     case SettingKind::List:
     case SettingKind::Check:
         break;
     }
-    return (block[s.byte] & s.mask) >> s.shift;
+    return GetBits(block[s.byte], s.mask);
 }
 
 void SetSetting(std::uint8_t* block, HyperField field, int value)
@@ -75,8 +77,7 @@ void SetSetting(std::uint8_t* block, HyperField field, int value)
         }
         return;
     case SettingKind::MemoryNumber:
-        block[s.byte] = static_cast<std::uint8_t>(value & 0xFF);
-        block[s.byte + 1] = static_cast<std::uint8_t>(value >> 8);
+        WriteLe(block + s.byte, 2, static_cast<std::uint32_t>(value));
         return;
     case SettingKind::NoBits:
         return;
@@ -84,7 +85,7 @@ void SetSetting(std::uint8_t* block, HyperField field, int value)
     case SettingKind::Check:
         break;
     }
-    block[s.byte] = static_cast<std::uint8_t>((block[s.byte] & ~s.mask) | ((value << s.shift) & s.mask));
+    SetBits(block[s.byte], s.mask, static_cast<unsigned>(value));
 }
 
 bool BankLink(const std::uint8_t* area, int bank)

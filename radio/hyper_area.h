@@ -31,8 +31,7 @@ struct HyperSetting {
     HyperField field;
     SettingKind kind;
     int byte;          // within the settings block
-    std::uint8_t mask;
-    int shift;
+    std::uint8_t mask; // List and Check: the bits within the byte
     int limit;         // list positions 0..limit-1 store their index, others 0
 };
 

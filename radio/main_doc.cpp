@@ -7,6 +7,7 @@
 #include <vector>
 
 // project
+#include "radio/byte_order.h"
 #include "radio/default_image.h"
 #include "radio/file_io.h"
 #include "radio/hyper_area.h"
@@ -22,23 +23,11 @@ constexpr std::uint32_t kCommentTableOffset = kRdfHeaderSize + kImageSize + kRdf
 constexpr std::uint32_t kAcceptedSizes[] = {64008, 64773, 67205, 64005, 67208};
 constexpr std::size_t kAcceptedBodies[] = {63584, 64349, 66781, 63581};
 
-void PutU32(RdfHeader& h, std::size_t at, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        h[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
-}
+void PutU32(RdfHeader& h, std::size_t at, std::uint32_t v) { WriteLe(h.data() + at, 4, v); }
 
-void PutU16(RdfHeader& h, std::size_t at, std::uint16_t v)
-{
-    h[at] = static_cast<std::uint8_t>(v & 0xFF);
-    h[at + 1] = static_cast<std::uint8_t>(v >> 8);
-}
+void PutU16(RdfHeader& h, std::size_t at, std::uint16_t v) { WriteLe(h.data() + at, 2, v); }
 
-std::uint32_t GetU32(const std::uint8_t* p)
-{
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
+std::uint32_t GetU32(const std::uint8_t* p) { return ReadLe(p, 4); }
 
 // A zero-terminated text field, read without running past the field.
 std::string TextField(const std::uint8_t* p, std::size_t size)

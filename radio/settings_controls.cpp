@@ -1,6 +1,7 @@
 #include "radio/settings_controls.h"
 
 // Project
+#include "radio/bit_field.h"
 #include "radio/settings_text.h"
 
 // Standard library
@@ -132,11 +133,6 @@ std::vector<SettingControl> BuildDtmfDialogControls()
     return controls;
 }
 
-int Shift(std::uint8_t mask)
-{
-    return std::countr_zero(static_cast<unsigned>(mask));
-}
-
 int UnpackPattern(const SettingControl& control, std::uint8_t byte)
 {
     int best = -1;
@@ -182,7 +178,7 @@ int UnpackControl(const SettingControl& control, ConstSettingsBlockView block)
     const std::uint8_t byte = block[control.byte];
     if (!control.patterns.empty())
         return UnpackPattern(control, byte);
-    const int value = ((byte & control.mask) >> Shift(control.mask)) - control.offset;
+    const int value = GetBits(byte, control.mask) - control.offset;
     return value >= 0 && value < control.ItemCount() ? value : -1;
 }
 
@@ -194,10 +190,10 @@ void PackControl(const SettingControl& control, int value, SettingsBlockView blo
             byte = static_cast<std::uint8_t>(byte & ~control.mask);
         return;
     }
-    const unsigned bits = control.patterns.empty()
-                              ? static_cast<unsigned>(value + control.offset) << Shift(control.mask)
-                              : control.patterns[static_cast<std::size_t>(value)];
-    byte = static_cast<std::uint8_t>((byte & ~control.mask) | (bits & control.mask));
+    if (control.patterns.empty())
+        SetBits(byte, control.mask, static_cast<unsigned>(value + control.offset));
+    else
+        SetMaskedBits(byte, control.mask, control.patterns[static_cast<std::size_t>(value)]);
 }
 
 SettingsControlValues ControlValuesFromBlock(ConstSettingsBlockView block)

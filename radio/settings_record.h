@@ -5,6 +5,7 @@
 // parts mirror three ranges of the clone image.
 
 // Project
+#include "radio/byte_order.h"
 #include "radio/radio_image.h"
 
 // Standard library
@@ -100,9 +101,5 @@ void CopySettingsFromImage(const RadioImage& image, SettingsBlockView block);
 
 // A record with every header field set and the settings of the given image.
 SettingsRecord SettingsRecordFromImage(const RadioImage& image);
-
-// Little-endian 32-bit access used by the record and its file.
-std::uint32_t ReadLe32(const std::uint8_t* bytes);
-void WriteLe32(std::uint8_t* bytes, std::uint32_t value);
 
 } // namespace radio

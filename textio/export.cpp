@@ -4,6 +4,7 @@
 #include <cstdio>
 
 // project
+#include "grid/channel_columns.h"
 #include "radio/channel_record.h"
 #include "radio/file_io.h"
 #include "radio/frequency.h"
@@ -11,37 +12,16 @@
 namespace textio {
 namespace {
 
-// How each grid column of a channel sheet is written.
-enum class FieldStyle {
-    Text,     // the cell text as it stands
-    ShowName, // "Show Name" when ticked, else an empty field
-    OnOff,    // "On" when ticked, else "Off"
-};
-
-FieldStyle StyleOf(int col)
-{
-    switch (col) {
-    case radio::col::kShowName:
-        return FieldStyle::ShowName;
-    case radio::col::kClockShift:
-    case radio::col::kNarrow:
-        return FieldStyle::OnOff;
-    default:
-        return col >= radio::col::kBank1 && col <= radio::col::kBank1 + radio::kBankCount - 1
-                   ? FieldStyle::OnOff
-                   : FieldStyle::Text;
-    }
-}
-
 std::string FieldText(const grid::CSpreadSheet1& grid, int col, int row)
 {
     const bool ticked = grid.GetText(col, row) == "1";
-    switch (StyleOf(col)) {
-    case FieldStyle::ShowName:
+    const grid::ChannelColumn* column = grid::ChannelColumnAt(col);
+    switch (column != nullptr ? column->exportStyle : grid::ExportStyle::Text) {
+    case grid::ExportStyle::ShowName:
         return ticked ? "Show Name" : "";
-    case FieldStyle::OnOff:
+    case grid::ExportStyle::OnOff:
         return ticked ? "On" : "Off";
-    case FieldStyle::Text:
+    case grid::ExportStyle::Text:
         break;
     }
     return grid.GetText(col, row);

@@ -4,6 +4,7 @@
 #include "grid/sheet_book.h"
 #include "grid/ui/grid_printer.h"
 #include "grid/ui/grid_view.h"
+#include "grid/ui/row_command_runner.h"
 #include "radio/main_doc.h"
 
 // Qt
@@ -42,9 +43,11 @@ bool IsHyperSheet(int sheet)
 } // namespace
 
 struct CMainView::Parts {
-    explicit Parts(radio::CMainDoc& doc) : book(doc) {}
+    explicit Parts(radio::CMainDoc& doc) : book(doc), rows(book) {}
 
     grid::SheetBook book;
+    grid::RowCommandRunner rows;
+    std::shared_ptr<grid::RowSlots> rowSlots; // given by the host; the runner uses them
     std::array<grid::GridView*, kSheetCount> grids{};
     std::array<grid::GridView*, kHyperCount> hyperGrids{};
     QTabBar* tabs = nullptr;
@@ -189,6 +192,7 @@ void CMainView::AfterAction()
 void CMainView::ReloadGrids()
 {
     Parts& p = *parts_;
+    p.rows.ForgetCut();
     p.book.GridLoad();
     const int sheet = CurrentSheet();
     if (IsHyperSheet(sheet))
@@ -225,6 +229,7 @@ void CMainView::RunStep(const std::string& label, const std::function<void(radio
 {
     CommitOpenEditors();
     KeepScroll([&] { parts_->book.RunStep(label, change); });
+    parts_->rows.ForgetCut();
     ShowLoadedState();
     emit historyChanged();
 }
@@ -234,6 +239,7 @@ bool CMainView::Undo()
     CommitOpenEditors();
     bool done = false;
     KeepScroll([&] { done = parts_->book.Undo(); });
+    parts_->rows.ForgetCut();
     ShowLoadedState();
     emit historyChanged();
     return done;
@@ -244,6 +250,7 @@ bool CMainView::Redo()
     CommitOpenEditors();
     bool done = false;
     KeepScroll([&] { done = parts_->book.Redo(); });
+    parts_->rows.ForgetCut();
     ShowLoadedState();
     emit historyChanged();
     return done;
@@ -266,6 +273,29 @@ void CMainView::CheckModified()
         return;
     parts_->modified = doc_.IsModified();
     emit modifiedChanged();
+}
+
+// --- Channel row commands.
+
+void CMainView::SetRowSlots(std::shared_ptr<grid::RowSlots> texts)
+{
+    if (!texts)
+        return;
+    parts_->rows.SetSlots(*texts);
+    parts_->rowSlots = std::move(texts);
+}
+
+void CMainView::SetSortDialog(grid::SortAsk ask)
+{
+    parts_->rows.SetSortDialog(std::move(ask));
+}
+
+void CMainView::RunRowCommand(grid::RowCommand command)
+{
+    CommitOpenEditors();
+    if (parts_->rows.Run(command))
+        emit historyChanged();
+    CheckModified();
 }
 
 // --- Sheets and the tab strip.

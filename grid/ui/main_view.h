@@ -13,13 +13,17 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace radio {
 class CMainDoc;
 }
 
 namespace grid {
+enum class RowCommand;
+struct SortChoice;
 class CSpreadSheet1;
+class RowSlots;
 class GridView;
 class SheetBook;
 }
@@ -46,6 +50,16 @@ public:
 
     // Prints the current sheet's channel grid through the print dialog.
     void Print();
+
+    // The text slots of the rows copied last, shared by every window (the
+    // main frame's); until they are given the view keeps its own.
+    void SetRowSlots(std::shared_ptr<grid::RowSlots> texts);
+    // The dialog that asks how to sort (the utility library's Sort, owned by
+    // this view); unset, Sort does nothing.
+    void SetSortDialog(std::function<bool(const std::vector<std::string>& names, grid::SortChoice& choice)> ask);
+    // Cut, Copy, Paste, Insert, Delete or Sort on the current grid's selected
+    // rows; a change becomes one named step of the history.
+    void RunRowCommand(grid::RowCommand command);
 
     int CurrentSheet() const;
     // Switches sheets as if the tab had been clicked.

@@ -100,9 +100,9 @@ CImportStep2::CImportStep2(ImportSession& session, QWidget* parent)
     qualifier_->addItems({QStringLiteral("{None}"), QStringLiteral("\""), QStringLiteral("'")});
 
     auto* buttons = new QHBoxLayout(box);
-    for (QWidget* w : {static_cast<QWidget*>(tab_), static_cast<QWidget*>(semicolon_),
-                       static_cast<QWidget*>(comma_), static_cast<QWidget*>(space_),
-                       static_cast<QWidget*>(otherButton_), static_cast<QWidget*>(other_)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(tab_), static_cast<QWidget*>(semicolon_), static_cast<QWidget*>(comma_),
+          static_cast<QWidget*>(space_), static_cast<QWidget*>(otherButton_), static_cast<QWidget*>(other_)})
         buttons->addWidget(w);
     buttons->addStretch(1);
     auto* qualifierRow = new QHBoxLayout;
@@ -141,11 +141,16 @@ CImportStep2::CImportStep2(ImportSession& session, QWidget* parent)
 QRadioButton* CImportStep2::Delimiter(char c) const
 {
     switch (c) {
-    case '\t': return tab_;
-    case ';': return semicolon_;
-    case ',': return comma_;
-    case ' ': return space_;
-    default: return otherButton_;
+    case '\t':
+        return tab_;
+    case ';':
+        return semicolon_;
+    case ',':
+        return comma_;
+    case ' ':
+        return space_;
+    default:
+        return otherButton_;
     }
 }
 

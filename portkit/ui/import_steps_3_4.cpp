@@ -34,8 +34,8 @@ QString HeaderFor(const ImportSession& session, int assignment, const char* igno
 
 bool AskCancelImport(const char* text, QWidget* owner)
 {
-    return platform::ShowMessage(text, kImportError, platform::Icon::Error, platform::Buttons::YesNo, owner) ==
-           platform::Answer::Yes;
+    return platform::ShowMessage(text, kImportError, platform::Icon::Error, platform::Buttons::YesNo,
+                                 owner) == platform::Answer::Yes;
 }
 
 QLabel* NumberLabel(const char* name, QWidget* parent)
@@ -135,8 +135,9 @@ bool CImportStep3::validatePage()
 
 CImportStep4::CImportStep4(ImportSession& session, QWidget* parent)
     : QWizardPage(parent), session_(session), model_(new ImportTableModel(this)),
-      view_(MakeImportTableView(this)), start_(new QSpinBox(this)), available_(NumberLabel("available", this)),
-      total_(NumberLabel("total", this)), selected_(NumberLabel("selected", this)),
+      view_(MakeImportTableView(this)), start_(new QSpinBox(this)),
+      available_(NumberLabel("available", this)), total_(NumberLabel("total", this)),
+      selected_(NumberLabel("selected", this)),
       overwrite_(new QCheckBox(QStringLiteral("Overwrite existing channels"), this))
 {
     view_->setModel(model_);
@@ -214,8 +215,8 @@ bool CImportStep4::validatePage()
     if (selected == 0)
         return AskCancelImport("No channels are selected!\nDo you wish to cancel importing?", this);
     if (selected > available_->text().toInt())
-        return AskCancelImport("More channels were selected than are available!\nDo you wish to cancel importing?",
-                               this);
+        return AskCancelImport(
+            "More channels were selected than are available!\nDo you wish to cancel importing?", this);
     handed_ = session_.HandOver(model_->Table(), model_->Ticks(), start_->value(), overwrite_->isChecked());
     return true;
 }

@@ -134,7 +134,8 @@ void FitImportColumns(QTableView& view, const ImportTableModel& model)
             width += cells.horizontalAdvance(QString::fromLatin1((*longest)[column]));
         if (c == 0 && (model.flags(model.index(0, 0)) & Qt::ItemIsUserCheckable))
             width += checkRoom;
-        const int head = heads.horizontalAdvance(model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) + 16;
+        const int head =
+            heads.horizontalAdvance(model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) + 16;
         view.setColumnWidth(c, std::max(width, head));
     }
 }

@@ -49,10 +49,18 @@ void ImportWizard::OnPageChanged(int id)
         return;
     setWindowTitle(QLatin1String(kTitles[static_cast<std::size_t>(id)]));
     switch (id) {
-    case Step1: step1_->Activate(); break;
-    case Step2: step2_->Activate(); break;
-    case Step3: step3_->Activate(); break;
-    default: step4_->Activate(); break;
+    case Step1:
+        step1_->Activate();
+        break;
+    case Step2:
+        step2_->Activate();
+        break;
+    case Step3:
+        step3_->Activate();
+        break;
+    default:
+        step4_->Activate();
+        break;
     }
 }
 
@@ -63,8 +71,8 @@ bool RunImport(const ImportDataStruct* data, const char* const* names, const int
         return false;
     ImportSession session(*data, names, widths, callback);
     if (!ReadImportFile(path, session.lines)) {
-        platform::ShowMessage(std::string("An error occurred file tring to open the file: \n") + path, "Import Error",
-                              platform::Icon::None, platform::Buttons::Ok);
+        platform::ShowMessage(std::string("An error occurred file tring to open the file: \n") + path,
+                              "Import Error", platform::Icon::None, platform::Buttons::Ok);
         return false;
     }
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr)

@@ -106,8 +106,8 @@ void SortDialog::Place()
     // A font wider than the template's own widens the right-hand group to fit.
     for (QRadioButton* button : {ascending_, descending_, selected_, all_})
         button->resize(std::max(button->width(), button->sizeHint().width()), button->height());
-    const int scopeWidth = std::max({scopeBox->width(), selected_->width() + du.X(20), all_->width() + du.X(20),
-                                     scopeBox->sizeHint().width()});
+    const int scopeWidth = std::max({scopeBox->width(), selected_->width() + du.X(20),
+                                     all_->width() + du.X(20), scopeBox->sizeHint().width()});
     scopeBox->resize(scopeWidth, scopeBox->height());
     modeBox->resize(std::max(modeBox->width(), descending_->width() + du.X(20)), modeBox->height());
     setFixedSize(std::max(du.X(210), scopeBox->geometry().right() + du.X(14)), du.Y(122));

@@ -135,8 +135,11 @@ TEST_F(History, FiftyEditsUndoToTheOpenedFileAndRedoAgain)
     EXPECT_EQ(MenuText(cmd::Redo), "Redo\tCtrl+Y");
 
     memories.setCurrentIndex(memories.Model().IndexAt(4, 700));
+    const QPoint scrolled = memories.ScrollPosition();
+    ASSERT_GT(scrolled.y(), 0);
     for (int i = 0; i < kEdits; ++i)
         frame_.Dispatch(cmd::Undo);
+    EXPECT_EQ(memories.ScrollPosition(), scrolled);
     const auto bytes = child->Doc().Data().Bytes();
     EXPECT_TRUE(test_support::Bytes(bytes.begin(), bytes.end()) == file) << "not the opened file";
     EXPECT_FALSE(child->Doc().IsModified());
@@ -209,6 +212,20 @@ TEST_F(History, ARegisteredCommandRunsAfterTheCommitWhenEnabled)
     frame_.Dispatch(cmd::Settings);
     EXPECT_EQ(runs, 1);
     EXPECT_TRUE(frame_.Action(cmd::Settings)->isEnabled());
+}
+
+TEST_F(History, TextSlotsAreSharedByEveryWindowAndSlotZeroClearsTheRest)
+{
+    CChildFrame* first = frame_.NewDocument();
+    CChildFrame* second = frame_.NewDocument();
+    ASSERT_EQ(first->Frame(), &frame_);
+    first->Frame()->SetTextSlot(0, "row one");
+    first->Frame()->SetTextSlot(5, "row six");
+    EXPECT_EQ(second->Frame()->TextSlot(5), "row six");
+    second->Frame()->SetTextSlot(0, "again");
+    EXPECT_EQ(frame_.TextSlot(0), "again");
+    EXPECT_EQ(frame_.TextSlot(5), "");
+    EXPECT_EQ(frame_.TextSlot(6), "");
 }
 
 } // namespace

@@ -6,12 +6,12 @@
 #include "portkit/ui/sort_dialog.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
-#include <QSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTimer>
 
@@ -20,8 +20,16 @@
 
 namespace {
 
-const char* const kNames[] = {"Channel Number", "Receive Frequency", "Transmit Frequency", "Offset Frequency",
-                              "Offset Direction", "Operating Mode", "Name", "Tone Mode", "CTCSS Tone", "Comment"};
+const char* const kNames[] = {"Channel Number",
+                              "Receive Frequency",
+                              "Transmit Frequency",
+                              "Offset Frequency",
+                              "Offset Direction",
+                              "Operating Mode",
+                              "Name",
+                              "Tone Mode",
+                              "CTCSS Tone",
+                              "Comment"};
 const int kWidths[] = {10, 10, 10, 10, 10, 10, 10, 10, 10, 31};
 
 void Ignore(void*, int, int) {}

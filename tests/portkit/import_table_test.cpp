@@ -1,3 +1,4 @@
+#include "portkit/core/import_session.h"
 #include "portkit/core/import_table.h"
 
 #include "support/files.h"
@@ -6,6 +7,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace portkit;
@@ -14,13 +16,42 @@ using Fields = std::vector<std::string>;
 namespace {
 
 // Our own column names, as the program hands them to the wizard.
-const std::vector<std::string> kNames = {
-    "Channel Number", "Receive Frequency", "Transmit Frequency", "Offset Frequency",
-    "Offset Direction", "Operating Mode", "Name", "Show Name", "Tone Mode", "CTCSS Tone",
-    "DCS Code", "Step", "Clock Shift", "Tx Power", "Narrow", "Bank 1", "Bank 2", "Bank 3",
-    "Bank 4", "Bank 5", "Bank 6", "Bank 7", "Bank 8", "Bank 9", "Bank 10", "Bank 11", "Bank 12",
-    "Bank 13", "Bank 14", "Bank 15", "Bank 16", "Bank 17", "Bank 18", "Bank 19", "Bank 20",
-    "Comment"};
+const std::vector<std::string> kNames = {"Channel Number",
+                                         "Receive Frequency",
+                                         "Transmit Frequency",
+                                         "Offset Frequency",
+                                         "Offset Direction",
+                                         "Operating Mode",
+                                         "Name",
+                                         "Show Name",
+                                         "Tone Mode",
+                                         "CTCSS Tone",
+                                         "DCS Code",
+                                         "Step",
+                                         "Clock Shift",
+                                         "Tx Power",
+                                         "Narrow",
+                                         "Bank 1",
+                                         "Bank 2",
+                                         "Bank 3",
+                                         "Bank 4",
+                                         "Bank 5",
+                                         "Bank 6",
+                                         "Bank 7",
+                                         "Bank 8",
+                                         "Bank 9",
+                                         "Bank 10",
+                                         "Bank 11",
+                                         "Bank 12",
+                                         "Bank 13",
+                                         "Bank 14",
+                                         "Bank 15",
+                                         "Bank 16",
+                                         "Bank 17",
+                                         "Bank 18",
+                                         "Bank 19",
+                                         "Bank 20",
+                                         "Comment"};
 
 const SplitOptions kComma{',', false, false, '"'};
 
@@ -146,8 +177,7 @@ TEST(ImportHeader, EmptyFirstCellAloneIsNoHeading)
     const HeaderMatch match = DetectHeader(BuildImportTable({",145.5,x"}, 0, kComma), kNames);
     EXPECT_FALSE(match.Found());
     // Our own name wins over the foreign heading when both are there.
-    const HeaderMatch both =
-        DetectHeader(BuildImportTable({"CTCSS,CTCSS Tone"}, 0, kComma), kNames);
+    const HeaderMatch both = DetectHeader(BuildImportTable({"CTCSS,CTCSS Tone"}, 0, kComma), kNames);
     EXPECT_EQ(both.assignment, (std::vector<int>{0, 10}));
 }
 
@@ -180,6 +210,48 @@ TEST(ImportRecord, ShortRowsAndBadAssignmentsLeaveZeros)
     EXPECT_EQ(std::string(record.data(), 8), std::string(8, '\0'));
     FillImportRecord({"xy"}, {4, 1}, widths, record.data());
     EXPECT_EQ(std::string(record.data(), 8), std::string("\0\0\0\0xy\0\0", 8));
+}
+
+} // namespace
+
+namespace {
+
+std::vector<std::pair<int, int>> g_handed; // channel index, overwrite
+
+void RecordIndex(void* /*record*/, int channelIndex, int overwrite)
+{
+    g_handed.emplace_back(channelIndex, overwrite);
+}
+
+TEST(ImportHandOver, IndexesFromStartAndOnlyTickedRows)
+{
+    const char* const names[] = {"Name"};
+    const int widths[] = {10};
+    const ImportDataStruct data{nullptr, 1, 0, 5, 5};
+    ImportSession session(data, names, widths, &RecordIndex);
+    session.assignment = {1};
+    const ImportTable table = BuildImportTable({"a", "b", "c"}, 0, kComma);
+    g_handed.clear();
+    EXPECT_EQ(session.HandOver(table, {true, false, true}, 5, false), 2);
+    EXPECT_EQ(g_handed, (std::vector<std::pair<int, int>>{{4, 0}, {5, 0}}));
+    // A start of 0 or less is the first index as it is.
+    g_handed.clear();
+    session.HandOver(table, {true, true, true}, 0, true);
+    EXPECT_EQ(g_handed, (std::vector<std::pair<int, int>>{{0, 1}, {1, 1}, {2, 1}}));
+    g_handed.clear();
+    session.HandOver(table, {true}, -3, false);
+    EXPECT_EQ(g_handed, (std::vector<std::pair<int, int>>{{-3, 0}}));
+}
+
+TEST(ImportHandOver, NoCallbackOrColumnsIsHarmless)
+{
+    const ImportDataStruct data{nullptr, 0, 1, 5, 5};
+    const ImportSession none(data, nullptr, nullptr, nullptr);
+    EXPECT_EQ(none.HandOver(BuildImportTable({"a"}, 0, kComma), {true}, 1, false), 0);
+    g_handed.clear();
+    const ImportSession empty(data, nullptr, nullptr, &RecordIndex);
+    EXPECT_EQ(empty.HandOver(BuildImportTable({"a"}, 0, kComma), {true}, 1, false), 1);
+    EXPECT_EQ(g_handed.size(), 1u);
 }
 
 } // namespace

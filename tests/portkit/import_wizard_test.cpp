@@ -117,7 +117,8 @@ protected:
 TEST_F(ImportWizardTest, StepTitlesButtonsAndHelpContexts)
 {
     Open({"1\tA"});
-    const char* titles[] = {"Import Step 1 of 4", "Import Step 2 of 4", "Import Step 3 of 4", "Import Step 4 of 4"};
+    const char* titles[] = {"Import Step 1 of 4", "Import Step 2 of 4", "Import Step 3 of 4",
+                            "Import Step 4 of 4"};
     for (int step = 0; step < 4; ++step) {
         EXPECT_EQ(wizard->windowTitle().toStdString(), titles[step]);
         Press(QWizard::HelpButton);
@@ -334,7 +335,8 @@ TEST_F(ImportWizardTest, MoreRowsThanAvailableAsks)
     prompt.answers = {platform::Answer::No};
     Finish();
     ASSERT_EQ(prompt.shown.size(), 1u);
-    EXPECT_EQ(prompt.shown[0].text, "More channels were selected than are available!\nDo you wish to cancel importing?");
+    EXPECT_EQ(prompt.shown[0].text,
+              "More channels were selected than are available!\nDo you wish to cancel importing?");
     // Overwrite counts every channel from the start to the last.
     QTest::mouseClick(step4->Overwrite(), Qt::LeftButton);
     EXPECT_EQ(step4->Available()->text(), "5");

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 // project
+#include "radio/bit_field.h"
 #include "radio/channel_record.h"
 #include "radio/default_image.h"
 #include "radio/frequency.h"
@@ -26,7 +27,7 @@ TEST(ChannelFields, BitFieldsAreIndependent)
     for (const FieldEntry& entry : kChannelFields) {
         if (entry.encoding != FieldEncoding::Bits)
             continue;
-        const int max = entry.mask >> entry.shift;
+        const int max = radio::GetBits(0xFF, entry.mask);
         for (std::uint8_t fill : {std::uint8_t{0x00}, std::uint8_t{0xFF}}) {
             Record record;
             record.fill(fill);

@@ -8,10 +8,11 @@
 // std
 #include <cstddef>
 
-static_assert(offsetof(ImportDataStruct, hWndOwner) == 0 && offsetof(ImportDataStruct, nColumns) == 8 &&
-                  offsetof(ImportDataStruct, nFirstChannel) == 12 &&
-                  offsetof(ImportDataStruct, nAvailable) == 16 &&
-                  offsetof(ImportDataStruct, nLastChannel) == 20 && sizeof(ImportDataStruct) == 24,
+static_assert(sizeof(void*) != 8 ||
+                  (offsetof(ImportDataStruct, hWndOwner) == 0 && offsetof(ImportDataStruct, nColumns) == 8 &&
+                   offsetof(ImportDataStruct, nFirstChannel) == 12 &&
+                   offsetof(ImportDataStruct, nAvailable) == 16 &&
+                   offsetof(ImportDataStruct, nLastChannel) == 20 && sizeof(ImportDataStruct) == 24),
               "ImportDataStruct crosses the library boundary with this layout");
 
 // Reads path (its non-empty lines) and runs the wizard. names and widths hold

@@ -9,10 +9,11 @@
 #include <cstddef>
 
 // Natural layout on a 64-bit system: five ints, padding, then the pointers.
-static_assert(offsetof(SortOptions, nCount) == 0 && offsetof(SortOptions, nScope) == 4 &&
-              offsetof(SortOptions, nOrder) == 8 && offsetof(SortOptions, nFirstKey) == 12 &&
-              offsetof(SortOptions, nSecondKey) == 16 && offsetof(SortOptions, pszNames) == 24 &&
-              sizeof(SortOptions) == 24 + 8 * PORTKIT_SORT_MAX_NAMES,
+static_assert(sizeof(void*) != 8 ||
+                  (offsetof(SortOptions, nCount) == 0 && offsetof(SortOptions, nScope) == 4 &&
+                   offsetof(SortOptions, nOrder) == 8 && offsetof(SortOptions, nFirstKey) == 12 &&
+                   offsetof(SortOptions, nSecondKey) == 16 && offsetof(SortOptions, pszNames) == 24 &&
+                   sizeof(SortOptions) == 24 + 8 * PORTKIT_SORT_MAX_NAMES),
               "SortOptions crosses the library boundary with this layout");
 
 // Shows the dialog modally over parent (a QWidget*, or nullptr). The dialog

@@ -1,16 +1,22 @@
-// Takes pictures of the main window with a new document and of the About box,
-// for looking at the program without a desktop: run under xvfb-run with the
+// Takes pictures of the main window with a new document, of the About box and
+// of the Sort dialog as Edit > Sort opens it, for looking at the program
+// without a desktop: run under xvfb-run with the
 // output folder as argument.
 
 #include "app/about_box.h"
 #include "app/application.h"
+#include "app/child_frame.h"
 #include "app/main_frame.h"
 
 // project
+#include "app/command_ids.h"
+#include "grid/sheet_book.h"
+#include "grid/ui/main_view.h"
 #include "platform/prompt.h"
 
 // Qt
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QTimer>
 
@@ -25,7 +31,7 @@ int main(int argc, char** argv)
 
     CMainFrame frame;
     frame.resize(1100, 720);
-    frame.NewDocument();
+    CChildFrame* child = frame.NewDocument();
     frame.show();
     app::AboutBox about(&frame);
     about.show();
@@ -34,6 +40,17 @@ int main(int argc, char** argv)
         const bool main = frame.grab().save(folder + QStringLiteral("/app_main.png"));
         const bool box = about.grab().save(folder + QStringLiteral("/app_about.png"));
         std::printf("%s %s\n", main ? "app_main.png" : "(main failed)", box ? "app_about.png" : "(about failed)");
+        about.close();
+        // Sort asks its dialog only when rows are selected.
+        child->View().Book().Grid(0).SelectBlock({1, 1, 35, 3});
+        QTimer::singleShot(300, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            const bool sort = dialog != nullptr && dialog->grab().save(folder + QStringLiteral("/app_sort.png"));
+            std::printf("%s\n", sort ? "app_sort.png" : "(sort failed)");
+            if (dialog != nullptr)
+                dialog->reject();
+        });
+        frame.Dispatch(cmd::Sort);
         QApplication::quit();
     });
     return QApplication::exec();

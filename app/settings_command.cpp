@@ -1,0 +1,38 @@
+// View > Settings...: the radio Settings dialog for the active document.
+
+// project
+#include "app/child_frame.h"
+#include "app/command_ids.h"
+#include "app/window_commands.h"
+#include "grid/ui/main_view.h"
+#include "radio/main_doc.h"
+#include "settings/settings_session.h"
+#include "settings/ui/settings_dlg.h"
+
+namespace app {
+namespace {
+
+constexpr const char* kTieStep = "Tie Setting File";
+
+void RunSettingsDialog(CChildFrame& window)
+{
+    radio::CMainDoc& doc = window.View().Document();
+    CSettingsDlg dialog(settings::ApplicationSettings(), doc.Image(), doc.SourceName(), &window);
+    // A setting file saved under a new name belongs to the document from now
+    // on; as a step of its own the tie makes the document modified, so it is
+    // saved with the radio data file rather than lost.
+    dialog.SetTieHandler([&doc](const std::string& fileName) {
+        doc.SetSourceName(fileName);
+        doc.CommitStep(kTieStep);
+    });
+    dialog.exec();
+}
+
+} // namespace
+
+void InstallSettingsCommand(WindowCommands& commands, CChildFrame& window)
+{
+    commands.Register(cmd::Settings, {.run = [&window] { RunSettingsDialog(window); }});
+}
+
+} // namespace app

@@ -1,0 +1,47 @@
+#pragma once
+// The Edit menu's row commands as one view runs them: each changing command
+// becomes one named step of the document's history, and Copy and Cut also
+// leave the rows on the desktop's clipboard as tab-separated text (the
+// export's columns under its heading line) for other programs.
+
+// std
+#include <string>
+#include <utility>
+
+// project
+#include "grid/row_commands.h"
+
+namespace grid {
+
+enum class RowCommand { Cut, Copy, Paste, Insert, Delete, Sort };
+
+class RowCommandRunner {
+public:
+    explicit RowCommandRunner(SheetBook& book);
+    RowCommandRunner(const RowCommandRunner&) = delete;
+    RowCommandRunner& operator=(const RowCommandRunner&) = delete;
+
+    // Runs one command; true when the document's history gained a step.
+    bool Run(RowCommand command);
+
+    // The slots shared by every window; until they are given the view keeps its own.
+    void SetSlots(RowSlots& texts) { commands_.SetSlots(texts); }
+    // The dialog that asks how to sort; unset, Sort does nothing.
+    void SetSortDialog(SortAsk ask) { sortAsk_ = std::move(ask); }
+    // The grids were loaded anew (undo, redo, a read): a pending cut is dropped.
+    void ForgetCut() { commands_.ForgetCut(); }
+
+    // The desktop clipboard's text for rows r1..r2 of a channel grid: the
+    // export's heading line and the line of each row holding a channel.
+    static std::string DesktopText(const CSpreadSheet1& grid, int r1, int r2);
+
+private:
+    void PutOnDesktopClipboard();
+
+    SheetBook& book_;
+    RowClipboard ownSlots_;
+    RowCommands commands_;
+    SortAsk sortAsk_;
+};
+
+} // namespace grid

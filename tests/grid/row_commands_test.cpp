@@ -1,0 +1,482 @@
+// The channel row commands on a view's grids: Insert, Delete, Cut/Copy/Paste
+// between windows, Sort, and what travels with a channel (banks, comments,
+// the scan values of the Hyper Memory settings grids).
+
+// own
+#include "grid/row_commands.h"
+
+// test
+#include <gtest/gtest.h>
+#include "row_docs.h"
+#include "support/temp_config.h"
+
+// project
+#include "platform/prompt.h"
+
+namespace grid {
+namespace {
+
+using test_rows::Channel;
+using test_rows::PutChannel;
+
+// Receive frequency of grid column 1, as the grid shows it.
+constexpr int kRx = 1;
+constexpr int kName = 6;
+constexpr int kPower = 13;
+constexpr int kBank1 = 15;
+constexpr int kComment = 35;
+
+class RowsTest : public ::testing::Test {
+protected:
+    RowsTest() : doc('.'), book(doc), rows(book, clipboard) { doc.OnNewDocument(); }
+
+    // Channel n (1-based row) at 140 + n MHz, named and commented after its row.
+    void Fill(std::initializer_list<int> rowNumbers)
+    {
+        for (int row : rowNumbers)
+            PutChannel(doc, row - 1, {140000000 + row * 100000, "CH" + std::to_string(row), "note " + std::to_string(row)});
+    }
+    void Load() { book.FirstUpdate(); }
+    CSpreadSheet1& Memories() { return book.Grid(0); }
+    std::string Rx(int row) { return Memories().GetText(kRx, row); }
+    std::string Scan(int row) { return book.HyperGrid(0).GetText(2, row); }
+    void Select(int r1, int r2) { book.CurrentGrid().SelectBlock({1, r1, 35, r2}); }
+    std::string AllRows() { return Memories().GetBlockText({0, 1, 35, 1100}); }
+
+    test_support::TempConfigHome config;
+    radio::CMainDoc doc;
+    SheetBook book;
+    RowClipboard clipboard;
+    RowCommands rows;
+    platform::RecordingPrompt prompt;
+};
+
+TEST(RowStepLabel, NamesCommandAndCount)
+{
+    EXPECT_EQ(RowStepLabel("Delete", 3), "Delete of 3 Channels");
+    EXPECT_EQ(RowStepLabel("Paste", 1), "Paste of 1 Channel");
+}
+
+TEST_F(RowsTest, InsertAsksWhenAnUpperChannelWouldBeLost)
+{
+    Fill({10, 999});
+    Load();
+    const std::string before = AllRows();
+    Select(10, 12);
+    prompt.answers = {platform::Answer::No};
+    EXPECT_FALSE(rows.Insert().changed);
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(prompt.shown[0].text, "Upper memories will be lost.\nContinue?");
+    EXPECT_EQ(prompt.shown[0].caption, "Insert");
+    EXPECT_EQ(prompt.shown[0].buttons, platform::Buttons::YesNo);
+    EXPECT_EQ(AllRows(), before);
+
+    prompt.answers = {platform::Answer::Yes};
+    const RowChange change = rows.Insert();
+    EXPECT_TRUE(change.changed);
+    EXPECT_EQ(change.rows, 3);
+    EXPECT_EQ(Rx(13), "141.00000");
+    EXPECT_EQ(Memories().GetText(kComment, 13), "note 10");
+    EXPECT_EQ(Rx(10), "");
+    EXPECT_EQ(Rx(1000), ""); // channel 999 pushed out
+}
+
+TEST_F(RowsTest, InsertWithTopRowsEmptyAsksNothingAndKeepsScanLimits)
+{
+    Fill({1, 2, 997, 1001, 1100});
+    Load();
+    const std::string limits = Memories().GetBlockText({0, 1001, 35, 1100});
+    Select(1, 3);
+    EXPECT_TRUE(rows.Insert().changed);
+    EXPECT_TRUE(prompt.shown.empty());
+    EXPECT_EQ(Rx(4), "140.10000");
+    EXPECT_EQ(Rx(5), "140.20000");
+    EXPECT_EQ(Rx(1000), "239.70000");
+    EXPECT_EQ(Memories().GetBlockText({0, 1001, 35, 1100}), limits);
+    // The emptied rows take nothing but a frequency, as after a load.
+    EXPECT_FALSE(Memories().Locked(kRx, 2));
+    EXPECT_TRUE(Memories().Locked(kName, 2));
+}
+
+TEST_F(RowsTest, DeleteMovesRowsUpAndEmptiesTheLast)
+{
+    Fill({4, 5, 6, 7, 8, 1000, 1001});
+    PutChannel(doc, 7, {140800000, "EIGHT", "eighth", 2, 1});
+    Load();
+    const std::string limits = Memories().GetBlockText({0, 1001, 35, 1100});
+    Select(5, 7);
+    const RowChange change = rows.Delete();
+    EXPECT_TRUE(change.changed);
+    EXPECT_EQ(change.rows, 3);
+    EXPECT_TRUE(prompt.shown.empty()); // no confirmation
+    EXPECT_EQ(Rx(4), "140.40000");
+    EXPECT_EQ(Rx(5), "140.80000");
+    EXPECT_EQ(Memories().GetText(kName, 5), "EIGHT");
+    EXPECT_EQ(Memories().GetText(kComment, 5), "eighth");
+    EXPECT_EQ(Memories().GetText(kBank1 + 2, 5), "1");
+    EXPECT_EQ(Scan(5), "Skip");
+    EXPECT_EQ(Rx(997), "240.00000");
+    for (int row : {998, 999, 1000}) {
+        EXPECT_EQ(Rx(row), "") << row;
+        EXPECT_EQ(Scan(row), "") << row;
+    }
+    EXPECT_EQ(Memories().GetBlockText({0, 1001, 35, 1100}), limits);
+    // The bank table follows: channel 8 is now channel 5 of bank 3.
+    EXPECT_TRUE(book.BankMember(2, 4));
+    EXPECT_FALSE(book.BankMember(2, 7));
+}
+
+TEST_F(RowsTest, NothingSelectedDoesNothing)
+{
+    Fill({1, 2});
+    Load();
+    Memories().ClearSelection();
+    const std::string before = AllRows();
+    EXPECT_FALSE(rows.Copy());
+    EXPECT_FALSE(rows.Cut());
+    EXPECT_FALSE(rows.Paste().changed);
+    EXPECT_FALSE(rows.Insert().changed);
+    EXPECT_FALSE(rows.Delete().changed);
+    bool asked = false;
+    EXPECT_FALSE(rows.Sort([&](const auto&, SortChoice&) { return asked = true; }).changed);
+    EXPECT_FALSE(asked);
+    EXPECT_EQ(AllRows(), before);
+}
+
+TEST_F(RowsTest, PasteFillsTheCopiedSpanOrTheLongerSelection)
+{
+    Fill({1, 2, 3, 4});
+    Load();
+    Select(1, 4);
+    ASSERT_TRUE(rows.Copy());
+    Select(20, 20);
+    EXPECT_EQ(rows.Paste().rows, 4);
+    EXPECT_EQ(Rx(20), "140.10000");
+    EXPECT_EQ(Rx(23), "140.40000");
+    EXPECT_EQ(Rx(24), "");
+    EXPECT_FALSE(Memories().Locked(kName, 23)); // pasted rows are unlocked
+
+    // A longer selection is filled whole, the rows repeating.
+    Select(30, 35);
+    EXPECT_EQ(rows.Paste().rows, 6);
+    EXPECT_EQ(Rx(33), "140.40000");
+    EXPECT_EQ(Rx(34), "140.10000");
+    EXPECT_EQ(Rx(35), "140.20000");
+    EXPECT_EQ(Rx(36), "");
+}
+
+TEST_F(RowsTest, PasteKeepsChannelsOutOfTheScanLimits)
+{
+    Fill({1, 2, 3, 1001});
+    Load();
+    const std::string limits = Memories().GetBlockText({0, 1001, 35, 1100});
+    Select(1, 3);
+    rows.Copy();
+    Select(999, 999);
+    EXPECT_EQ(rows.Paste().rows, 2);
+    EXPECT_EQ(Rx(1000), "140.20000");
+    EXPECT_EQ(Memories().GetBlockText({0, 1001, 35, 1100}), limits);
+
+    // Pasted into the scan limits themselves, bank cells stay clear and locked.
+    PutChannel(doc, 0, {145000000, "A", "", 4});
+    book.GridLoad();
+    Select(1, 1);
+    rows.Copy();
+    const std::string bank = Memories().GetText(kBank1 + 4, 1002);
+    Select(1002, 1002);
+    rows.Paste();
+    EXPECT_EQ(Rx(1002), "145.00000");
+    EXPECT_EQ(Memories().GetText(kBank1 + 4, 1002), bank);
+    EXPECT_TRUE(Memories().Locked(kBank1 + 4, 1002));
+}
+
+TEST_F(RowsTest, CutClearsItsRowsOnPasteAndCopyForgetsIt)
+{
+    Fill({1, 2, 3});
+    Load();
+    Select(1, 2);
+    rows.Cut();
+    EXPECT_EQ(Rx(1), "140.10000"); // nothing removed before the paste
+    Select(10, 10);
+    rows.Paste();
+    EXPECT_EQ(Rx(10), "140.10000");
+    EXPECT_EQ(Rx(11), "140.20000");
+    EXPECT_EQ(Rx(1), "");
+    EXPECT_EQ(Rx(2), "");
+    EXPECT_EQ(Rx(3), "140.30000");
+
+    // Cut then Copy: the later paste removes nothing.
+    Select(10, 10);
+    rows.Cut();
+    Select(3, 3);
+    rows.Copy();
+    Select(20, 20);
+    rows.Paste();
+    EXPECT_EQ(Rx(10), "140.10000");
+    EXPECT_EQ(Rx(20), "140.30000");
+}
+
+TEST_F(RowsTest, PasteOverlappingItsCutKeepsThePastedRows)
+{
+    Fill({1, 2, 3, 4});
+    Load();
+    Select(1, 3);
+    rows.Cut();
+    Select(2, 2);
+    rows.Paste();
+    EXPECT_EQ(Rx(1), "");
+    EXPECT_EQ(Rx(2), "140.10000");
+    EXPECT_EQ(Rx(3), "140.20000");
+    EXPECT_EQ(Rx(4), "140.30000");
+}
+
+TEST_F(RowsTest, RowsMovedUnderAPendingCutDropTheCut)
+{
+    Fill({1, 2, 3, 4, 5, 6});
+    Load();
+    Select(5, 5);
+    rows.Cut();
+    Select(1, 1);
+    rows.Delete(); // channel 6 is now row 5
+    Select(20, 20);
+    rows.Paste();
+    EXPECT_EQ(Rx(20), "140.50000");
+    EXPECT_EQ(Rx(5), "140.60000");
+    EXPECT_FALSE(rows.CutPending());
+}
+
+TEST_F(RowsTest, CutOnMemoriesPastedOnAHyperSheetEmptiesTheMemoriesRows)
+{
+    Fill({1, 2, 3, 4, 5});
+    Load();
+    Select(4, 5);
+    rows.Cut();
+    book.AfterTabChange(radio::kSheetHyper1);
+    book.CurrentGrid().SelectBlock({1, 4, 35, 4});
+    rows.Paste();
+    EXPECT_EQ(book.CurrentGrid().GetText(kRx, 4), "140.40000");
+    EXPECT_EQ(book.CurrentGrid().GetText(kRx, 5), "140.50000");
+    EXPECT_EQ(Rx(4), "");
+    EXPECT_EQ(Rx(5), "");
+    EXPECT_EQ(Rx(3), "140.30000");
+}
+
+TEST_F(RowsTest, ShiftsStopAtTheLastChannelRow)
+{
+    Fill({998, 999, 1000, 1001, 1002});
+    Load();
+    const std::string limits = Memories().GetBlockText({0, 1001, 35, 1100});
+    Select(999, 1002);
+    EXPECT_EQ(rows.Delete().rows, 2);
+    EXPECT_EQ(Rx(998), "239.80000");
+    EXPECT_EQ(Rx(999), "");
+    EXPECT_EQ(Memories().GetBlockText({0, 1001, 35, 1100}), limits);
+    Select(1001, 1002);
+    EXPECT_FALSE(rows.Insert().changed);
+    EXPECT_FALSE(rows.Delete().changed);
+    EXPECT_EQ(Memories().GetBlockText({0, 1001, 35, 1100}), limits);
+}
+
+TEST_F(RowsTest, RowsPasteIntoAnotherWindowThatNeverCopied)
+{
+    Fill({1, 2, 3});
+    Load();
+    radio::CMainDoc otherDoc('.');
+    otherDoc.OnNewDocument();
+    SheetBook other(otherDoc);
+    other.FirstUpdate();
+    RowCommands otherRows(other, clipboard);
+
+    Select(1, 3);
+    rows.Cut();
+    other.CurrentGrid().SelectBlock({1, 7, 35, 7});
+    EXPECT_EQ(otherRows.Paste().rows, 3);
+    EXPECT_EQ(other.Grid(0).GetText(kRx, 7), "140.10000");
+    EXPECT_EQ(other.Grid(0).GetText(kComment, 9), "note 3");
+    EXPECT_EQ(Rx(1), "140.10000"); // the cut belongs to the first window
+
+    // Another window copying replaces the rows held: the first window's cut
+    // no longer clears anything when it pastes them.
+    other.CurrentGrid().SelectBlock({1, 7, 35, 7});
+    otherRows.Copy();
+    Select(50, 50);
+    rows.Paste();
+    EXPECT_EQ(Rx(50), "140.10000");
+    EXPECT_EQ(Rx(51), "");
+    EXPECT_EQ(Rx(2), "140.20000");
+}
+
+TEST_F(RowsTest, PasteNeverWritesTheVfoMirror)
+{
+    Fill({1});
+    Load();
+    Select(1, 1);
+    rows.Copy();
+    book.AfterTabChange(radio::kSheetVfo);
+    const std::string mirror = book.CurrentGrid().GetBlockText({1, 1, 35, 5});
+    book.CurrentGrid().SelectBlock({1, 1, 35, 1});
+    EXPECT_FALSE(rows.Paste().changed);
+    EXPECT_EQ(book.CurrentGrid().GetBlockText({1, 1, 35, 5}), mirror);
+}
+
+TEST_F(RowsTest, RowsFromTheHomeSheetShowInTheSettingsGrids)
+{
+    Load();
+    book.AfterTabChange(radio::kSheetHome);
+    book.CurrentGrid().SetText(kRx, 2, "145.50000");
+    book.CurrentGrid().SelectBlock({1, 2, 35, 2});
+    rows.Copy();
+    book.AfterTabChange(radio::kSheetMemories);
+    Select(3, 3);
+    rows.Paste();
+    EXPECT_EQ(Rx(3), "145.50000");
+    EXPECT_EQ(book.HyperGrid(4).GetText(1, 3), "145.50000");
+    EXPECT_EQ(book.HyperGrid(4).GetText(2, 3), "Scan");
+}
+
+TEST_F(RowsTest, PastedRowsKeepTheirFrequencyLists)
+{
+    PutChannel(doc, 0, {29000000, "TEN", ""}); // 29 MHz: mode list "FMN\tAM"
+    PutChannel(doc, 1, {900000000, "", ""}); // above 700 MHz: step list without "5 kHz"
+    Fill({3});
+    Load();
+    Memories().SetText(5, 1, "FMN");
+    Memories().SetText(11, 3, "5 kHz");
+    Memories().SetText(11, 2, "12.5 kHz");
+    ASSERT_EQ(Memories().GetText(5, 1), "FMN");
+    Select(1, 2);
+    rows.Copy();
+    Select(3, 3);
+    rows.Paste();
+    EXPECT_EQ(Memories().GetText(5, 3), "FMN");
+    EXPECT_EQ(Memories().GetText(11, 4), "12.5 kHz");
+    EXPECT_EQ(Memories().ListIndex(11, 4), 1); // "10 kHz\t12.5 kHz\t..."
+}
+
+TEST_F(RowsTest, SortNamesAreTheHeadersOnOneLine)
+{
+    Load();
+    const std::vector<std::string> names = RowCommands::SortNames(Memories());
+    ASSERT_EQ(names.size(), 35u);
+    EXPECT_EQ(names[0], "Receive Frequency");
+    EXPECT_EQ(names[1], "Transmit Frequency");
+    EXPECT_EQ(names[5], "Name");
+    EXPECT_EQ(names[6], "Show Name");
+    EXPECT_EQ(names[14], "Bank 1");
+    EXPECT_EQ(names[33], "Bank 20");
+    EXPECT_EQ(names[34], "Comment");
+}
+
+TEST_F(RowsTest, SortOfOneSelectedRowIsRefused)
+{
+    Fill({1, 2});
+    Load();
+    Select(2, 2);
+    const std::string before = AllRows();
+    const RowChange change = rows.Sort([](const auto&, SortChoice& c) {
+        c = {0, 1, 1, 0};
+        return true;
+    });
+    EXPECT_FALSE(change.changed);
+    ASSERT_EQ(prompt.shown.size(), 1u);
+    EXPECT_EQ(prompt.shown[0].text, "No channels were selected for sorting.");
+    EXPECT_EQ(prompt.shown[0].caption, "Sort Error");
+    EXPECT_EQ(AllRows(), before);
+}
+
+class SortTest : public RowsTest {
+protected:
+    // Rows 1..6: two channels empty in between, frequencies whose text order
+    // differs from their value order, comments in mixed case.
+    SortTest()
+    {
+        PutChannel(doc, 0, {430000000, "B", "beta", 1, 2});
+        PutChannel(doc, 2, {900000000, "A", "Alpha", -1, 1});
+        PutChannel(doc, 3, {145000000, "C", "alpha", 5, 0});
+        PutChannel(doc, 5, {50000000, "D", "Gamma", -1, 0});
+        Load();
+        Select(1, 2);
+    }
+    RowChange SortBy(int scope, int order, int first, int second)
+    {
+        return rows.Sort([&](const std::vector<std::string>& names, SortChoice& c) {
+            EXPECT_EQ(names.size(), 35u);
+            c = {scope, order, first, second};
+            return true;
+        });
+    }
+    std::string Column(int col, int from, int to)
+    {
+        std::string text;
+        for (int row = from; row <= to; ++row)
+            text += Memories().GetText(col, row) + "|";
+        return text;
+    }
+};
+
+TEST_F(SortTest, FrequenciesByValueEmptyRowsLastInBothOrders)
+{
+    EXPECT_TRUE(SortBy(1, 1, 1, 0).changed);
+    EXPECT_EQ(Column(kRx, 1, 7), "50.00000|145.00000|430.00000|900.00000||||");
+    EXPECT_EQ(Column(kComment, 1, 4), "Gamma|alpha|beta|Alpha|");
+    SortBy(1, 2, 1, 0);
+    EXPECT_EQ(Column(kRx, 1, 7), "900.00000|430.00000|145.00000|50.00000||||");
+    // Scan values and banks went with their channels.
+    EXPECT_EQ(book.HyperGrid(0).GetText(2, 1), "Skip");
+    EXPECT_EQ(book.HyperGrid(0).GetText(2, 2), "Preferential Scan");
+    EXPECT_EQ(Memories().GetText(kBank1 + 5, 3), "1");
+    EXPECT_TRUE(book.BankMember(5, 2));
+    EXPECT_TRUE(book.BankMember(1, 1));
+    EXPECT_FALSE(book.BankMember(1, 0));
+}
+
+TEST_F(SortTest, TextWithoutRegardToCaseAndStable)
+{
+    SortBy(1, 1, 35, 0);
+    EXPECT_EQ(Column(kComment, 1, 4), "Alpha|alpha|beta|Gamma|");
+    SortBy(1, 2, 35, 0);
+    EXPECT_EQ(Column(kComment, 1, 4), "Gamma|beta|Alpha|alpha|");
+}
+
+TEST_F(SortTest, SecondKeyAndSelectedScope)
+{
+    Memories().SetText(kPower, 1, "Low");
+    Memories().SetText(kPower, 4, "Low");
+    // Tx Power by list position ("High\tMid1\tMid2\tLow"), then receive frequency.
+    SortBy(1, 1, kPower, kRx);
+    EXPECT_EQ(Column(kRx, 1, 4), "50.00000|900.00000|145.00000|430.00000|");
+
+    // Only rows 2..4, the rest stays.
+    Select(2, 4);
+    SortBy(0, 2, kRx, 0);
+    EXPECT_EQ(Column(kRx, 1, 4), "50.00000|900.00000|430.00000|145.00000|");
+}
+
+TEST_F(SortTest, CancelOrUnknownScopeSortsNothing)
+{
+    const std::string before = AllRows();
+    EXPECT_FALSE(rows.Sort([](const auto&, SortChoice&) { return false; }).changed);
+    EXPECT_FALSE(SortBy(2, 1, 1, 0).changed);
+    EXPECT_FALSE(SortBy(1, 1, 0, 0).changed); // no key chosen
+    EXPECT_EQ(AllRows(), before);
+}
+
+TEST_F(RowsTest, CommandsCarryIntoTheImageThroughTheStore)
+{
+    Fill({1, 2, 3});
+    PutChannel(doc, 1, {140200000, "TWO", "second", 7, 1});
+    Load();
+    Select(1, 1);
+    rows.Delete();
+    ASSERT_TRUE(book.GridStore(false));
+    doc.SetSheetKind(radio::kSheetMemories);
+    EXPECT_EQ(radio::GetField(doc.Record(0), radio::ChannelField::Receive), 140200000);
+    EXPECT_EQ(doc.Comment(0), "second");
+    EXPECT_TRUE(radio::BankBit(doc.Image(), 7, 0));
+    EXPECT_FALSE(radio::BankBit(doc.Image(), 7, 1));
+    EXPECT_EQ(radio::ScanValue(doc.Image(), 0, 0), 1);
+    EXPECT_EQ(radio::GetField(doc.Record(2), radio::ChannelField::InUse), 0);
+}
+
+} // namespace
+} // namespace grid
