@@ -19,6 +19,8 @@ constexpr CommandInstaller kInstallers[] = {
     InstallSettingsCommand,
     InstallRowCommands,
     InstallTransferCommands,
+    InstallImportCommand,
+    InstallEditingCommands,
 };
 
 } // namespace

@@ -255,19 +255,23 @@ bool GridDelegate::eventFilter(QObject* object, QEvent* event)
 bool GridDelegate::FilterKey(QObject* editor, QEvent* event)
 {
     auto* model = qobject_cast<GridModel*>(editor->property(kModelProperty).value<QObject*>());
-    const QString text = static_cast<QKeyEvent*>(event)->text();
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // Shortcuts (Ctrl+A, Alt+...) are no typed characters.
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const QString text = key->text();
     if (model == nullptr || text.size() != 1 || !text.at(0).isPrint() || text.at(0).unicode() > 0xFF)
         return false;
     const int typed = text.at(0).unicode();
-    const int key = model->KeyPress(typed);
-    if (key == typed)
+    const int passed = model->KeyPress(typed);
+    if (passed == typed)
         return false;
-    if (key != 0) {
+    if (passed != 0) {
         auto* edit = qobject_cast<QLineEdit*>(editor);
         if (auto* combo = qobject_cast<QComboBox*>(editor); combo != nullptr)
             edit = combo->lineEdit();
-        if (edit != nullptr && key > 0 && key <= 0xFF)
-            edit->insert(QString(QChar(key)));
+        if (edit != nullptr && passed > 0 && passed <= 0xFF)
+            edit->insert(QString(QChar(passed)));
     }
     return true;
 }

@@ -5,6 +5,7 @@
 #include "grid/ui/grid_printer.h"
 #include "grid/ui/grid_view.h"
 #include "grid/ui/row_command_runner.h"
+#include "grid/ui/view_editing.h"
 #include "radio/main_doc.h"
 
 // Qt
@@ -43,9 +44,10 @@ bool IsHyperSheet(int sheet)
 } // namespace
 
 struct CMainView::Parts {
-    explicit Parts(radio::CMainDoc& doc) : book(doc), rows(book) {}
+    Parts(radio::CMainDoc& doc, QWidget* owner) : book(doc), editing(book, owner), rows(book) {}
 
     grid::SheetBook book;
+    grid::ViewEditing editing;
     grid::RowCommandRunner rows;
     std::shared_ptr<grid::RowSlots> rowSlots; // given by the host; the runner uses them
     std::array<grid::GridView*, kSheetCount> grids{};
@@ -59,7 +61,7 @@ struct CMainView::Parts {
 };
 
 CMainView::CMainView(radio::CMainDoc& doc, QWidget* parent)
-    : QWidget(parent), doc_(doc), parts_(std::make_unique<Parts>(doc))
+    : QWidget(parent), doc_(doc), parts_(std::make_unique<Parts>(doc, this))
 {
     Parts& p = *parts_;
     p.tabs = new QTabBar(this);
@@ -100,6 +102,11 @@ CMainView::~CMainView()
 grid::SheetBook& CMainView::Book()
 {
     return parts_->book;
+}
+
+grid::ViewEditing& CMainView::Editing()
+{
+    return parts_->editing;
 }
 
 radio::CMainDoc& CMainView::Document()

@@ -26,6 +26,7 @@ class CSpreadSheet1;
 class RowSlots;
 class GridView;
 class SheetBook;
+class ViewEditing;
 }
 
 class CMainView : public QWidget {
@@ -66,6 +67,8 @@ public:
     void SetCurrentSheet(int sheet);
 
     grid::SheetBook& Book();
+    // The editing rules and the View menu's editing aids of this view.
+    grid::ViewEditing& Editing();
     // The on-screen grids: the channel grid of a sheet (0..7) and the settings
     // grid of a Hyper Memory (0..4); nullptr before the first update.
     grid::GridView* ChannelGridView(int sheet) const;

@@ -1,0 +1,85 @@
+#pragma once
+// CellRules: what the channel grids of Memories, Home and the Hyper Memories
+// do while the user types. It listens to the cell store's events of those
+// grids: a new receive frequency gives the row its defaults and unlocks it,
+// the transmit frequency, offset and direction follow each other, a band row
+// takes only its band, leaving a cell with a value that must be corrected is
+// refused, names take only the radio's characters, and check boxes keep the
+// bank membership table. Every message goes through the prompt. The VFO
+// sheet's grid is a mirror and hears nothing here.
+
+// std
+#include <cstdint>
+#include <string>
+
+namespace grid {
+
+class CSpreadSheet1;
+class RuleAccess;
+class SheetBook;
+
+class CellRules {
+public:
+    // Installs the handlers on the channel grids and the book's check of the
+    // cell being edited; both go again with the object.
+    explicit CellRules(RuleAccess& access);
+    ~CellRules();
+    CellRules(const CellRules&) = delete;
+    CellRules& operator=(const CellRules&) = delete;
+
+    // The commit's check of the cell in edit mode: the leave-cell checks as if
+    // the user left it for itself, then the end of its edit. False when a
+    // value must be corrected (the message was shown, the cell stays in edit
+    // mode).
+    bool ValidateActiveCell();
+
+private:
+    void Attach(int sheet);
+    void Detach(int sheet);
+
+    // Events of one sheet's channel grid.
+    void OnChange(int sheet, int col, int row);
+    void OnEditMode(int sheet, int col, int row, int mode, bool changed);
+    bool OnLeaveCell(int sheet, int col, int row, int newCol);
+    void OnLeaveRow(int sheet, int row);
+    void OnEditError(int sheet, int col, int row, int code);
+    void OnButton(int sheet, int col, int row);
+    int OnKey(int sheet, int key);
+
+    // The parts of the edit-ended handling.
+    void ReceiveEdited(int sheet, int row);
+    void RecomputeFromReceive(int sheet, int row, std::int32_t rx);
+    void TransmitEdited(int sheet, int row);
+    void OffsetOrDirectionEdited(int sheet, int row);
+    // The message a receive or transmit frequency is refused with; empty when taken.
+    static std::string ReceiveRefusal(int sheet, int row, std::int32_t rx);
+    // Shows a refusal; with `reopen` the cell goes back into edit mode.
+    void Refuse(int sheet, int col, int row, const std::string& message, bool reopen);
+
+    // Row helpers.
+    std::int32_t Frequency(int sheet, int col, int row);
+    void SetFrequency(int sheet, int col, int row, std::int32_t hz);
+    void ShowOffset(int sheet, int row, std::int32_t offset);
+    void SetModeList(int sheet, int row, std::int32_t rx);
+    void SetStepList(int sheet, int row, std::int32_t rx);
+    void GiveDefaults(int sheet, int row, std::int32_t rx);
+    void LockRow(int sheet, int row, bool locked);
+    void ClearRow(int sheet, int row);
+    void UpdateSettingsGrids(int row, const std::string& text);
+    void KeepNameInCharset(int sheet, int row);
+
+    CSpreadSheet1& Grid(int sheet);
+
+    RuleAccess& access_;
+    SheetBook& book_;
+    bool editChanged_ = false; // the cell in edit mode changed since the edit began
+    // The cell whose end of edit was just refused: the move that follows is
+    // held without a second message.
+    struct Refused {
+        int sheet = -1;
+        int col = 0;
+        int row = 0;
+    } refused_;
+};
+
+} // namespace grid

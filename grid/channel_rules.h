@@ -1,0 +1,36 @@
+#pragma once
+// The value rules of a channel row that do not depend on any grid: which
+// receive frequencies a band row of the Home and Hyper Memory sheets takes,
+// the texts of the refusals, and the offset text written after a transmit
+// frequency was typed.
+
+// std
+#include <cstdint>
+#include <string>
+
+namespace grid::rules {
+
+inline constexpr const char* kInvalidReceive = "Please enter a valid receive frequency";
+inline constexpr const char* kInvalidTransmit = "Please enter a valid transmit frequency";
+inline constexpr const char* kInvalidOffset = "Please enter a valid offset frequency";
+inline constexpr const char* kNoReceive = "A receive frequency must be entered before editing channel data.";
+inline constexpr const char* kAppTitle = "Ostrel Programmer";
+
+// Direction list entries.
+inline constexpr int kSimplexEntry = 0;
+inline constexpr int kSplitEntry = 3;
+
+// The message a band row (1..5: "144" ... "850") gives for a receive
+// frequency it does not take; empty when it takes it.
+std::string BandRowRefusal(int row, std::int32_t rx);
+
+// The offset written into column 3 after a transmit frequency was typed:
+// below 1 MHz "%3.0f kHz" of the offset in kHz, else "%5.3f MHz" in MHz.
+std::string TypedOffsetText(std::int32_t offset);
+
+// Sheets whose cells the user edits: Memories, Home and the Hyper Memories
+// (the VFO sheet is a read-only mirror).
+bool IsEditableSheet(int sheet);
+bool IsBandSheet(int sheet);
+
+} // namespace grid::rules
