@@ -16,7 +16,7 @@ seconds=$2
 shift 2
 tree=build-fuzz
 targets_all=(rdf_load_fuzz rdf_grids_fuzz rsf_read_fuzz settings_set_fuzz)
-for extra in clone_read_fuzz clone_write_fuzz import_fuzz; do
+for extra in clone_read_fuzz clone_write_fuzz import_fuzz import_rows_fuzz; do
   [ -f "fuzz/${extra%_fuzz}_fuzz.cpp" ] && targets_all+=("$extra")
 done
 
