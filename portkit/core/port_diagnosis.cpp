@@ -177,7 +177,9 @@ std::string DiagnosisReason(const PortDiagnosis& d)
 
 std::string DiagnosisText(const PortDiagnosis& d)
 {
-    std::string text = DeviceName(d.port) + " " + (d.device.empty() ? "-" : d.device);
+    if (d.device.empty())
+        return DeviceName(d.port) + ": " + DiagnosisReason(d);
+    std::string text = DeviceName(d.port) + " " + d.device;
     if (!d.linkTarget.empty())
         text += " -> " + d.linkTarget;
     if (!d.exists)

@@ -85,9 +85,11 @@ void PortSetupDialog::ShowReason(int index)
 {
     const auto& entries = model_.Entries();
     const int port = index >= 0 && index < static_cast<int>(entries.size()) ? entries[index].port : 0;
-    const std::string reason = port > 0 ? DiagnosisReason(DiagnosePort(port)) : std::string();
-    reason_->setText(QString::fromLatin1(reason.c_str()));
-    reason_->setVisible(!reason.empty());
+    const PortDiagnosis diagnosis = port > 0 ? DiagnosePort(port) : PortDiagnosis{};
+    // The whole line, device and all, where the port cannot be used.
+    const std::string text = DiagnosisReason(diagnosis).empty() || port == 0 ? std::string() : DiagnosisText(diagnosis);
+    reason_->setText(QString::fromLatin1(text.c_str()));
+    reason_->setVisible(!text.empty());
 }
 
 void PortSetupDialog::OnAvailableOnlyClicked(bool checked)

@@ -1,4 +1,5 @@
 #include "portkit/core/com_port_store.h"
+#include "portkit/core/port_errors.h"
 #include "portkit/core/port_setup_model.h"
 #include "portkit/core/serial_port.h"
 #include "portkit/ui/port_setup_dialog.h"
@@ -221,17 +222,18 @@ TEST_F(PortSetupTest, ReasonBesideAPortThatCannotBeUsed)
     QTest::keyClick(&list, Qt::Key_Down);
     QTest::keyClick(&list, Qt::Key_Down);
     EXPECT_EQ(list.currentText().toStdString(), "Com 4");
-    EXPECT_EQ(reason.text().toStdString(), "held by another program");
+    const std::string dir = ports.path();
+    EXPECT_EQ(reason.text().toStdString(), "COM4 " + dir + "/COM4 -> " + ptys[2]->slaveName() + ": present, group " +
+                                               portkit::OwningGroup(ptys[2]->slaveName()) + ", held by another program");
     EXPECT_TRUE(reason.isVisibleTo(&dialog));
 
     QTest::keyClick(&list, Qt::Key_Down);
     EXPECT_EQ(list.currentText().toStdString(), "Com 5");
-    EXPECT_EQ(reason.text().toStdString(), "no device: the number is not in the port folder or the built-in map");
+    EXPECT_EQ(reason.text().toStdString(), "COM5: no device: the number is not in the port folder or the built-in map");
 
     ports.Link(6, "/dev/ttyUSB-gone");
     QTest::keyClick(&list, Qt::Key_Down);
-    EXPECT_EQ(reason.text().toStdString(),
-              "missing: nothing is plugged in there (the link leads to /dev/ttyUSB-gone)");
+    EXPECT_EQ(reason.text().toStdString(), "COM6 " + dir + "/COM6 -> /dev/ttyUSB-gone: missing: nothing is plugged in there");
     QTest::keyClick(&list, Qt::Key_Home);
     EXPECT_EQ(list.currentText().toStdString(), "None");
     EXPECT_FALSE(reason.isVisibleTo(&dialog));

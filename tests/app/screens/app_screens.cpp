@@ -1,5 +1,6 @@
 // Takes pictures of the main window with a new document, of the About box and
-// of the Sort dialog as Edit > Sort opens it, for looking at the program
+// of the Sort dialog as Edit > Sort opens it and of the help window, for
+// looking at the program
 // without a desktop: run under xvfb-run with the
 // output folder as argument.
 
@@ -12,6 +13,7 @@
 #include "app/command_ids.h"
 #include "grid/sheet_book.h"
 #include "grid/ui/main_view.h"
+#include "platform/gui/help_window.h"
 #include "platform/prompt.h"
 
 // Qt
@@ -51,6 +53,13 @@ int main(int argc, char** argv)
                 dialog->reject();
         });
         frame.Dispatch(cmd::Sort);
+        // The help window at the settings page, as Help in the Settings dialog opens it.
+        platform::HelpWindow& help = platform::HelpWindow::Instance();
+        help.ShowPage(QStringLiteral(OSTREL_HELP_SOURCE "/102.html"));
+        QApplication::processEvents();
+        const bool helpShot = help.grab().save(folder + QStringLiteral("/app_help.png"));
+        std::printf("%s\n", helpShot ? "app_help.png" : "(help failed)");
+        help.close();
         QApplication::quit();
     });
     return QApplication::exec();
