@@ -136,18 +136,6 @@ TEST_F(PlacePasted, RowsGoOneAfterAnotherFromTheChosenChannel)
     EXPECT_FALSE(radio::BankBit(doc.Image(), 1, 4));
 }
 
-TEST_F(PlacePasted, RowsPastTheRegionAreDroppedAndOverwriteWhatWasThere)
-{
-    const PastedRows pasted =
-        ReadPastedRows(Line({"", "145.00000"}) + Line({"", "145.10000"}) + Line({"", "145.20000"}));
-    doc.SetComment(998, "old note");
-    const PasteCounts counts = textio::PlacePastedRows(doc, pasted, 998, 999);
-    EXPECT_EQ(counts.placed, 2);
-    EXPECT_EQ(counts.dropped, 1);
-    EXPECT_EQ(doc.Comment(998), ""); // the row had no comment
-    EXPECT_EQ(Byte(1000, 0) & 0x80, 0); // the first scan limit is another region
-}
-
 TEST(PasteStatusText, NamesTheStepAndTheDroppedRows)
 {
     EXPECT_EQ(textio::PasteStatusText({3, 1}), "Paste of 3 Channels, 1 row dropped");
