@@ -19,12 +19,12 @@ constexpr int kHeadingNamesNeeded = 2;
 
 using Record = std::vector<std::string>;
 
-// Splits the text into records of tab-separated fields. A double quote at
-// the start of a field opens a quoted section that runs to the next lone
-// double quote.
-std::vector<Record> SplitRecords(std::string_view text)
+// Splits the text into records of tab-separated fields, handing each to
+// `take`. A double quote at the start of a field opens a quoted section that
+// runs to the next lone double quote.
+template <typename Take>
+void SplitRecords(std::string_view text, Take take)
 {
-    std::vector<Record> records;
     Record fields;
     std::string field;
     bool quoted = false;
@@ -51,7 +51,7 @@ std::vector<Record> SplitRecords(std::string_view text)
             if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
                 ++i;
             fields.push_back(std::move(field));
-            records.push_back(std::move(fields));
+            take(fields);
             field.clear();
             fields.clear();
             fieldStarted = false;
@@ -62,9 +62,8 @@ std::vector<Record> SplitRecords(std::string_view text)
     }
     if (fieldStarted || !fields.empty()) {
         fields.push_back(std::move(field));
-        records.push_back(std::move(fields));
+        take(fields);
     }
-    return records;
 }
 
 bool HasField(const Record& record)
@@ -110,9 +109,9 @@ PastedRows ReadPastedRows(std::string_view text)
     for (int k = 0; k < kImportColumnCount; ++k)
         columns.push_back(k);
     bool first = true;
-    for (const Record& record : SplitRecords(text)) {
+    SplitRecords(text, [&](const Record& record) {
         if (!HasField(record))
-            continue;
+            return;
         if (first) {
             first = false;
             if (std::vector<int> named = HeadingColumns(record); !named.empty()) {
@@ -121,8 +120,13 @@ PastedRows ReadPastedRows(std::string_view text)
                 for (int k : columns)
                     if (k >= 0)
                         pasted.present.set(static_cast<std::size_t>(k));
-                continue;
+                return;
             }
+        }
+        // More rows than channels cannot all be placed: the rest are only counted.
+        if (pasted.rows.size() >= static_cast<std::size_t>(radio::kChannelCount)) {
+            ++pasted.beyond;
+            return;
         }
         RowFields fields;
         const std::size_t n = std::min(record.size(), columns.size());
@@ -133,7 +137,7 @@ PastedRows ReadPastedRows(std::string_view text)
                     pasted.present.set(static_cast<std::size_t>(k));
             }
         pasted.rows.push_back(std::move(fields));
-    }
+    });
     return pasted;
 }
 
@@ -142,6 +146,7 @@ PasteCounts PlacePastedRows(radio::RadioModel& model, const PastedRows& rows, in
     last = std::min(last, radio::kChannelCount - 1);
     RowImporter importer(model, rows.present);
     PasteCounts counts;
+    counts.dropped = rows.beyond;
     int next = std::max(first, 0);
     for (RowFields fields : rows.rows) {
         if (next > last) {

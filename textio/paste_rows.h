@@ -19,6 +19,7 @@ namespace textio {
 
 struct PastedRows {
     std::vector<RowFields> rows; // rows with at least one field; no heading
+    int beyond = 0;              // rows past the channel count: counted, not kept
     ColumnSet present;           // the columns the text feeds
     bool heading = false;        // the text started with a heading line
 };

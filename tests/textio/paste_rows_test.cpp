@@ -136,6 +136,19 @@ TEST_F(PlacePasted, RowsGoOneAfterAnotherFromTheChosenChannel)
     EXPECT_FALSE(radio::BankBit(doc.Image(), 1, 4));
 }
 
+TEST_F(PlacePasted, RowsBeyondEveryChannelAreCountedNotKept)
+{
+    std::string text;
+    for (int i = 0; i < 1102; ++i)
+        text += "\t145.00000\n";
+    const PastedRows pasted = ReadPastedRows(text);
+    EXPECT_EQ(pasted.rows.size(), 1100u);
+    EXPECT_EQ(pasted.beyond, 2);
+    const PasteCounts counts = textio::PlacePastedRows(doc, pasted, 0, 1099);
+    EXPECT_EQ(counts.placed, 1100);
+    EXPECT_EQ(counts.dropped, 2);
+}
+
 TEST(PasteStatusText, NamesTheStepAndTheDroppedRows)
 {
     EXPECT_EQ(textio::PasteStatusText({3, 1}), "Paste of 3 Channels, 1 row dropped");
