@@ -1,4 +1,5 @@
-// File > Export: writes the sheet being shown as tab- or comma-delimited text.
+// File > Export: writes the sheet being shown as tab- or comma-delimited text,
+// or in other programs' CSV layout.
 
 // project
 #include "app/child_frame.h"
@@ -9,6 +10,7 @@
 #include "grid/ui/main_view.h"
 #include "platform/prompt.h"
 #include "textio/export.h"
+#include "textio/other_layout.h"
 
 // Qt
 #include <QFileDialog>
@@ -19,20 +21,29 @@ namespace {
 
 const QString kTabFilter = QStringLiteral("Tab Delimited  (*.tab)");
 const QString kCsvFilter = QStringLiteral("Comma Delimited  (*.csv)");
+const QString kOtherFilter = QStringLiteral("Other Programs' CSV  (*.csv)");
 const QString kAllFilter = QStringLiteral("All files (*.*)");
 
+struct ExportChoice {
+    std::string path; // empty when cancelled
+    bool otherLayout = false;
+};
+
 // The chosen file, with the extension of the chosen filter added to a bare name
-// (tab by default); empty when cancelled.
-std::string AskExportPath(QWidget* parent)
+// (tab by default), and whether other programs' layout was chosen.
+ExportChoice AskExportPath(QWidget* parent)
 {
     QString filter = kTabFilter;
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Export Radio File"), QStringLiteral("."),
-                                                kTabFilter + ";;" + kCsvFilter + ";;" + kAllFilter, &filter);
+    QString path = QFileDialog::getSaveFileName(
+        parent, QStringLiteral("Export Radio File"), QStringLiteral("."),
+        kTabFilter + ";;" + kCsvFilter + ";;" + kOtherFilter + ";;" + kAllFilter, &filter);
     if (path.isEmpty())
         return {};
+    // The dialog hands the filter back with its blanks simplified.
+    auto chosen = [&filter](const QString& name) { return filter.simplified() == name.simplified(); };
     if (QFileInfo(path).suffix().isEmpty())
-        path += filter == kCsvFilter ? QStringLiteral(".csv") : QStringLiteral(".tab");
-    return PathBytes(path);
+        path += chosen(kCsvFilter) || chosen(kOtherFilter) ? QStringLiteral(".csv") : QStringLiteral(".tab");
+    return {PathBytes(path), chosen(kOtherFilter)};
 }
 
 } // namespace
@@ -41,11 +52,17 @@ void InstallExportCommand(WindowCommands& commands, CChildFrame& window)
 {
     commands.Register(cmd::Export, {.run = [&window] {
         CMainView& view = window.View();
-        const std::string path = AskExportPath(&view);
-        if (path.empty())
+        const ExportChoice choice = AskExportPath(&view);
+        if (choice.path.empty())
             return;
+        grid::SheetBook& book = view.Book();
+        // Scan values belong to memories: only the Memories sheet writes them.
+        const radio::RadioImage* scan = book.CurrentSheet() == radio::kSheetMemories ? &view.Document().Image() : nullptr;
         std::string error;
-        if (!textio::ExportSheet(view.Book().CurrentGrid(), path, error))
+        const bool written = choice.otherLayout
+                                 ? textio::ExportOtherSheet(book.CurrentGrid(), scan, choice.path, error)
+                                 : textio::ExportSheet(book.CurrentGrid(), choice.path, error);
+        if (!written)
             platform::ShowMessage(error, textio::kExportErrorCaption, platform::Icon::Error, platform::Buttons::Ok,
                                   &view);
     }});

@@ -18,6 +18,7 @@ constexpr CommandInstaller kInstallers[] = {
     InstallExportCommand,
     InstallSettingsCommand,
     InstallRowCommands,
+    InstallImportCommand,
     InstallTransferCommands,
 };
 

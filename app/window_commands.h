@@ -70,6 +70,7 @@ void InstallViewCommands(WindowCommands& commands, CChildFrame& window);    // P
 void InstallExportCommand(WindowCommands& commands, CChildFrame& window);   // Export
 void InstallSettingsCommand(WindowCommands& commands, CChildFrame& window); // Settings...
 void InstallRowCommands(WindowCommands& commands, CChildFrame& window);     // Cut, Copy, Paste, Insert, Delete, Sort
+void InstallImportCommand(WindowCommands& commands, CChildFrame& window);   // Import
 void InstallTransferCommands(WindowCommands& commands, CChildFrame& window); // Get data from, Send data to
 
 // The utility library's Sort dialog over `owner`, offering `names`; false

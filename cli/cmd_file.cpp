@@ -10,6 +10,7 @@
 #include "radio/byte_order.h"
 #include "radio/main_doc.h"
 #include "textio/export.h"
+#include "textio/other_layout.h"
 
 namespace cli {
 
@@ -119,12 +120,26 @@ int CmdInfo(const Args& args, std::ostream& out, std::ostream& err)
 
 int CmdExport(const Args& args, std::ostream&, std::ostream& err)
 {
+    // export [--layout ours|other] FILE.rdf OUT
+    Args files;
+    std::string layout = "ours";
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--layout" && i + 1 < args.size())
+            layout = args[++i];
+        else
+            files.push_back(args[i]);
+    }
+    if (files.size() != 2 || (layout != "ours" && layout != "other"))
+        return kExitUsage;
     OpenDocument open;
-    if (!LoadGrids(open, args[0], err))
+    if (!LoadGrids(open, files[0], err))
         return kExitFailed;
     open.book->GridStore(false);
+    const grid::CSpreadSheet1& memories = open.book->Grid(radio::kSheetMemories);
     std::string error;
-    if (!textio::ExportSheet(open.book->Grid(radio::kSheetMemories), args[1], error)) {
+    const bool written = layout == "other" ? textio::ExportOtherSheet(memories, &open.doc.Image(), files[1], error)
+                                           : textio::ExportSheet(memories, files[1], error);
+    if (!written) {
         err << error << '\n';
         return kExitFailed;
     }

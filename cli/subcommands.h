@@ -31,6 +31,9 @@ int CmdInfo(const Args& args, std::ostream& out, std::ostream& err);
 int CmdExport(const Args& args, std::ostream& out, std::ostream& err);
 int CmdResave(const Args& args, std::ostream& out, std::ostream& err);
 
+// Import of channel rows (cmd_import.cpp).
+int CmdImport(const Args& args, std::ostream& out, std::ostream& err);
+
 // Radio settings (cmd_settings.cpp): "show FILE" and "set FILE.rsf ID=VALUE...".
 int CmdSettings(const Args& args, std::ostream& out, std::ostream& err);
 

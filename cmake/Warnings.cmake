@@ -19,6 +19,9 @@ function(ostrel_test name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
+  # The sample files, also when a test runs without CTest's environment (the
+  # ENVIRONMENT list below reaches CTest as its first entry only).
+  target_compile_definitions(${name} PRIVATE OSTREL_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
   include(GoogleTest)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;OSTREL_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")

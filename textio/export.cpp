@@ -45,10 +45,12 @@ std::string Extension(const std::string& path)
     return path.substr(dot + 1);
 }
 
+} // namespace
+
 // A field that holds the separator, a double quote, CR or LF is enclosed in
 // double quotes with its quotes doubled, so a comma-decimal frequency or a
 // comment with a comma stays one field for spreadsheets and the import.
-std::string Quoted(const std::string& text, char separator)
+std::string QuotedField(const std::string& text, char separator)
 {
     if (text.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string::npos)
         return text;
@@ -62,19 +64,27 @@ std::string Quoted(const std::string& text, char separator)
     return quoted;
 }
 
-} // namespace
-
 char ExportSeparatorFor(const std::string& path)
 {
     return Extension(path) == "tab" ? '\t' : ',';
 }
 
+RowFields ExportFields(const grid::CSpreadSheet1& grid, int row)
+{
+    RowFields fields;
+    fields[0] = row == 0 ? std::string("Channel Number") : std::to_string(row);
+    for (int col = radio::col::kReceive; col <= radio::col::kComment; ++col)
+        fields[static_cast<std::size_t>(col)] = row == 0 ? HeadingText(grid, col) : FieldText(grid, col, row);
+    return fields;
+}
+
 std::string BuildExportLine(const grid::CSpreadSheet1& grid, int row, char separator)
 {
-    std::string line = row == 0 ? std::string("Channel Number") : std::to_string(row);
-    for (int col = radio::col::kReceive; col <= radio::col::kComment; ++col) {
+    const RowFields fields = ExportFields(grid, row);
+    std::string line = fields[0];
+    for (std::size_t k = 1; k < fields.size(); ++k) {
         line += separator;
-        line += Quoted(row == 0 ? HeadingText(grid, col) : FieldText(grid, col, row), separator);
+        line += QuotedField(fields[k], separator);
     }
     line += '\n';
     return line;
@@ -96,7 +106,11 @@ std::string BuildExportText(const grid::CSpreadSheet1& grid, char separator)
 
 bool ExportSheet(const grid::CSpreadSheet1& grid, const std::string& path, std::string& error)
 {
-    const std::string text = BuildExportText(grid, ExportSeparatorFor(path));
+    return WriteExportFile(BuildExportText(grid, ExportSeparatorFor(path)), path, error);
+}
+
+bool WriteExportFile(const std::string& text, const std::string& path, std::string& error)
+{
     const radio::FileResult result =
         radio::ReplaceFile(path, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
     if (result.ok())

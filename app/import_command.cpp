@@ -1,0 +1,84 @@
+// File > Import: a text file's rows through portkit's import wizard into
+// memory channels, as one step of the document's history.
+
+// project
+#include "app/child_frame.h"
+#include "app/command_ids.h"
+#include "app/file_dialogs.h"
+#include "app/window_commands.h"
+#include "grid/sheet_book.h"
+#include "grid/ui/main_view.h"
+#include "portkit/portkit.h"
+#include "radio/channel_record.h"
+#include "textio/import_batch.h"
+#include "textio/import_columns.h"
+
+// Qt
+#include <QFileDialog>
+
+// std
+#include <array>
+
+namespace app {
+namespace {
+
+// The rows of the import under way. The wizard's callback carries no context
+// of its own, and only one import runs at a time.
+textio::ImportBatch* g_batch = nullptr;
+
+void CollectRow(void* record, int channelIndex, int overwrite)
+{
+    if (g_batch != nullptr && record != nullptr)
+        g_batch->Add(record, channelIndex, overwrite != 0);
+}
+
+std::string AskImportPath(QWidget* parent)
+{
+    const QString path = QFileDialog::getOpenFileName(
+        parent, QStringLiteral("Import Radio File"), QStringLiteral("."),
+        QStringLiteral("Tab Delimited  (*.tab);;Comma Delimited  (*.csv);;All files (*.*)"));
+    return path.isEmpty() ? std::string() : PathBytes(path);
+}
+
+// Runs the wizard on `path`; false when it did not finish. Rows always go
+// to the Memories records, whichever sheet is shown.
+bool RunWizard(CMainView& view, const std::string& path, textio::ImportBatch& batch)
+{
+    std::array<const char*, textio::kImportColumnCount> names{};
+    std::array<int, textio::kImportColumnCount> widths{};
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        names[k] = textio::kImportColumns[k].name;
+        widths[k] = textio::kImportColumns[k].width;
+    }
+    const ImportDataStruct data{view.window(), textio::kImportColumnCount, 1,
+                                radio::FreeChannelCount(view.Document().Image()), radio::kChannelCount};
+    g_batch = &batch;
+    const bool finished = ImportData(data, names.data(), widths.data(), path.c_str(), &CollectRow);
+    g_batch = nullptr;
+    return finished;
+}
+
+void RunImport(CMainView& view)
+{
+    const std::string path = AskImportPath(&view);
+    if (path.empty())
+        return;
+    textio::ImportBatch batch;
+    if (!RunWizard(view, path, batch))
+        return;
+    const textio::FileHeadings headings = textio::ReadFileHeadings(path);
+    const textio::ImportCounts counts = textio::CountBatch(view.Document().Image(), batch, headings);
+    view.RunStep(textio::ImportStepLabel(counts.placed),
+                 [&](radio::CMainDoc& doc) { textio::PlaceBatch(doc, batch, headings); });
+    if (view.CurrentSheet() != radio::kSheetMemories)
+        view.SetCurrentSheet(radio::kSheetMemories);
+}
+
+} // namespace
+
+void InstallImportCommand(WindowCommands& commands, CChildFrame& window)
+{
+    commands.Register(cmd::Import, {.run = [&window] { RunImport(window.View()); }});
+}
+
+} // namespace app

@@ -1,0 +1,301 @@
+// ostrel-cli import: channel rows from a delimited text file into a radio
+// data file, as the program's Import command places them.
+
+#include "cli/subcommands.h"
+
+// std
+#include <memory>
+#include <optional>
+
+// Qt
+#include <QCommandLineParser>
+#include <QStringList>
+
+// project
+#include "grid/sheet_book.h"
+#include "portkit/core/import_table.h"
+#include "radio/main_doc.h"
+#include "textio/import_rows.h"
+#include "textio/other_layout.h"
+
+namespace cli {
+namespace {
+
+struct ImportOptions {
+    std::string text;
+    std::string into;
+    std::string output;
+    std::optional<char> delimiter; // unset: comma for a .csv file, else tab
+    std::optional<char> qualifier; // '\0': none
+    bool consecutive = false;
+    std::size_t skip = 0;
+    int start = 1;
+    bool overwrite = false;
+    std::vector<std::pair<std::size_t, int>> map; // file column (0-based), column (1-based, 0 Ignore)
+};
+
+constexpr const char* kImportHelp =
+    "Usage: ostrel-cli import TEXT --into DOC.rdf [-o OUT.rdf] [options]\n"
+    "Places the rows of a delimited text file into memory channels of DOC.rdf and\n"
+    "saves it (to OUT.rdf with -o, else DOC.rdf is replaced whole).\n\n"
+    "  --delimiter tab|comma|semicolon|space|C   field delimiter (default tab, comma for .csv)\n"
+    "  --qualifier none|double|single            text qualifier (default none)\n"
+    "  --consecutive                             treat consecutive delimiters as one\n"
+    "  --skip N                                  lines at the start that are not imported\n"
+    "  --start N                                 starting radio memory, 1 to 1100 (default 1)\n"
+    "  --overwrite                               overwrite existing channels\n"
+    "  --map K=NAME                              file column K (from 1) is column NAME\n"
+    "                                            (\"Ignore\" to skip it); repeatable\n"
+    "A heading row naming the columns is found and not imported, as in the wizard;\n"
+    "other programs' CSV heading (Location,Name,Frequency,...) is read in its own layout.\n";
+
+constexpr int kHelpShown = -1;
+
+std::string Std(const QString& text) { return text.toStdString(); }
+
+bool ReadNumber(const QString& text, long low, long high, long& value)
+{
+    bool ok = false;
+    value = text.toLong(&ok);
+    return ok && value >= low && value <= high;
+}
+
+std::optional<char> DelimiterFrom(const std::string& name)
+{
+    if (name == "tab")
+        return '\t';
+    if (name == "comma")
+        return ',';
+    if (name == "semicolon")
+        return ';';
+    if (name == "space")
+        return ' ';
+    if (name.size() == 1)
+        return name[0];
+    return std::nullopt;
+}
+
+bool ReadMap(const std::string& entry, ImportOptions& options, std::ostream& err)
+{
+    const std::size_t equals = entry.find('=');
+    long column = 0;
+    if (equals == std::string::npos ||
+        !ReadNumber(QString::fromStdString(entry.substr(0, equals)), 1, 10000, column)) {
+        err << "--map needs K=NAME with K a file column from 1: " << entry << '\n';
+        return false;
+    }
+    const std::string name = entry.substr(equals + 1);
+    const int index = name == "Ignore" ? 0 : textio::ColumnIndex(name) + 1;
+    if (index == 0 && name != "Ignore") {
+        err << "Unknown column name: " << name << '\n';
+        return false;
+    }
+    options.map.emplace_back(static_cast<std::size_t>(column - 1), index);
+    return true;
+}
+
+// Reads the options; returns kExitOk to go on, kHelpShown, or the exit code.
+int ParseOptions(const Args& args, ImportOptions& options, std::ostream& out, std::ostream& err)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption into("into", "", "DOC");
+    const QCommandLineOption output("o", "", "OUT");
+    const QCommandLineOption delimiter("delimiter", "", "D");
+    const QCommandLineOption qualifier("qualifier", "", "Q");
+    const QCommandLineOption consecutive("consecutive");
+    const QCommandLineOption skip("skip", "", "N");
+    const QCommandLineOption start("start", "", "N");
+    const QCommandLineOption overwrite("overwrite");
+    const QCommandLineOption map("map", "", "K=NAME");
+    const QCommandLineOption help(QStringList{"h", "help"});
+    parser.addOptions({into, output, delimiter, qualifier, consecutive, skip, start, overwrite, map, help});
+    QStringList list{"import"};
+    for (const std::string& arg : args)
+        list << QString::fromStdString(arg);
+    if (!parser.parse(list)) {
+        err << Std(parser.errorText()) << '\n';
+        return kExitUsage;
+    }
+    if (parser.isSet(help)) {
+        out << kImportHelp;
+        return kHelpShown;
+    }
+    if (parser.positionalArguments().size() != 1 || !parser.isSet(into)) {
+        err << kImportHelp;
+        return kExitUsage;
+    }
+    options.text = Std(parser.positionalArguments().front());
+    options.into = Std(parser.value(into));
+    options.output = parser.isSet(output) ? Std(parser.value(output)) : options.into;
+    options.overwrite = parser.isSet(overwrite);
+
+    if (parser.isSet(delimiter)) {
+        options.delimiter = DelimiterFrom(Std(parser.value(delimiter)));
+        if (!options.delimiter) {
+            err << "--delimiter takes tab, comma, semicolon, space or one character\n";
+            return kExitUsage;
+        }
+    }
+    if (parser.isSet(qualifier)) {
+        const std::string q = Std(parser.value(qualifier));
+        if (q != "none" && q != "double" && q != "single") {
+            err << "--qualifier takes none, double or single\n";
+            return kExitUsage;
+        }
+        options.qualifier = q == "none" ? '\0' : q == "single" ? '\'' : '"';
+    }
+    options.consecutive = parser.isSet(consecutive);
+
+    long number = 0;
+    if (parser.isSet(skip)) {
+        if (!ReadNumber(parser.value(skip), 0, 100000000, number)) {
+            err << "--skip takes a number from 0\n";
+            return kExitUsage;
+        }
+        options.skip = static_cast<std::size_t>(number);
+    }
+    if (parser.isSet(start)) {
+        if (!ReadNumber(parser.value(start), 1, radio::kChannelCount, number)) {
+            err << "--start takes a channel from 1 to 1100\n";
+            return kExitUsage;
+        }
+        options.start = static_cast<int>(number);
+    }
+    for (const QString& entry : parser.values(map))
+        if (!ReadMap(Std(entry), options, err))
+            return kExitUsage;
+    return kExitOk;
+}
+
+bool EndsWithCsv(const std::string& path)
+{
+    return path.size() >= 4 && QString::fromStdString(path.substr(path.size() - 4)).toLower() == ".csv";
+}
+
+std::vector<std::string> ColumnNames()
+{
+    std::vector<std::string> names;
+    for (const textio::ImportColumn& column : textio::kImportColumns)
+        names.emplace_back(column.name);
+    return names;
+}
+
+std::vector<int> ColumnWidths()
+{
+    std::vector<int> widths;
+    for (const textio::ImportColumn& column : textio::kImportColumns)
+        widths.push_back(column.width);
+    return widths;
+}
+
+// Rows of other programs' layout, converted with every column they have.
+void PlaceOtherRows(const portkit::ImportTable& table, const ImportOptions& options, textio::RowImporter& importer)
+{
+    int handed = 0;
+    for (std::size_t r = 1; r < table.rows.size(); ++r) {
+        textio::OtherRow row;
+        const std::vector<std::string>& cells = table.rows[r];
+        for (std::size_t k = 0; k < row.size() && k < cells.size(); ++k)
+            row[k] = cells[k];
+        const textio::ConvertedRow converted = textio::FromOtherRow(row);
+        importer.PlaceRow(converted.fields, options.start - 1 + handed++, options.overwrite, converted.extras);
+    }
+}
+
+// Rows in our columns (the heading found, or assigned by --map), through the
+// record the wizard would hand over.
+int PlaceRows(const portkit::ImportTable& table, std::vector<int> assignment, std::size_t first,
+              const ImportOptions& options, radio::CMainDoc& doc, textio::ImportCounts& counts, std::ostream& err)
+{
+    for (const auto& [column, index] : options.map) {
+        if (assignment.size() <= column)
+            assignment.resize(column + 1, 0);
+        assignment[column] = index;
+    }
+    if (const char* problem = portkit::CheckAssignment(assignment)) {
+        err << problem << '\n';
+        return kExitFailed;
+    }
+    textio::ColumnSet present;
+    for (int index : assignment)
+        if (index > 0)
+            present.set(static_cast<std::size_t>(index - 1));
+    textio::RowImporter importer(doc, present);
+    const std::vector<int> widths = ColumnWidths();
+    std::vector<char> record(portkit::ImportRecordSize(widths));
+    int handed = 0;
+    for (std::size_t r = first; r < table.rows.size(); ++r) {
+        portkit::FillImportRecord(table.rows[r], assignment, widths, record.data());
+        importer.PlaceRecord(record.data(), options.start - 1 + handed++, options.overwrite);
+    }
+    counts = importer.Counts();
+    return kExitOk;
+}
+
+void PrintCounts(const textio::ImportCounts& counts, std::ostream& out)
+{
+    out << "Rows placed: " << counts.placed << '\n' << "Rows dropped: " << counts.DroppedTotal() << '\n';
+    for (int reason = 0; reason < textio::kDropReasonCount; ++reason)
+        out << "  " << textio::DropReasonText(static_cast<textio::DropReason>(reason)) << ": "
+            << counts.dropped[static_cast<std::size_t>(reason)] << '\n';
+}
+
+} // namespace
+
+int CmdImport(const Args& args, std::ostream& out, std::ostream& err)
+{
+    ImportOptions options;
+    if (const int code = ParseOptions(args, options, out, err); code != kExitOk)
+        return code == kHelpShown ? kExitOk : code;
+
+    std::vector<std::string> lines;
+    if (!portkit::ReadImportFile(options.text, lines)) {
+        err << "An error occurred file tring to open the file: \n" << options.text << '\n';
+        return kExitFailed;
+    }
+    radio::CMainDoc doc;
+    if (!doc.Load(options.into)) {
+        err << doc.ErrorText() << '\n';
+        return kExitFailed;
+    }
+    grid::SheetBook book(doc);
+    book.FirstUpdate();
+    book.GridStore(false);
+
+    const bool other = options.skip < lines.size() && textio::IsOtherHeading(lines[options.skip]);
+    // Other programs' layout is comma-separated with quoted texts, whatever the options say.
+    portkit::SplitOptions split;
+    split.delimiter = other ? ',' : options.delimiter.value_or(EndsWithCsv(options.text) ? ',' : '\t');
+    split.consecutive = !other && options.consecutive;
+    const char qualifier = other ? '"' : options.qualifier.value_or('\0');
+    split.useQualifier = qualifier != '\0';
+    split.qualifier = split.useQualifier ? qualifier : '"';
+    const portkit::ImportTable table = portkit::BuildImportTable(lines, options.skip, split);
+
+    textio::ImportCounts counts;
+    if (other) {
+        if (!options.map.empty()) {
+            err << "--map does not apply to a file in other programs' layout: its heading names the columns\n";
+            return kExitUsage;
+        }
+        textio::RowImporter importer(doc);
+        PlaceOtherRows(table, options, importer);
+        counts = importer.Counts();
+    } else {
+        const portkit::HeaderMatch header = portkit::DetectHeader(table, ColumnNames());
+        if (const int code = PlaceRows(table, header.assignment, header.Found() ? 1 : 0, options, doc, counts, err);
+            code != kExitOk)
+            return code;
+    }
+
+    book.GridLoad();
+    book.GridStore(false);
+    if (!doc.Save(options.output)) {
+        err << doc.ErrorText() << '\n';
+        return kExitFailed;
+    }
+    PrintCounts(counts, out);
+    return kExitOk;
+}
+
+} // namespace cli

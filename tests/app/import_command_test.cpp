@@ -1,0 +1,172 @@
+// File > Import through the real windows: the file dialog answered, portkit's
+// wizard (the built library, through the program's loader) stepped through
+// with its buttons, the rows in the Memories grid as one named undo step, an
+// import started on another sheet, Cancel; and Export in other programs' layout.
+
+// project
+#include "app/child_frame.h"
+#include "app/command_ids.h"
+#include "app/main_frame.h"
+#include "app/portkit_loader.h"
+#include "grid/sheet_book.h"
+#include "grid/ui/main_view.h"
+#include "platform/prompt.h"
+#include "radio/main_doc.h"
+#include "support/files.h"
+#include "support/temp_config.h"
+
+// Qt
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QTest>
+#include <QTimer>
+#include <QWizard>
+
+// std
+#include <functional>
+#include <memory>
+
+// test
+#include <gtest/gtest.h>
+
+namespace {
+
+// Calls `act` on the first modal widget of type W that shows up.
+template <typename W> void WhenModal(std::function<void(W*)> act)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (auto* widget = qobject_cast<W*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(widget);
+        }
+    });
+    timer->start(5);
+}
+
+// Answers the next file dialog with `path`, in the given filter.
+void AnswerFileDialog(const QString& path, const QString& filter = {})
+{
+    WhenModal<QFileDialog>([path, filter](QFileDialog* dialog) {
+        if (!filter.isEmpty())
+            dialog->selectNameFilter(filter);
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+}
+
+// Steps through the wizard with its buttons: Next three times, then Finish (or Cancel).
+void AnswerWizard(bool finish)
+{
+    WhenModal<QWizard>([finish](QWizard* wizard) {
+        if (!finish) {
+            QTest::mouseClick(wizard->button(QWizard::CancelButton), Qt::LeftButton);
+            return;
+        }
+        for (int step = 0; step < 3; ++step)
+            QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton);
+        QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
+    });
+}
+
+class ImportCommand : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        app::PortkitLoader::Instance().SetCandidates({PORTKIT_TEST_LIBRARY});
+        frame.show();
+        child = frame.NewDocument();
+        ASSERT_NE(child, nullptr);
+        path = dir.path() + "/rows.tab";
+        test_support::WriteBytes(path, Bytes("Channel Number\tReceive Frequency\tName\tShow Name\tTone Mode\tCTCSS Tone\n"
+                                             "5\t145.5\tONE\tShow Name\tEnc\t88.5\n"
+                                             "6\t146.52\tTWO\t\t\t\n"
+                                             "7\t1300\tBAD\t\t\t\n"
+                                             "8\t442.5\tTHREE\t\tT Sql\t100.0\n"));
+    }
+    static test_support::Bytes Bytes(const std::string& text) { return {text.begin(), text.end()}; }
+
+    std::string Cell(int col, int row) { return child->View().Book().Grid(radio::kSheetMemories).GetText(col, row); }
+    QString UndoText()
+    {
+        frame.UpdateCommandStates();
+        return frame.Action(cmd::Undo)->text();
+    }
+    void Import(bool finish)
+    {
+        AnswerFileDialog(QString::fromStdString(path));
+        AnswerWizard(finish);
+        frame.Dispatch(cmd::Import);
+    }
+
+    test_support::TempConfigHome home;
+    test_support::TempDir dir;
+    platform::RecordingPrompt prompt;
+    CMainFrame frame;
+    CChildFrame* child = nullptr;
+    std::string path;
+};
+
+TEST_F(ImportCommand, RowsBecomeChannelsAsOneUndoStep)
+{
+    ASSERT_TRUE(frame.IsCommandEnabled(cmd::Import));
+    Import(true);
+    EXPECT_EQ(Cell(1, 5), "145.50000");
+    EXPECT_EQ(Cell(6, 5), "ONE");
+    EXPECT_EQ(Cell(7, 5), "1");  // shown
+    EXPECT_EQ(Cell(8, 5), "Enc");
+    EXPECT_EQ(Cell(6, 6), "TWO");
+    EXPECT_EQ(Cell(7, 6), "0");  // the file has the column, empty: not shown
+    EXPECT_EQ(Cell(1, 7), "");   // 1300 MHz was refused
+    EXPECT_EQ(Cell(8, 8), "Enc-Dec");
+    EXPECT_TRUE(child->View().Document().IsModified());
+    EXPECT_EQ(UndoText(), "Undo Import of 3 Channels\tCtrl+Z");
+
+    frame.Dispatch(cmd::Undo);
+    EXPECT_EQ(Cell(1, 5), "");
+    EXPECT_EQ(Cell(6, 8), "");
+    EXPECT_FALSE(child->View().Document().IsModified());
+}
+
+TEST_F(ImportCommand, StartedOnAnotherSheetTheRowsGoToMemories)
+{
+    child->View().SetCurrentSheet(radio::kSheetHyper1);
+    Import(true);
+    EXPECT_EQ(child->View().CurrentSheet(), radio::kSheetMemories);
+    EXPECT_EQ(Cell(6, 8), "THREE");
+    EXPECT_EQ(child->View().Book().Grid(radio::kSheetHyper1).GetText(6, 5), "");
+}
+
+TEST_F(ImportCommand, CancelChangesNothing)
+{
+    const radio::RadioImage before = child->View().Document().Image();
+    Import(false);
+    EXPECT_EQ(child->View().Document().Image(), before);
+    EXPECT_FALSE(child->View().Document().CanUndo());
+    EXPECT_EQ(Cell(1, 5), "");
+}
+
+TEST_F(ImportCommand, ExportOffersOtherProgramsLayout)
+{
+    Import(true);
+    // The dialog shows its filters with single blanks.
+    AnswerFileDialog(QString::fromStdString(dir.path() + "/list"), "Other Programs' CSV (*.csv)");
+    frame.Dispatch(cmd::Export);
+    const std::string text = test_support::ReadText(dir.path() + "/list.csv");
+    EXPECT_EQ(text.rfind("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+                         "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment\n",
+                         0),
+              0u);
+    EXPECT_NE(text.find("\n5,ONE,145.500000,,0.600000,Tone,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,50W,\n"),
+              std::string::npos)
+        << text;
+
+    AnswerFileDialog(QString::fromStdString(dir.path() + "/plain"), "Comma Delimited (*.csv)");
+    frame.Dispatch(cmd::Export);
+    EXPECT_EQ(test_support::ReadText(dir.path() + "/plain.csv").rfind("Channel Number,Receive Frequency,", 0), 0u);
+}
+
+} // namespace

@@ -1,0 +1,120 @@
+#include "textio/import_batch.h"
+
+// std
+#include <fstream>
+
+// gtest
+#include <gtest/gtest.h>
+
+// project
+#include "radio/main_doc.h"
+#include "support/temp_config.h"
+
+namespace {
+
+// A wizard record with the given slots filled (slot k at 10 * k, Comment at 350).
+std::vector<char> Record(std::initializer_list<std::pair<int, const char*>> slots)
+{
+    std::vector<char> record(381, 0);
+    for (const auto& [slot, text] : slots)
+        std::copy(text, text + std::char_traits<char>::length(text), record.begin() + 10 * slot);
+    return record;
+}
+
+class ImportBatchTest : public ::testing::Test {
+protected:
+    ImportBatchTest() : doc('.')
+    {
+        doc.OnNewDocument();
+        std::fill_n(doc.Image().begin() + 1224, 16, std::uint8_t{0});
+    }
+    std::uint8_t ShowNameByte(int channel) const { return doc.Image()[18824 + 8 * channel + 6]; }
+
+    radio::CMainDoc doc;
+};
+
+TEST(ImportHeadings, NamesFoundInTheHeadingLine)
+{
+    textio::FileHeadings h = textio::HeadingsOfLine("Channel Number\tReceive Frequency\tShow Name\tClock Shift\r");
+    EXPECT_FALSE(h.otherLayout);
+    EXPECT_TRUE(h.named.test(0));
+    EXPECT_TRUE(h.named.test(1));
+    EXPECT_TRUE(h.named.test(7));
+    EXPECT_TRUE(h.named.test(12));
+    EXPECT_EQ(h.named.count(), 4u);
+
+    h = textio::HeadingsOfLine("\"Name\",Show Name,show name");
+    EXPECT_TRUE(h.named.test(6));
+    EXPECT_TRUE(h.named.test(7));
+    EXPECT_EQ(h.named.count(), 2u);
+
+    test_support::TempDir dir;
+    std::ofstream(dir.path() + "/other.csv", std::ios::binary)
+        << "\xEF\xBB\xBF# a comment\r\n\r\nLocation,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+           "DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment\r\n0,A,146.52\r\n";
+    h = textio::ReadFileHeadings(dir.path() + "/other.csv");
+    EXPECT_TRUE(h.otherLayout);
+    EXPECT_TRUE(h.named.test(6));   // "Name"
+    EXPECT_TRUE(h.named.test(35));  // "Comment"
+    EXPECT_FALSE(textio::ReadFileHeadings(dir.path() + "/missing.csv").otherLayout);
+}
+
+TEST_F(ImportBatchTest, ShowNameIsReadWhenTheHeadingOrARowHasIt)
+{
+    const auto named = Record({{1, "145.5"}, {6, "NAME"}});
+    textio::ImportBatch batch;
+    batch.Add(named.data(), 0, true);
+
+    textio::PlaceBatch(doc, batch, textio::HeadingsOfLine("Receive Frequency,Name"));
+    EXPECT_EQ(ShowNameByte(0), 0x80); // no Show Name column: the name shows
+    textio::PlaceBatch(doc, batch, textio::HeadingsOfLine("Receive Frequency,Name,Show Name"));
+    EXPECT_EQ(ShowNameByte(0), 0x00); // the column is there, empty: not shown
+
+    const auto shown = Record({{1, "145.5"}, {6, "NAME"}, {7, "Show Name"}});
+    batch.Add(shown.data(), 1, true);
+    doc.Image()[18824 + 6] = 0x80;
+    textio::PlaceBatch(doc, batch, textio::FileHeadings{});
+    EXPECT_EQ(ShowNameByte(0), 0x00); // another row has the column
+    EXPECT_EQ(ShowNameByte(1), 0x80);
+}
+
+TEST_F(ImportBatchTest, OtherProgramsRowsFromTheWizardAreConverted)
+{
+    doc.Image()[30280] = 0x40; // memory 1 skipped in Hyper Memory 1
+    const auto split = Record({{0, "0"}, {1, "146.520000"}, {3, "147.120000"}, {4, "split"}, {5, "NFM"},
+                               {8, "DTCS"}, {10, "754"}, {11, "12.50"}, {13, "5W"}});
+    textio::ImportBatch batch;
+    batch.Add(split.data(), 0, true);
+    textio::FileHeadings headings;
+    headings.otherLayout = true;
+
+    const radio::RadioImage before = doc.Image();
+    const textio::ImportCounts counted = textio::CountBatch(doc.Image(), batch, headings);
+    EXPECT_EQ(doc.Image(), before);
+    EXPECT_EQ(counted.placed, 1);
+
+    EXPECT_EQ(textio::PlaceBatch(doc, batch, headings).placed, 1);
+    const std::uint8_t* rec = doc.Image().data() + 1224;
+    EXPECT_EQ(rec[0], 0x80 | 0x20 | 4); // in use, narrow, split
+    EXPECT_EQ(rec[5], 0x01);
+    EXPECT_EQ(rec[6], 0x47);
+    EXPECT_EQ(rec[7], 0x12);
+    EXPECT_EQ(rec[4] & 0x7F, 0x24); // 12.5 kHz, DCS
+    EXPECT_EQ(rec[8] >> 6, 3);      // Low
+    EXPECT_EQ(rec[9], 103);
+    EXPECT_EQ(doc.Image()[30280], 0x40); // no Skip column: the scan value stays
+
+    const auto nothing = Record({});
+    textio::ImportBatch empty;
+    empty.Add(nothing.data(), 1, true);
+    EXPECT_EQ(textio::PlaceBatch(doc, empty, headings).Dropped(textio::DropReason::EmptyRow), 1);
+}
+
+TEST(ImportStep, LabelNamesTheChannelCount)
+{
+    EXPECT_EQ(textio::ImportStepLabel(37), "Import of 37 Channels");
+    EXPECT_EQ(textio::ImportStepLabel(1), "Import of 1 Channel");
+    EXPECT_EQ(textio::ImportStepLabel(0), "Import of 0 Channels");
+}
+
+} // namespace

@@ -1,0 +1,55 @@
+#pragma once
+// The rows of one import as the import wizard hands them over, kept until the
+// wizard has finished and then placed in one go, so that the whole import is
+// one step of the document's history. The file's heading line tells which
+// columns it has and whether it is in other programs' layout.
+
+// std
+#include <string>
+#include <vector>
+
+// project
+#include "radio/radio_model.h"
+#include "textio/import_rows.h"
+
+namespace textio {
+
+class ImportBatch {
+public:
+    // One call of the wizard's row callback.
+    void Add(const void* record, int channelIndex, bool overwrite);
+    bool Empty() const { return rows_.empty(); }
+    std::size_t Size() const { return rows_.size(); }
+
+    struct Row {
+        RowFields fields;
+        int channelIndex;
+        bool overwrite;
+    };
+    const std::vector<Row>& Rows() const { return rows_; }
+
+private:
+    std::vector<Row> rows_;
+};
+
+struct FileHeadings {
+    bool otherLayout = false; // the heading of other programs' CSV layout
+    ColumnSet named;          // our column names found in the heading line
+};
+
+// The heading line of a text file: its first non-empty line that is not a
+// '#' comment, a UTF-8 byte-order mark dropped, split at tabs or commas.
+FileHeadings ReadFileHeadings(const std::string& path);
+FileHeadings HeadingsOfLine(std::string line);
+
+// Places every row of the batch into the model's image. "Show Name" and
+// "Clock Shift" count as present when the heading names them or a row gives
+// them a value. Rows of a file in other programs' layout are converted first.
+ImportCounts PlaceBatch(radio::RadioModel& model, const ImportBatch& batch, const FileHeadings& headings);
+// What PlaceBatch would do to `image`, without touching it.
+ImportCounts CountBatch(const radio::RadioImage& image, const ImportBatch& batch, const FileHeadings& headings);
+
+// The name of the history step: "Import of 37 Channels" ("Import of 1 Channel").
+std::string ImportStepLabel(int placed);
+
+} // namespace textio
