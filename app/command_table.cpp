@@ -45,8 +45,8 @@ constexpr CommandInfo kCommands[] = {
     {cmd::Delete,             MenuId::Edit,   kDoc,  "&Delete",                "",                          ToolIcon::None,  0,   false, false, true,  kView},
     {cmd::Sort,               MenuId::Edit,   kDoc,  "Sort",                   "",                          ToolIcon::None,  0,   false, false, true,  kView},
 
-    {cmd::GetData,            MenuId::Radio,  kDoc,  "Get data from...",       "",                          ToolIcon::None,  0,   false, false, true,  kView},
-    {cmd::SendData,           MenuId::Radio,  kDoc,  "Send data to...",        "",                          ToolIcon::None,  0,   false, false, true,  kView},
+    {cmd::GetData,            MenuId::Radio,  kDoc,  "Get data from...",       "",                          ToolIcon::GetData, 41, false, false, true,  kView},
+    {cmd::SendData,           MenuId::Radio,  kDoc,  "Send data to...",        "",                          ToolIcon::SendData, 42, false, false, true, kView},
     {cmd::ComportSetup,       MenuId::Radio,  kDoc,  "Comport setup",          "",                          ToolIcon::None,  0,   true,  false, false, kFrame},
 
     {cmd::Settings,           MenuId::View,   kDoc,  "Settings...",            "",                          ToolIcon::None,  0,   false, false, true,  kView},

@@ -20,7 +20,7 @@ enum MenuBars : unsigned {
 };
 
 // Pictures of toolbar 128 (standard icons of the desktop theme).
-enum class ToolIcon { None, New, Open, Save, Cut, Copy, Paste, Undo, Redo, Print, About };
+enum class ToolIcon { None, New, Open, Save, Cut, Copy, Paste, Undo, Redo, Print, GetData, SendData, About };
 
 // How a command reaches the program.
 enum class Handler {

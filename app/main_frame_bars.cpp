@@ -54,6 +54,10 @@ QIcon ToolIconOf(app::ToolIcon tool, const QStyle* style)
         return QIcon::fromTheme(QStringLiteral("edit-redo"), style->standardIcon(QStyle::SP_ArrowForward));
     case app::ToolIcon::Print:
         return QIcon::fromTheme(QStringLiteral("document-print"));
+    case app::ToolIcon::GetData:
+        return QIcon::fromTheme(QStringLiteral("go-down"), style->standardIcon(QStyle::SP_ArrowDown));
+    case app::ToolIcon::SendData:
+        return QIcon::fromTheme(QStringLiteral("go-up"), style->standardIcon(QStyle::SP_ArrowUp));
     case app::ToolIcon::About:
         return QIcon::fromTheme(QStringLiteral("help-about"),
                                 style->standardIcon(QStyle::SP_MessageBoxInformation));

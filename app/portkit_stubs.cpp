@@ -171,6 +171,30 @@ int CSerial::FindComPorts(int n)
     return fn != nullptr ? fn(port_, n) : PORTKIT_PORT_UNAVAILABLE;
 }
 
+int CSerial::GetDescriptor() const
+{
+    auto* fn = port_ != nullptr ? Bind<decltype(&portkit_serial_descriptor)>("portkit_serial_descriptor") : nullptr;
+    return fn != nullptr ? fn(port_) : -1;
+}
+
+int CSerial::BytesAvailable()
+{
+    auto* fn = port_ != nullptr ? Bind<decltype(&portkit_serial_available)>("portkit_serial_available") : nullptr;
+    return fn != nullptr ? fn(port_) : -1;
+}
+
+int CSerial::WaitComm(int timeoutMs)
+{
+    auto* fn = port_ != nullptr ? Bind<decltype(&portkit_serial_wait)>("portkit_serial_wait") : nullptr;
+    return fn != nullptr ? fn(port_, timeoutMs) : -PORTKIT_CE_IOE;
+}
+
+int CSerial::DrainComm()
+{
+    auto* fn = port_ != nullptr ? Bind<decltype(&portkit_serial_drain)>("portkit_serial_drain") : nullptr;
+    return fn != nullptr ? fn(port_) : 0;
+}
+
 // ---- com port setup ---------------------------------------------------------------------
 
 int SetupPort(const char* keyPath, void* parent)

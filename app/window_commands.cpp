@@ -20,6 +20,7 @@ constexpr CommandInstaller kInstallers[] = {
     InstallRowCommands,
     InstallImportCommand,
     InstallEditingCommands,
+    InstallTransferCommands,
 };
 
 } // namespace

@@ -72,6 +72,7 @@ void InstallSettingsCommand(WindowCommands& commands, CChildFrame& window); // S
 void InstallRowCommands(WindowCommands& commands, CChildFrame& window);     // Cut, Copy, Paste, Insert, Delete, Sort
 void InstallImportCommand(WindowCommands& commands, CChildFrame& window);   // Import
 void InstallEditingCommands(WindowCommands& commands, CChildFrame& window); // Bank Settings, Options, Allowed Characters
+void InstallTransferCommands(WindowCommands& commands, CChildFrame& window); // Get data from, Send data to
 
 // The utility library's Sort dialog over `owner`, offering `names`; false
 // for Cancel (or when the library is missing, after its message).

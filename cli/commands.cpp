@@ -22,6 +22,12 @@ const std::vector<Command>& Commands()
         {"settings", "settings show FILE.rsf|FILE.rdf | settings set FILE.rsf ID=VALUE... [dtmf N=DIGITS]...",
          "list the radio settings one per line, or change them by control id in a setting file", 1, 1000,
          CmdSettings},
+        {"read", "read [--port N] [--wait SECONDS] -o FILE.rdf", "read the radio into a new radio data file", 1, 7,
+         CmdRead},
+        {"write", "write FILE.rdf [--port N] [--settings FILE.rsf]", "prepare a file's image and write it to the radio",
+         1, 5, CmdWrite},
+        {"simulate", "simulate (--send [FILE.rdf] | --receive [-o OUT.rdf]) [--link N] [--paced] [--fault NAME]...",
+         "a simulated radio in clone mode on a pseudo-terminal", 1, 20, CmdSimulate},
     };
     return commands;
 }

@@ -37,4 +37,9 @@ int CmdImport(const Args& args, std::ostream& out, std::ostream& err);
 // Radio settings (cmd_settings.cpp): "show FILE" and "set FILE.rsf ID=VALUE...".
 int CmdSettings(const Args& args, std::ostream& out, std::ostream& err);
 
+// Transfer commands (cmd_clone.cpp, cmd_simulate.cpp).
+int CmdRead(const Args& args, std::ostream& out, std::ostream& err);
+int CmdWrite(const Args& args, std::ostream& out, std::ostream& err);
+int CmdSimulate(const Args& args, std::ostream& out, std::ostream& err);
+
 } // namespace cli

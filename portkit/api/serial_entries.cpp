@@ -122,6 +122,26 @@ void portkit_serial_control_lines(PortkitSerial* port, int* cts, int* dsr)
         *dsr = 0;
 }
 
+int portkit_serial_descriptor(const PortkitSerial* port)
+{
+    return port != nullptr ? port->port.Descriptor() : -1;
+}
+
+int portkit_serial_available(PortkitSerial* port)
+{
+    return port != nullptr ? port->port.Available() : -1;
+}
+
+int portkit_serial_wait(PortkitSerial* port, int timeoutMs)
+{
+    return port != nullptr ? port->port.Wait(timeoutMs) : -PORTKIT_CE_IOE;
+}
+
+int portkit_serial_drain(PortkitSerial* port)
+{
+    return port != nullptr ? port->port.Drain() : 0;
+}
+
 int portkit_serial_find_com_ports(PortkitSerial* port, int n)
 {
     return port != nullptr ? port->port.FindComPorts(n) : PORTKIT_PORT_UNAVAILABLE;
@@ -220,4 +240,24 @@ void CSerial::GetControlLines(int* cts, int* dsr)
 int CSerial::FindComPorts(int n)
 {
     return portkit_serial_find_com_ports(port_, n);
+}
+
+int CSerial::GetDescriptor() const
+{
+    return portkit_serial_descriptor(port_);
+}
+
+int CSerial::BytesAvailable()
+{
+    return portkit_serial_available(port_);
+}
+
+int CSerial::WaitComm(int timeoutMs)
+{
+    return portkit_serial_wait(port_, timeoutMs);
+}
+
+int CSerial::DrainComm()
+{
+    return portkit_serial_drain(port_);
 }

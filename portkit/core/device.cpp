@@ -264,4 +264,41 @@ void DiscardQueues(int fd)
     ::tcflush(fd, TCIOFLUSH);
 }
 
+int QueuedInput(int fd, int* error)
+{
+    int queued = 0;
+    if (::ioctl(fd, FIONREAD, &queued) != 0) {
+        *error = errno;
+        return -1;
+    }
+    return queued;
+}
+
+int WaitReadable(int fd, int timeoutMs, int* error)
+{
+    pollfd waitFor{fd, POLLIN, 0};
+    const int ready = ::poll(&waitFor, 1, timeoutMs);
+    if (ready < 0) {
+        if (errno == EINTR)
+            return 0;
+        *error = errno;
+        return -1;
+    }
+    if (ready > 0 && (waitFor.revents & POLLNVAL) != 0) {
+        *error = EBADF;
+        return -1;
+    }
+    // A hang-up counts as ready: the read that follows reports it.
+    return ready > 0 ? 1 : 0;
+}
+
+int DrainOutput(int fd)
+{
+    while (::tcdrain(fd) != 0) {
+        if (errno != EINTR)
+            return errno;
+    }
+    return 0;
+}
+
 } // namespace portkit

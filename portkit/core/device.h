@@ -53,4 +53,12 @@ int SendAll(int fd, const void* buf, int n, std::uint32_t baud);
 // Discards input and output queued in the driver.
 void DiscardQueues(int fd);
 
+// Bytes queued in the driver's input, or -1 with *error set.
+int QueuedInput(int fd, int* error);
+// Waits up to timeoutMs (-1: without limit) until input is queued or the line
+// was hung up: 1 ready, 0 nothing came, -1 with *error set.
+int WaitReadable(int fd, int timeoutMs, int* error);
+// Blocks until every byte written has left the driver: 0 or the errno.
+int DrainOutput(int fd);
+
 } // namespace portkit

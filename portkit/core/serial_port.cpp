@@ -203,6 +203,37 @@ void SerialPort::Purge()
         DiscardQueues(fd_);
 }
 
+int SerialPort::Available()
+{
+    int error = 0;
+    const int queued = open_ ? QueuedInput(fd_, &error) : -1;
+    if (queued < 0 && open_)
+        NoteFailure(error);
+    return queued;
+}
+
+int SerialPort::Wait(int timeoutMs)
+{
+    if (!open_)
+        return -kCeIoError;
+    int error = 0;
+    const int ready = WaitReadable(fd_, timeoutMs, &error);
+    if (ready >= 0)
+        return ready;
+    NoteFailure(error);
+    return -CommError();
+}
+
+int SerialPort::Drain()
+{
+    if (!open_)
+        return EBADF;
+    const int error = DrainOutput(fd_);
+    if (error != 0)
+        NoteFailure(error);
+    return error;
+}
+
 int SerialPort::CommError()
 {
     int flags = ioErrorFlags_;

@@ -53,6 +53,13 @@ public:
     int WriteBytes(const void* buf, int count, int delayMs);
     int WriteBytesEx(const void* buf, int count, int delayMs);
     void Purge();
+    // Bytes waiting to be read; -1 when closed or on failure.
+    int Available();
+    // Waits up to timeoutMs (-1: no limit) for input: 1 ready (or hung up),
+    // 0 nothing, negative error flags on failure.
+    int Wait(int timeoutMs);
+    // Blocks until every written byte has left the driver: 0, or the errno.
+    int Drain();
     int CommError();
     void ControlLines(int* cts, int* dsr);
     int FindComPorts(int n);

@@ -132,6 +132,14 @@ PORTKIT_API void portkit_serial_purge(PortkitSerial* port);
 PORTKIT_API int portkit_serial_comm_error(PortkitSerial* port);
 /* *cts and *dsr become 1 when that modem line is on, else 0 (0 also for a device without modem lines). */
 PORTKIT_API void portkit_serial_control_lines(PortkitSerial* port, int* cts, int* dsr);
+/* The open device's file descriptor, for waiting on it (poll, a socket notifier); -1 when closed. */
+PORTKIT_API int portkit_serial_descriptor(const PortkitSerial* port);
+/* Bytes waiting to be read without blocking; -1 when closed or on failure. */
+PORTKIT_API int portkit_serial_available(PortkitSerial* port);
+/* Waits up to timeoutMs (-1: without limit) for input: 1 ready (or the line hung up), 0 nothing came, negative error flags on failure. No message. */
+PORTKIT_API int portkit_serial_wait(PortkitSerial* port, int timeoutMs);
+/* Blocks until every byte written has left the driver; 0, or the system error code (no message). */
+PORTKIT_API int portkit_serial_drain(PortkitSerial* port);
 /* PORTKIT_PORT_AVAILABLE when port n can be opened now, else PORTKIT_PORT_UNAVAILABLE (absent or in use). */
 PORTKIT_API int portkit_serial_find_com_ports(PortkitSerial* port, int n);
 

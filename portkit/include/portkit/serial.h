@@ -41,6 +41,16 @@ public:
     void PurgeComm();
     int GetCommError();
     void GetControlLines(int* cts, int* dsr);
+    // For programs driven by the port's readiness rather than by a clock.
+    // The open device's descriptor (-1 when closed), to wait on.
+    int GetDescriptor() const;
+    // Bytes waiting to be read without blocking; -1 when closed.
+    int BytesAvailable();
+    // Waits up to timeoutMs (-1: no limit) for input: 1 ready or hung up,
+    // 0 nothing came, negative error flags on failure.
+    int WaitComm(int timeoutMs);
+    // Blocks until every written byte has left the driver: 0 or the errno.
+    int DrainComm();
     // PORTKIT_PORT_AVAILABLE (2) or PORTKIT_PORT_UNAVAILABLE (3).
     int FindComPorts(int n);
 

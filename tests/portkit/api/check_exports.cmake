@@ -8,7 +8,7 @@ if(NOT status EQUAL 0)
 endif()
 
 set(allowed
-  "^PORTKIT_[0-9]+$"
+  "^PORTKIT_[0-9]+(\\.[0-9]+)?$"
   "^portkit_[a-z0-9_]+$"
   "^_ZN7CSerial"
   "^_ZNK7CSerial"
@@ -26,6 +26,10 @@ foreach(line IN LISTS lines)
     continue()
   endif()
   string(REGEX REPLACE "^.* " "" symbol "${line}")
+  # Entries added after the first interface carry the later version node.
+  if(symbol MATCHES "^portkit_serial_(descriptor|available|wait|drain)@" AND NOT symbol MATCHES "@@PORTKIT_2\\.1$")
+    message(SEND_ERROR "added entry without its version node: ${symbol}")
+  endif()
   string(REGEX REPLACE "@.*$" "" symbol "${symbol}")
   list(APPEND exported "${symbol}")
   set(ok FALSE)

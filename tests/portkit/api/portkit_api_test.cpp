@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,49 @@ TEST(PortkitApi, SerialThroughTheCppInterface)
     EXPECT_EQ(port.GetOpenPortID(), nullptr);
     ASSERT_EQ(library.prompt.shown.size(), 1u);
     EXPECT_EQ(library.prompt.shown[0].text, "No com port selected");
+}
+
+// The later entries: waiting on readiness, the queued count and the drain.
+TEST(PortkitApi, ReadinessQueuedCountAndDrain)
+{
+    LibraryPrompt library;
+    test_support::PseudoTerminal pty;
+    ASSERT_TRUE(pty.ok());
+    test_support::PortFolder ports;
+    ports.Link(4, pty.slaveName());
+
+    CSerial port;
+    EXPECT_EQ(port.GetDescriptor(), -1);
+    EXPECT_EQ(port.BytesAvailable(), -1);
+    port.SetPortNum(4);
+    ASSERT_TRUE(port.OpenPort(nullptr, 9600, 0, 8, 2));
+    EXPECT_GE(port.GetDescriptor(), 0);
+    EXPECT_EQ(reinterpret_cast<std::intptr_t>(port.GetOpenPortID()), port.GetDescriptor());
+
+    EXPECT_EQ(port.WaitComm(0), 0);
+    EXPECT_EQ(port.BytesAvailable(), 0);
+    pty.Send("abc");
+    EXPECT_EQ(port.WaitComm(2000), 1);
+    for (int i = 0; i < 100 && port.BytesAvailable() < 3; ++i)
+        port.WaitComm(10);
+    EXPECT_EQ(port.BytesAvailable(), 3);
+
+    EXPECT_EQ(port.WriteComm("\x41\x06", 2), 2);
+    EXPECT_EQ(port.DrainComm(), 0);
+    EXPECT_EQ(pty.Receive(2), "\x41\x06");
+
+    // A cut line wakes the waiter at once; the read then fails.
+    char sink[8];
+    ASSERT_EQ(port.ReadComm(sink, sizeof sink), 3);
+    pty.CloseMaster();
+    EXPECT_EQ(port.WaitComm(2000), 1);
+    EXPECT_LT(port.ReadComm(sink, sizeof sink), 0);
+    EXPECT_TRUE(library.prompt.shown.empty());
+
+    // Null handles are tolerated.
+    EXPECT_EQ(portkit_serial_descriptor(nullptr), -1);
+    EXPECT_LT(portkit_serial_wait(nullptr, 0), 0);
+    EXPECT_EQ(portkit_serial_drain(nullptr), 0);
 }
 
 TEST(PortkitApi, CEntriesToleranceAndCallbackPrompt)

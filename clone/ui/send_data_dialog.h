@@ -1,0 +1,40 @@
+#pragma once
+// CSendDataDlg, "Send data to": writes a prepared image to the radio in
+// clone-receive mode. Opening the dialog chooses and opens the port and makes
+// the stream (the remembered identity, byte 56, the checksum); OK starts the
+// transfer and stays disabled while it runs. Every ending of a started
+// transfer gives result 1; refusals, time-outs and port failures are shown here.
+
+// project
+#include "clone/prepare.h"
+#include "clone/ui/transfer_dialog.h"
+#include "clone/writer.h"
+
+namespace transfer {
+
+inline constexpr int kHelpWrite = 106;
+
+class CSendDataDlg : public TransferDialog {
+    Q_OBJECT
+public:
+    // answerLimit: how long the radio may take to answer a block.
+    explicit CSendDataDlg(const radio::RadioImage& prepared, QWidget* parent = nullptr,
+                          std::chrono::milliseconds answerLimit = CloneWriter::kAnswerLimit);
+
+    QPushButton* OkButton() const { return ok_; }
+    const Stream& ToSend() const { return stream_; }
+
+protected:
+    void Finished() override;
+
+private:
+    void Prepare();
+    void Start();
+
+    radio::RadioImage image_;
+    std::chrono::milliseconds answerLimit_;
+    Stream stream_{};
+    QPushButton* ok_ = nullptr;
+};
+
+} // namespace transfer
