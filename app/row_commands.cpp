@@ -12,6 +12,7 @@
 #include "app/child_frame.h"
 #include "app/command_ids.h"
 #include "app/main_frame.h"
+#include "app/paste_other.h"
 #include "grid/ui/main_view.h"
 #include "grid/ui/row_command_runner.h"
 #include "portkit/sort.h"
@@ -68,7 +69,6 @@ void InstallRowCommands(WindowCommands& commands, CChildFrame& window)
     static constexpr Entry kEntries[] = {
         {cmd::Cut, grid::RowCommand::Cut, OnMemoriesSheet},
         {cmd::Copy, grid::RowCommand::Copy, LastPressInChannelGrid},
-        {cmd::Paste, grid::RowCommand::Paste, LastPressInChannelGrid},
         {cmd::Insert, grid::RowCommand::Insert, OnMemoriesSheet},
         {cmd::Delete, grid::RowCommand::Delete, OnMemoriesSheet},
         {cmd::Sort, grid::RowCommand::Sort, OnMemoriesSheet},
@@ -81,6 +81,9 @@ void InstallRowCommands(WindowCommands& commands, CChildFrame& window)
     for (const Entry& entry : kEntries)
         commands.Register(entry.id, {.run = [&window, command = entry.command] { window.View().RunRowCommand(command); },
                                      .enabled = [&window, enabled = entry.enabled] { return enabled(window); }});
+    // Paste also takes text that another program put on the clipboard.
+    commands.Register(cmd::Paste, {.run = [&window] { PasteRows(window); },
+                                   .enabled = [&window] { return LastPressInChannelGrid(window); }});
 }
 
 } // namespace app

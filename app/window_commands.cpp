@@ -18,9 +18,9 @@ constexpr CommandInstaller kInstallers[] = {
     InstallExportCommand,
     InstallSettingsCommand,
     InstallRowCommands,
-    InstallTransferCommands,
     InstallImportCommand,
     InstallEditingCommands,
+    InstallTransferCommands,
 };
 
 } // namespace

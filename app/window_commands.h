@@ -70,9 +70,9 @@ void InstallViewCommands(WindowCommands& commands, CChildFrame& window);    // P
 void InstallExportCommand(WindowCommands& commands, CChildFrame& window);   // Export
 void InstallSettingsCommand(WindowCommands& commands, CChildFrame& window); // Settings...
 void InstallRowCommands(WindowCommands& commands, CChildFrame& window);     // Cut, Copy, Paste, Insert, Delete, Sort
-void InstallTransferCommands(WindowCommands& commands, CChildFrame& window); // Get data from, Send data to
 void InstallImportCommand(WindowCommands& commands, CChildFrame& window);   // Import
 void InstallEditingCommands(WindowCommands& commands, CChildFrame& window); // Bank Settings, Options, Allowed Characters
+void InstallTransferCommands(WindowCommands& commands, CChildFrame& window); // Get data from, Send data to
 
 // The utility library's Sort dialog over `owner`, offering `names`; false
 // for Cancel (or when the library is missing, after its message).

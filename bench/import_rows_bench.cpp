@@ -1,6 +1,7 @@
 // Speed of the import's row conversion: 1000 rows of our columns (as texts and
 // as the wizard's records) and 1000 rows of other programs' layout, each into
-// memory channels of a document.
+// memory channels of a document; 1000 rows pasted as another program's
+// clipboard text (read and placed).
 
 // std
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include "radio/main_doc.h"
 #include "textio/import_rows.h"
 #include "textio/other_layout.h"
+#include "textio/paste_rows.h"
 
 namespace {
 
@@ -91,6 +93,24 @@ void BM_ConvertOtherRows(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * kRows);
 }
 BENCHMARK(BM_ConvertOtherRows)->Unit(benchmark::kMillisecond);
+
+void BM_PasteText(benchmark::State& state)
+{
+    radio::CMainDoc doc('.');
+    doc.OnNewDocument();
+    std::string text;
+    for (const textio::RowFields& fields : OurRows()) {
+        for (std::size_t k = 0; k < fields.size(); ++k)
+            text += (k > 0 ? "\t" : "") + fields[k];
+        text += "\r\n";
+    }
+    for (auto _ : state) {
+        const textio::PastedRows rows = textio::ReadPastedRows(text);
+        benchmark::DoNotOptimize(textio::PlacePastedRows(doc, rows, 0, kRows - 1).placed);
+    }
+    state.SetItemsProcessed(state.iterations() * kRows);
+}
+BENCHMARK(BM_PasteText)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

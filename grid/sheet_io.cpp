@@ -285,6 +285,10 @@ void StoreSheet(radio::RadioModel& model, radio::RadioImage& image, const CSprea
         const std::int32_t rx = radio::ParseFrequency(grid.GetText(col::kReceive, r + 1));
         if (!radio::IsValidFrequency(rx)) {
             radio::SetField(record, ChannelField::InUse, 0);
+            // The comment belongs to the channel: left in the table it would
+            // come back when the slot is next filled through the image.
+            if (kind == radio::kSheetMemories)
+                model.SetComment(r, std::string());
             continue;
         }
         StoreRecord(model, image, record, name, grid, kind, r, rx);

@@ -37,7 +37,7 @@ void LoadSheet(radio::RadioModel& doc, radio::RadioImage& image, CSpreadSheet1& 
 
 // Writes the channel grid of sheet `kind` (and its settings grid) into `image`.
 // Comments go to `doc`. A row without a valid receive frequency only loses
-// its in-use bit.
+// its in-use bit, and on the Memories sheet its comment.
 void StoreSheet(radio::RadioModel& doc, radio::RadioImage& image, const CSpreadSheet1& grid, int kind,
                 const HyperGrids& hyperGrids, const SheetViewState& view);
 

@@ -4,14 +4,34 @@
 #include "grid/ui/row_command_runner.h"
 
 // Qt
+#include <QByteArray>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QString>
 
 // project
 #include "textio/export.h"
 
 namespace grid {
+namespace {
+
+// The stamp of the rows this program put on the clipboard last, shared by
+// every window (they share the text slots too).
+QByteArray& LastStamp()
+{
+    static QByteArray stamp;
+    return stamp;
+}
+
+QByteArray NewStamp()
+{
+    static unsigned long long copies = 0;
+    return QByteArray::number(QCoreApplication::applicationPid()) + '-' + QByteArray::number(++copies);
+}
+
+} // namespace
 
 RowCommandRunner::RowCommandRunner(SheetBook& book) : book_(book), commands_(book, ownSlots_) {}
 
@@ -62,8 +82,30 @@ void RowCommandRunner::PutOnDesktopClipboard()
 {
     const CSpreadSheet1& grid = book_.CurrentGrid();
     const std::string text = DesktopText(grid, grid.SelBlockRow(), grid.SelBlockRow2());
-    if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->setText(QString::fromLatin1(text.data(), static_cast<int>(text.size())));
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr)
+        return;
+    auto* data = new QMimeData; // the clipboard takes it
+    data->setText(QString::fromLatin1(text.data(), static_cast<int>(text.size())));
+    LastStamp() = NewStamp();
+    data->setData(QString::fromLatin1(kRowsStampType), LastStamp());
+    clipboard->setMimeData(data);
+}
+
+std::optional<std::string> RowCommandRunner::OtherProgramsText()
+{
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QMimeData* data = clipboard != nullptr ? clipboard->mimeData() : nullptr;
+    if (data == nullptr || !data->hasText())
+        return std::nullopt;
+    const QString type = QString::fromLatin1(kRowsStampType);
+    if (!LastStamp().isEmpty() && data->hasFormat(type) && data->data(type) == LastStamp())
+        return std::nullopt;
+    QString text = data->text();
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    const QByteArray bytes = text.toLatin1();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
 } // namespace grid

@@ -2,9 +2,12 @@
 // The Edit menu's row commands as one view runs them: each changing command
 // becomes one named step of the document's history, and Copy and Cut also
 // leave the rows on the desktop's clipboard as tab-separated text (the
-// export's columns under its heading line) for other programs.
+// export's columns under its heading line) for other programs. Beside the
+// text goes a stamp of this program's own type, so that a Paste can tell its
+// own rows (held in the text slots) from text another program put there.
 
 // std
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -14,6 +17,9 @@
 namespace grid {
 
 enum class RowCommand { Cut, Copy, Paste, Insert, Delete, Sort };
+
+// The clipboard type of the stamp that marks rows this program copied.
+inline constexpr const char* kRowsStampType = "application/x-ostrel-rows";
 
 class RowCommandRunner {
 public:
@@ -34,6 +40,11 @@ public:
     // The desktop clipboard's text for rows r1..r2 of a channel grid: the
     // export's heading line and the line of each row holding a channel.
     static std::string DesktopText(const CSpreadSheet1& grid, int r1, int r2);
+
+    // The desktop clipboard's text when another program put it there (or
+    // another run of this program), as single-byte text; nothing when the
+    // clipboard holds the rows this program copied last, or no text.
+    static std::optional<std::string> OtherProgramsText();
 
 private:
     void PutOnDesktopClipboard();

@@ -478,5 +478,45 @@ TEST_F(RowsTest, CommandsCarryIntoTheImageThroughTheStore)
     EXPECT_EQ(radio::GetField(doc.Record(2), radio::ChannelField::InUse), 0);
 }
 
+// A row left without a channel takes its comment out of the file's table,
+// within the command's own undo step.
+TEST_F(RowsTest, RowsEmptiedByACommandLeaveNoCommentBehind)
+{
+    Fill({1, 2, 3});
+    Load();
+    const auto run = [&](RowChange (RowCommands::*command)(), const char* name) {
+        book.RunGridStep([&]() -> std::string { return (rows.*command)().changed ? name : ""; });
+    };
+    Select(1, 1);
+    run(&RowCommands::Delete, "Delete of 1 Channel");
+    EXPECT_EQ(doc.Comment(0), "note 2");
+    EXPECT_EQ(doc.Comment(1), "note 3");
+    EXPECT_EQ(doc.Comment(2), "");
+
+    run(&RowCommands::Insert, "Insert of 1 Channel");
+    EXPECT_EQ(doc.Comment(0), "");
+    EXPECT_EQ(doc.Comment(1), "note 2");
+
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.Comment(0), "note 2");
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.Comment(2), "note 3");
+    book.GridLoad();
+
+    // Cut, pasted elsewhere: the cut row empties.
+    Select(1, 1);
+    ASSERT_TRUE(rows.Cut());
+    Select(10, 10);
+    run(&RowCommands::Paste, "Paste of 1 Channel");
+    EXPECT_EQ(doc.Comment(0), "");
+    EXPECT_EQ(doc.Comment(9), "note 1");
+
+    // The receive frequency cleared by typing.
+    Memories().SetText(kRx, 2, "");
+    ASSERT_TRUE(book.GridStore(false));
+    EXPECT_EQ(doc.Comment(1), "");
+    EXPECT_EQ(doc.Comment(2), "note 3");
+}
+
 } // namespace
 } // namespace grid

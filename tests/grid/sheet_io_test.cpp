@@ -214,7 +214,7 @@ TEST_F(SheetIo, RandomCanonicalImagesSurviveLoadAndStore)
     }
 }
 
-TEST_F(SheetIo, RowWithoutValidFrequencyOnlyLosesItsInUseBit)
+TEST_F(SheetIo, RowWithoutValidFrequencyLosesItsInUseBitAndComment)
 {
     LoadAll();
     RadioImage& image = doc_.Image();
@@ -233,7 +233,8 @@ TEST_F(SheetIo, RowWithoutValidFrequencyOnlyLosesItsInUseBit)
                                before.begin() + ChannelOffset(0) + 1));
         EXPECT_EQ(after[NameOffset(kSheetMemories, 0)], 0x11);
         EXPECT_TRUE(BankBit(after, 4, 0));
-        EXPECT_EQ(doc_.Comment(0), "kept");
+        EXPECT_EQ(doc_.Comment(0), "");
+        doc_.SetComment(0, "kept");
     }
 }
 
