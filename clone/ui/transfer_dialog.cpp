@@ -1,6 +1,7 @@
 #include "clone/ui/transfer_dialog.h"
 
 // Qt
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -13,9 +14,16 @@
 // project
 #include "clone/progress_text.h"
 #include "platform/gui/help.h"
+#include "portkit/log_message.h"
 #include "portkit/serial.h"
 
 namespace transfer {
+namespace {
+
+// Whether the user wants the debug log, for the transfers of this run.
+bool logWanted = false;
+
+} // namespace
 
 TransferDialog::TransferDialog(const QString& title, const QStringList& steps, int helpContext, QWidget* parent)
     : QDialog(parent), helpContext_(helpContext)
@@ -29,9 +37,18 @@ TransferDialog::TransferDialog(const QString& title, const QStringList& steps, i
     buttons_ = new QVBoxLayout;
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
     help_ = new QPushButton(QStringLiteral("Help"), this);
+    log_ = new QCheckBox(QStringLiteral("Debug log"), this);
+    log_->setObjectName(QStringLiteral("debugLog"));
+    log_->setToolTip(QStringLiteral("Write every byte of the transfer to Debug.log"));
+    log_->setChecked(logWanted);
     buttons_->addWidget(cancel_);
     buttons_->addWidget(help_);
     buttons_->addStretch();
+    buttons_->addWidget(log_);
+    connect(log_, &QCheckBox::toggled, this, [this](bool on) {
+        logWanted = on;
+        SetLogging(on);
+    });
     connect(cancel_, &QPushButton::clicked, this, &TransferDialog::reject);
     connect(help_, &QPushButton::clicked, this, [this] { platform::ShowHelp(helpContext_, this); });
     // While the dialog is up, F1 is its help too.
@@ -62,7 +79,38 @@ TransferDialog::TransferDialog(const QString& title, const QStringList& steps, i
 
 TransferDialog::~TransferDialog()
 {
+    StopLogging();
     ClosePort();
+}
+
+// Logging starts with the port open (or when ticked later) and ends with the
+// transfer, its last line telling how.
+void TransferDialog::SetLogging(bool on)
+{
+    if (!on) {
+        StopLogging();
+        return;
+    }
+    if (logging_ || !serial_)
+        return;
+    CLogMessage* log = CLogMessage::CreateInstance();
+    if (log == nullptr)
+        return;
+    log->StartLogging();
+    logging_ = CLogMessage::IsLogging();
+    if (logging_)
+        log->LogMessage("%s on COM%d", windowTitle().toLatin1().constData(), serial_->GetPortNum());
+}
+
+void TransferDialog::StopLogging()
+{
+    if (!logging_)
+        return;
+    CLogMessage* log = CLogMessage::CreateInstance();
+    if (engine_)
+        log->LogMessage("%s", EndingLine(windowTitle().toLatin1().constData(), *engine_).c_str());
+    log->StopLogging();
+    logging_ = false;
 }
 
 bool TransferDialog::OpenPort()
@@ -72,6 +120,11 @@ bool TransferDialog::OpenPort()
         serial_ = std::make_unique<CSerial>();
         if (OpenRadioPort(*serial_, port, this)) {
             link_ = std::make_unique<SerialClonePort>(*serial_);
+            logged_ = std::make_unique<LoggingPort>(*link_, [this](const std::string& line) {
+                if (logging_)
+                    CLogMessage::CreateInstance()->LogMessage("%s", line.c_str());
+            });
+            SetLogging(log_->isChecked());
             return true;
         }
         // The serial port has said why; nothing keeps trying.
@@ -120,6 +173,7 @@ void TransferDialog::AfterStep()
     ShowProgress();
     if (engine_->Finished()) {
         deadline_->stop();
+        StopLogging();
         ClosePort();
         if (engine_->GetOutcome() != Outcome::Cancelled) {
             busy_ = true;
@@ -162,6 +216,7 @@ void TransferDialog::reject()
     if (engine_)
         engine_->Cancel();
     deadline_->stop();
+    StopLogging();
     ClosePort();
     done(kResultCancel);
 }
@@ -174,6 +229,7 @@ void TransferDialog::ClosePort()
         notifier_->deleteLater();
     }
     notifier_ = nullptr;
+    logged_.reset();
     link_.reset();
     if (serial_)
         serial_->ClosePort();

@@ -4,6 +4,11 @@
 // runs as soon as the port has bytes (a socket notifier on its descriptor)
 // and when its deadline passes (one single-shot timer), never on a fixed tick.
 //
+// The "Debug log" check box writes every byte through the port and how the
+// transfer ended to portkit's debug log (Debug.log under $XDG_STATE_HOME/
+// Quillon) from the moment it is ticked; it stays ticked for the next
+// transfer of this run of the program.
+//
 // Results: 1 when a started transfer ended (however it ended; Outcome() and
 // Failure() tell), 2 on Cancel or closing the window, -1 when no port could
 // be chosen or opened.
@@ -17,9 +22,11 @@
 
 // project
 #include "clone/engine.h"
+#include "clone/logging_port.h"
 #include "clone/serial_link.h"
 
 class CSerial;
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -45,6 +52,7 @@ public:
     QString ProgressText() const;
     QPushButton* CancelButton() const { return cancel_; }
     QPushButton* HelpButton() const { return help_; }
+    QCheckBox* DebugLogBox() const { return log_; }
 
 protected:
     TransferDialog(const QString& title, const QStringList& steps, int helpContext, QWidget* parent);
@@ -53,7 +61,7 @@ protected:
     bool OpenPort();
     // Runs the engine over the open port from now on.
     void Run(std::unique_ptr<CloneEngine> engine);
-    ClonePort& Port() { return *link_; }
+    ClonePort& Port() { return *logged_; }
     QVBoxLayout* ButtonColumn() const { return buttons_; }
     // The engine ended (not by Cancel): show what it reports, then end.
     virtual void Finished() = 0;
@@ -66,17 +74,22 @@ private:
     void AfterStep();
     void ShowProgress();
     void ClosePort();
+    void SetLogging(bool on);
+    void StopLogging();
 
     int helpContext_;
     QProgressBar* bar_ = nullptr;
     QLabel* timeLeft_ = nullptr;
     QPushButton* cancel_ = nullptr;
     QPushButton* help_ = nullptr;
+    QCheckBox* log_ = nullptr;
     QVBoxLayout* buttons_ = nullptr;
     QTimer* deadline_ = nullptr;
     QSocketNotifier* notifier_ = nullptr;
     std::unique_ptr<CSerial> serial_;
     std::unique_ptr<SerialClonePort> link_;
+    std::unique_ptr<LoggingPort> logged_; // link_, told to the debug log while logging_
+    bool logging_ = false;
     std::unique_ptr<CloneEngine> engine_;
     Clock::time_point started_{};
     // A step is running: a message box it shows must not let another start.
