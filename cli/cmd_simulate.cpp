@@ -36,11 +36,11 @@ extern "C" void OnStop(int)
 }
 
 // "name" or "name=number"; false for an unknown fault or a bad number.
-bool ApplyFault(const QString& spec, Faults& f)
+bool ApplyFault(const QString& fault, Faults& f)
 {
-    const QString name = spec.section('=', 0, 0);
+    const QString name = fault.section('=', 0, 0);
     bool ok = true;
-    const int n = spec.contains('=') ? spec.section('=', 1).toInt(&ok) : 100;
+    const int n = fault.contains('=') ? fault.section('=', 1).toInt(&ok) : 100;
     if (!ok || n < 0)
         return false;
     if (name == "garbage")
