@@ -10,6 +10,7 @@
 
 // test
 #include "settings/settings_fixture.h"
+#include "support/run_cli.h"
 
 namespace {
 
@@ -17,19 +18,8 @@ using settings_test::SettingsDialogTest;
 using test_support::Bytes;
 using test_support::ReadBytes;
 
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Result RunCli(const std::vector<std::string>& args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = cli::Run(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using Result = test_support::CliResult;
+using test_support::RunCli;
 
 std::vector<std::string> Lines(const std::string& text)
 {
