@@ -21,6 +21,9 @@
 #include "portkit/ui/import_wizard.h"
 #include "support/column_names.h"
 
+// bench
+#include "qt_bench_main.h"
+
 namespace {
 
 constexpr int kLines = 20000;
@@ -86,10 +89,5 @@ BENCHMARK(BM_WizardStep4Table)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunWithApplication(argc, argv);
 }
