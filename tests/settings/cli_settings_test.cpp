@@ -10,6 +10,7 @@
 
 // test
 #include "settings/settings_fixture.h"
+#include "support/lines.h"
 #include "support/run_cli.h"
 
 namespace {
@@ -21,14 +22,7 @@ using test_support::ReadBytes;
 using Result = test_support::CliResult;
 using test_support::RunCli;
 
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
+using test_support::Lines;
 
 std::string Line(const facts::Control& control, int item)
 {
