@@ -12,6 +12,9 @@
 #include "settings/ui/dtmf_dlg.h"
 #include "settings/ui/settings_dlg.h"
 
+// bench
+#include "qt_bench_main.h"
+
 // Qt
 #include <QApplication>
 #include <QDir>
@@ -72,9 +75,5 @@ int main(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QTemporaryDir config;
     setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunWithApplication(argc, argv);
 }

@@ -17,6 +17,7 @@
 #include "radio/main_doc.h"
 #include "radio/settings_file.h"
 #include "support/files.h"
+#include "support/run_cli.h"
 #include "support/temp_config.h"
 
 namespace {
@@ -28,19 +29,8 @@ using transfer::sim::SimRadio;
 constexpr const char* kKey = "Software\\Quillon\\Yaesu\\Ostrel Programmer\\Settings";
 constexpr std::size_t kImageAt = 424; // the image's place in a radio data file
 
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Result RunCli(const std::vector<std::string>& args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = cli::Run(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using Result = test_support::CliResult;
+using test_support::RunCli;
 
 class CliClone : public ::testing::Test {
 protected:

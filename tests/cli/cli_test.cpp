@@ -11,6 +11,7 @@
 // project
 #include "radio/main_doc.h"
 #include "support/files.h"
+#include "support/run_cli.h"
 #include "support/temp_config.h"
 
 namespace {
@@ -19,19 +20,8 @@ using test_support::PutU32;
 using test_support::ReadBytes;
 using test_support::WriteBytes;
 
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Result RunCli(const std::vector<std::string>& args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = cli::Run(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using Result = test_support::CliResult;
+using test_support::RunCli;
 
 class Cli : public ::testing::Test {
 protected:

@@ -12,6 +12,7 @@
 #include "radio/frequency.h"
 #include "radio/main_doc.h"
 #include "support/files.h"
+#include "support/lines.h"
 #include "support/temp_config.h"
 
 namespace {
@@ -42,14 +43,7 @@ struct ExportFixture {
     std::unique_ptr<grid::SheetBook> book;
 };
 
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
+using test_support::Lines;
 
 std::vector<std::string> Fields(const std::string& line, char separator)
 {
