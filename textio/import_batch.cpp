@@ -4,6 +4,7 @@
 #include <fstream>
 
 // project
+#include "platform/locale.h"
 #include "textio/other_layout.h"
 
 namespace textio {
@@ -14,7 +15,7 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // A model over a copy of an image, for counting without changing anything.
 class ScratchModel : public radio::RadioModel {
 public:
-    explicit ScratchModel(const radio::RadioImage& image) : image_(image) {}
+    explicit ScratchModel(const radio::RadioImage& image) : RadioModel(platform::DecimalSeparator()), image_(image) {}
     radio::RadioImage& Image() override { return image_; }
     const radio::RadioImage& Image() const override { return image_; }
 

@@ -9,6 +9,7 @@
 
 // project
 #include "grid/row_commands.h"
+#include "platform/locale.h"
 #include "textio/import_rows.h"
 
 namespace textio {
@@ -90,7 +91,7 @@ std::vector<int> HeadingColumns(const Record& record)
 // A model over a copy of an image, for counting without changing anything.
 class ScratchModel : public radio::RadioModel {
 public:
-    explicit ScratchModel(const radio::RadioImage& image) : image_(image) {}
+    explicit ScratchModel(const radio::RadioImage& image) : RadioModel(platform::DecimalSeparator()), image_(image) {}
     radio::RadioImage& Image() override { return image_; }
     const radio::RadioImage& Image() const override { return image_; }
 
