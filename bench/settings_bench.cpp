@@ -5,6 +5,7 @@
 
 // project
 #include "cli/commands.h"
+#include "platform/radio_services.h"
 #include "radio/default_image.h"
 #include "radio/settings_file.h"
 #include "radio/settings_load.h"
@@ -59,7 +60,7 @@ void BM_CliSettingsShow(benchmark::State& state)
     QTemporaryDir dir;
     const std::string path = QDir(dir.path()).filePath("bench.rsf").toStdString();
     radio::SettingsRecord record = radio::DefaultSettingsRecord();
-    radio::WriteSettingsFile(path, record);
+    radio::WriteSettingsFile(path, record, platform::PromptMessages());
     for (auto _ : state) {
         std::ostringstream out;
         std::ostringstream err;

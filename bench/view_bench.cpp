@@ -35,7 +35,7 @@ struct OpenView {
         view->show();
         QApplication::processEvents();
     }
-    radio::CMainDoc doc;
+    radio::CMainDoc doc{'.'};
     std::unique_ptr<CMainView> view;
 };
 

@@ -4,6 +4,7 @@
 #include <fstream>
 
 // project
+#include "platform/locale.h"
 #include "textio/other_layout.h"
 
 namespace textio {

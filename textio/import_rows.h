@@ -10,6 +10,7 @@
 #include <string_view>
 
 // project
+#include "platform/locale.h"
 #include "radio/radio_model.h"
 #include "textio/import_columns.h"
 
@@ -81,7 +82,7 @@ ColumnSet ColumnsWithValues(const RowFields& fields, ColumnSet sofar);
 // A model over a copy of an image, for counting without changing anything.
 class ScratchModel : public radio::RadioModel {
 public:
-    explicit ScratchModel(const radio::RadioImage& image) : image_(image) {}
+    explicit ScratchModel(const radio::RadioImage& image) : RadioModel(platform::DecimalSeparator()), image_(image) {}
     radio::RadioImage& Image() override { return image_; }
     const radio::RadioImage& Image() const override { return image_; }
 

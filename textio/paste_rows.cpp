@@ -9,6 +9,7 @@
 
 // project
 #include "grid/row_commands.h"
+#include "platform/locale.h"
 #include "textio/import_rows.h"
 
 namespace textio {

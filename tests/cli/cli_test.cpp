@@ -113,8 +113,7 @@ TEST_F(Cli, InfoCountsChannelsAndBanks)
 {
     radio::CMainDoc doc('.');
     doc.OnNewDocument();
-    doc.SetSheetKind(radio::kSheetMemories);
-    doc.Record(1000)[0] |= 0x80;
+    doc.Record(radio::kSheetMemories, 1000)[0] |= 0x80;
     doc.SetBankBit(2, 0, true);
     doc.SetSourceName("club.rsf");
     ASSERT_TRUE(doc.Save(Path("c.rdf")));
