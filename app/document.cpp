@@ -1,12 +1,13 @@
 #include "app/document.h"
 
 // project
+#include "platform/locale.h"
 #include "radio/main_doc.h"
 
 namespace app {
 
 Document::Document(std::string untitledName)
-    : doc_(std::make_unique<radio::CMainDoc>()), untitledName_(std::move(untitledName))
+    : doc_(std::make_unique<radio::CMainDoc>(platform::DecimalSeparator())), untitledName_(std::move(untitledName))
 {
 }
 

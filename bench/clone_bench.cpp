@@ -25,6 +25,7 @@
 #include "platform/prompt.h"
 #include "platform/registry.h"
 #include "portkit/portkit.h"
+#include "support/linked_radio.h"
 
 namespace {
 
@@ -90,15 +91,7 @@ struct Figures {
 
 std::unique_ptr<transfer::sim::SimRadio> Radio(transfer::sim::Role role, bool paced, const std::string& folder)
 {
-    transfer::sim::Options options;
-    options.role = role;
-    options.paced = paced;
-    options.image = transfer::sim::SampleImage(3);
-    auto sim = std::make_unique<transfer::sim::SimRadio>(options);
-    const std::string link = folder + "/COM" + std::to_string(kPort);
-    std::filesystem::remove(link);
-    std::filesystem::create_symlink(sim->PortPath(), link);
-    return sim;
+    return test_support::LinkedRadio(role, paced, 3, folder, kPort);
 }
 
 Figures Read(bool paced, const std::string& folder)

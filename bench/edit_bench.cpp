@@ -24,6 +24,7 @@
 
 // bench
 #include "full_document.h"
+#include "qt_bench_main.h"
 
 namespace {
 
@@ -82,11 +83,5 @@ BENCHMARK(BM_TypedEditThroughView)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (std::getenv("DISPLAY") == nullptr)
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunWithApplication(argc, argv);
 }

@@ -17,9 +17,8 @@ namespace bench {
 inline void FillEveryChannel(radio::CMainDoc& doc)
 {
     doc.OnNewDocument();
-    doc.SetSheetKind(radio::kSheetMemories);
     for (int i = 0; i < radio::kChannelCount; ++i) {
-        std::uint8_t* rec = doc.Record(i);
+        std::uint8_t* rec = doc.Record(radio::kSheetMemories, i);
         std::fill(rec, rec + radio::kChannelRecordSize, 0);
         const std::int32_t rx = 144000000 + 25000 * i;
         rec[0] = 0x80;
@@ -27,7 +26,7 @@ inline void FillEveryChannel(radio::CMainDoc& doc)
         radio::EncodeFrequency(rx, rec + 5);
         rec[8] = static_cast<std::uint8_t>(i % 50);
         rec[12] = 12; // 600 kHz
-        std::uint8_t* name = doc.NameRecord(i);
+        std::uint8_t* name = doc.NameRecord(radio::kSheetMemories, i);
         radio::EncodeName("CH" + std::to_string(i % 1000), name);
         name[7] |= 0x80;
         doc.SetComment(i, "Channel comment " + std::to_string(i));

@@ -28,7 +28,7 @@ struct LoadedBook {
         book = std::make_unique<grid::SheetBook>(doc);
         book->FirstUpdate();
     }
-    radio::CMainDoc doc;
+    radio::CMainDoc doc{'.'};
     std::unique_ptr<grid::SheetBook> book;
 };
 

@@ -19,38 +19,19 @@
 // project
 #include "portkit/core/import_table.h"
 #include "portkit/ui/import_wizard.h"
+#include "support/column_names.h"
+
+// bench
+#include "qt_bench_main.h"
 
 namespace {
 
 constexpr int kLines = 20000;
 
-std::vector<std::string> Names()
-{
-    std::vector<std::string> names = {"Channel Number",
-                                      "Receive Frequency",
-                                      "Transmit Frequency",
-                                      "Offset Frequency",
-                                      "Offset Direction",
-                                      "Operating Mode",
-                                      "Name",
-                                      "Show Name",
-                                      "Tone Mode",
-                                      "CTCSS Tone",
-                                      "DCS Code",
-                                      "Step",
-                                      "Clock Shift",
-                                      "Tx Power",
-                                      "Narrow"};
-    for (int b = 1; b <= 20; ++b)
-        names.push_back("Bank " + std::to_string(b));
-    names.push_back("Comment");
-    return names;
-}
-
 std::string FileText()
 {
     std::string text;
-    const std::vector<std::string> names = Names();
+    const std::vector<std::string>& names = test_support::OurColumnNames();
     for (std::size_t i = 0; i < names.size(); ++i)
         text += (i ? "," : "") + names[i];
     text += "\r\n";
@@ -67,7 +48,7 @@ std::string FileText()
 void BM_ImportTableBuild(benchmark::State& state)
 {
     const std::string text = FileText();
-    const std::vector<std::string> names = Names();
+    const std::vector<std::string>& names = test_support::OurColumnNames();
     const portkit::SplitOptions comma{',', false, true, '"'};
     for (auto _ : state) {
         const std::vector<std::string> lines = portkit::SplitImportLines(text);
@@ -82,7 +63,7 @@ void Ignore(void*, int, int) {}
 
 void BM_WizardStep4Table(benchmark::State& state)
 {
-    const std::vector<std::string> names = Names();
+    const std::vector<std::string>& names = test_support::OurColumnNames();
     std::vector<const char*> namePointers;
     for (const std::string& name : names)
         namePointers.push_back(name.c_str());
@@ -108,10 +89,5 @@ BENCHMARK(BM_WizardStep4Table)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunWithApplication(argc, argv);
 }

@@ -44,7 +44,7 @@ struct FullBook {
     void Select(int r1, int r2) { book->Grid(0).SelectBlock({1, r1, 35, r2}); }
 
     YesPrompt yes;
-    radio::CMainDoc doc;
+    radio::CMainDoc doc{'.'};
     std::unique_ptr<grid::SheetBook> book;
     grid::RowClipboard clipboard;
     std::unique_ptr<grid::RowCommands> rows;

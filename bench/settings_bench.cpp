@@ -5,12 +5,16 @@
 
 // project
 #include "cli/commands.h"
+#include "platform/radio_services.h"
 #include "radio/default_image.h"
 #include "radio/settings_file.h"
 #include "radio/settings_load.h"
 #include "settings/settings_session.h"
 #include "settings/ui/dtmf_dlg.h"
 #include "settings/ui/settings_dlg.h"
+
+// bench
+#include "qt_bench_main.h"
 
 // Qt
 #include <QApplication>
@@ -56,7 +60,7 @@ void BM_CliSettingsShow(benchmark::State& state)
     QTemporaryDir dir;
     const std::string path = QDir(dir.path()).filePath("bench.rsf").toStdString();
     radio::SettingsRecord record = radio::DefaultSettingsRecord();
-    radio::WriteSettingsFile(path, record);
+    radio::WriteSettingsFile(path, record, platform::PromptMessages());
     for (auto _ : state) {
         std::ostringstream out;
         std::ostringstream err;
@@ -72,9 +76,5 @@ int main(int argc, char** argv)
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QTemporaryDir config;
     setenv("XDG_CONFIG_HOME", config.path().toLocal8Bit().constData(), 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunWithApplication(argc, argv);
 }

@@ -21,6 +21,7 @@
 
 // bench
 #include "full_document.h"
+#include "qt_bench_main.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ struct OpenView {
         view->show();
         QApplication::processEvents();
     }
-    radio::CMainDoc doc;
+    radio::CMainDoc doc{'.'};
     std::unique_ptr<CMainView> view;
 };
 
@@ -83,11 +84,5 @@ BENCHMARK(BM_FourDocumentsResident)->Unit(benchmark::kMillisecond)->Iterations(1
 
 int main(int argc, char** argv)
 {
-    if (std::getenv("DISPLAY") == nullptr)
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunWithApplication(argc, argv);
 }

@@ -18,6 +18,7 @@
 #include "platform/registry.h"
 #include "portkit/log_message.h"
 #include "portkit/serial.h"
+#include "platform/locale.h"
 #include "radio/main_doc.h"
 
 namespace cli {
@@ -144,7 +145,7 @@ int CmdRead(const Args& args, std::ostream& out, std::ostream& err)
     if (const int ending = Ending(reader, err); ending != kExitOk)
         return ending; // a failed read writes no file
 
-    radio::CMainDoc doc;
+    radio::CMainDoc doc(platform::DecimalSeparator());
     doc.OnNewDocument();
     const auto adopted = transfer::AdoptRead(doc, reader.Received(), std::time(nullptr));
     if (!adopted.keptError.empty())
@@ -168,7 +169,7 @@ int CmdWrite(const Args& args, std::ostream& out, std::ostream& err)
         return kExitUsage;
 
     StreamPrompt prompt(err);
-    radio::CMainDoc doc;
+    radio::CMainDoc doc(platform::DecimalSeparator());
     const std::string input = parser.positionalArguments().front().toLocal8Bit().toStdString();
     if (!doc.Load(input)) {
         err << doc.ErrorText() << '\n';

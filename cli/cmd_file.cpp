@@ -7,6 +7,7 @@
 
 // project
 #include "grid/sheet_book.h"
+#include "platform/locale.h"
 #include "radio/byte_order.h"
 #include "radio/main_doc.h"
 #include "textio/export.h"
@@ -20,7 +21,7 @@ namespace {
 // after Open.
 
 struct OpenDocument {
-    radio::CMainDoc doc;
+    radio::CMainDoc doc{platform::DecimalSeparator()};
     std::unique_ptr<grid::SheetBook> book;
 };
 
@@ -47,7 +48,7 @@ bool SaveDocument(radio::CMainDoc& doc, const std::string& path, std::ostream& e
 
 int CmdNew(const Args& args, std::ostream&, std::ostream& err)
 {
-    radio::CMainDoc doc;
+    radio::CMainDoc doc(platform::DecimalSeparator());
     doc.OnNewDocument();
     // Saving from the program first stores the grids into the image.
     grid::SheetBook book(doc);
@@ -84,7 +85,7 @@ int CountInUse(const radio::RadioImage& image, int first, int last)
 
 int CmdInfo(const Args& args, std::ostream& out, std::ostream& err)
 {
-    radio::CMainDoc doc;
+    radio::CMainDoc doc(platform::DecimalSeparator());
     if (!doc.Load(args[0])) {
         err << doc.ErrorText() << '\n';
         return kExitFailed;
@@ -104,7 +105,6 @@ int CmdInfo(const Args& args, std::ostream& out, std::ostream& err)
     out << "Memories in use: " << CountInUse(image, 0, radio::kMemoryCount) << '\n'
         << "Scan limits in use: " << CountInUse(image, radio::kMemoryCount, radio::kChannelCount) << '\n';
 
-    doc.SetSheetKind(radio::kSheetMemories);
     std::string banks;
     for (int bank = 0; bank < radio::kBankCount; ++bank) {
         int members = 0;

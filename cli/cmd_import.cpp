@@ -14,6 +14,7 @@
 // project
 #include "grid/sheet_book.h"
 #include "portkit/core/import_table.h"
+#include "platform/locale.h"
 #include "radio/main_doc.h"
 #include "textio/import_rows.h"
 #include "textio/other_layout.h"
@@ -253,7 +254,7 @@ int CmdImport(const Args& args, std::ostream& out, std::ostream& err)
         err << "An error occurred file tring to open the file: \n" << options.text << '\n';
         return kExitFailed;
     }
-    radio::CMainDoc doc;
+    radio::CMainDoc doc(platform::DecimalSeparator());
     if (!doc.Load(options.into)) {
         err << doc.ErrorText() << '\n';
         return kExitFailed;

@@ -12,6 +12,7 @@
 
 // project
 #include "platform/prompt.h"
+#include "platform/radio_services.h"
 #include "radio/main_doc.h"
 #include "radio/settings_controls.h"
 #include "radio/settings_file.h"
@@ -80,7 +81,7 @@ std::optional<radio::SettingsRecord> ReadSettings(const std::string& path, std::
         return radio::SettingsRecordFromImage(doc.Image());
     }
     radio::SettingsRecord record;
-    if (!radio::ReadSettingsFile(path, record))
+    if (!radio::ReadSettingsFile(path, record, platform::PromptMessages()))
         return std::nullopt;
     return record;
 }
@@ -215,13 +216,13 @@ int SetSettings(const Args& args, std::ostream& err)
     if (assignments.empty() || HasExtension(path, ".rdf"))
         return kExitUsage;
     radio::SettingsRecord record = radio::DefaultSettingsRecord();
-    if (std::filesystem::exists(path) && !radio::ReadSettingsFile(path, record))
+    if (std::filesystem::exists(path) && !radio::ReadSettingsFile(path, record, platform::PromptMessages()))
         return kExitFailed;
     for (const std::string& assignment : assignments) {
         if (!Apply(assignment, record.Block(), err))
             return kExitUsage;
     }
-    return radio::WriteSettingsFile(path, record) ? kExitOk : kExitFailed;
+    return radio::WriteSettingsFile(path, record, platform::PromptMessages()) ? kExitOk : kExitFailed;
 }
 
 } // namespace

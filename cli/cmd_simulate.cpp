@@ -20,6 +20,7 @@
 #include "cli/clone_support.h"
 #include "clone/sim/sim_radio.h"
 #include "platform/registry.h"
+#include "platform/locale.h"
 #include "radio/main_doc.h"
 
 namespace cli {
@@ -99,7 +100,7 @@ bool SaveReceived(const std::vector<std::uint8_t>& stream, const std::string& pa
         err << "The radio took " << stream.size() << " bytes, not a whole image; nothing saved.\n";
         return false;
     }
-    radio::CMainDoc doc;
+    radio::CMainDoc doc(platform::DecimalSeparator());
     doc.OnNewDocument();
     std::copy(stream.begin(), stream.end(), doc.Image().begin());
     if (!doc.Save(path)) {
@@ -140,7 +141,7 @@ int CmdSimulate(const Args& args, std::ostream& out, std::ostream& err)
     }
     if (!parser.positionalArguments().isEmpty()) {
         const std::string file = parser.positionalArguments().front().toLocal8Bit().toStdString();
-        radio::CMainDoc doc;
+        radio::CMainDoc doc(platform::DecimalSeparator());
         if (!doc.Load(file)) {
             err << doc.ErrorText() << '\n';
             return kExitFailed;

@@ -29,6 +29,30 @@ void CloneEngine::Cancel()
         outcome_ = Outcome::Cancelled;
 }
 
+int CloneEngine::ReadPort(std::uint8_t* into, int count)
+{
+    const int got = port_.Read(into, count);
+    if (got < 0) {
+        Fail(Failure::LineLost);
+        return -1;
+    }
+    return got;
+}
+
+bool CloneEngine::WritePort(const std::uint8_t* from, int count)
+{
+    int written = 0;
+    while (written < count) {
+        const int n = port_.Write(from + written, count - written);
+        if (n <= 0) {
+            Fail(Failure::WriteFailed);
+            return false;
+        }
+        written += n;
+    }
+    return true;
+}
+
 void CloneEngine::Fail(Failure failure)
 {
     outcome_ = Outcome::Failed;

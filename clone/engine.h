@@ -6,7 +6,9 @@
 // the command line shows what it reports.
 
 // std
+#include <array>
 #include <chrono>
+#include <cstdint>
 
 // project
 #include "clone/clone_port.h"
@@ -37,6 +39,8 @@ struct Progress {
 
 class CloneEngine {
 public:
+    using Stream = std::array<std::uint8_t, kStreamSize>;
+
     explicit CloneEngine(ClonePort& port) : port_(port) {}
     virtual ~CloneEngine() = default;
     CloneEngine(const CloneEngine&) = delete;
@@ -66,6 +70,13 @@ protected:
 
     void Fail(Failure failure);
     void Succeed() { outcome_ = Outcome::Done; }
+
+    // Reads what is there, up to `count` bytes. A port that fails ends the
+    // transfer with LineLost and gives -1.
+    int ReadPort(std::uint8_t* into, int count);
+    // Writes all `count` bytes, however many calls it takes. A port that
+    // takes nothing ends the transfer with WriteFailed and gives false.
+    bool WritePort(const std::uint8_t* from, int count);
 
     ClonePort& port_;
     Clock::time_point deadline_ = Clock::time_point::max();

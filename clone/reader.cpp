@@ -30,12 +30,7 @@ bool CloneReader::Step(Clock::time_point now)
 bool CloneReader::ReadEcho(Clock::time_point now)
 {
     std::uint8_t byte = 0;
-    const int got = port_.Read(&byte, 1);
-    if (got < 0) {
-        Fail(Failure::LineLost);
-        return false;
-    }
-    if (got == 0)
+    if (ReadPort(&byte, 1) <= 0)
         return false;
     deadline_ = now + silenceLimit_;
     if (byte != kAck)
@@ -57,12 +52,8 @@ int CloneReader::AskCount() const
 bool CloneReader::ReadData(Clock::time_point now)
 {
     std::array<std::uint8_t, kBlockSize> chunk{};
-    const int got = port_.Read(chunk.data(), AskCount());
-    if (got < 0) {
-        Fail(Failure::LineLost);
-        return false;
-    }
-    if (got == 0)
+    const int got = ReadPort(chunk.data(), AskCount());
+    if (got <= 0)
         return false;
     int keepFrom = 0;
     if (received_ == 0) {
@@ -79,10 +70,8 @@ bool CloneReader::ReadData(Clock::time_point now)
     deadline_ = now + silenceLimit_;
     if (!IsBlockEnd(received_))
         return true;
-    if (port_.Write(&kAck, 1) != 1) {
-        Fail(Failure::WriteFailed);
+    if (!WritePort(&kAck, 1))
         return false;
-    }
     inBlock_ = 0;
     awaitingEcho_ = true;
     return true;

@@ -11,8 +11,6 @@
 // `silenceLimit` ends the read with a time-out.
 
 // std
-#include <array>
-#include <cstdint>
 #include <optional>
 
 // project
@@ -22,8 +20,6 @@ namespace transfer {
 
 class CloneReader : public CloneEngine {
 public:
-    using Stream = std::array<std::uint8_t, kStreamSize>;
-
     static constexpr std::chrono::milliseconds kSilenceLimit{3000};
 
     explicit CloneReader(ClonePort& port, std::chrono::milliseconds silenceLimit = kSilenceLimit,

@@ -3,6 +3,7 @@
 // project
 #include "clone/kept_reads.h"
 #include "clone/messages.h"
+#include "platform/radio_services.h"
 #include "radio/settings_file.h"
 #include "radio/settings_load.h"
 
@@ -24,9 +25,11 @@ ReadAdoption AdoptRead(radio::CMainDoc& doc, const Stream& stream, std::time_t w
 std::optional<radio::SettingsRecord> SettingsForWrite(const radio::CMainDoc& doc, const std::string& settingFile)
 {
     if (settingFile.empty())
-        return radio::LoadSettingsForDocument(doc.Image(), doc.SourceName()).record;
+        return radio::LoadSettingsForDocument(doc.Image(), doc.SourceName(), platform::RegistrySettings(),
+                                              platform::PromptMessages())
+            .record;
     radio::SettingsRecord record;
-    if (!radio::ReadSettingsFile(settingFile, record))
+    if (!radio::ReadSettingsFile(settingFile, record, platform::PromptMessages()))
         return std::nullopt;
     return record;
 }

@@ -19,15 +19,8 @@ void CloneWriter::Start(Clock::time_point now)
 void CloneWriter::SendBlock(Clock::time_point now)
 {
     blockSize_ = BlockSizeAfter(sent_);
-    int written = 0;
-    while (written < blockSize_) {
-        const int n = port_.Write(stream_.data() + sent_ + written, blockSize_ - written);
-        if (n <= 0) {
-            Fail(Failure::WriteFailed);
-            return;
-        }
-        written += n;
-    }
+    if (!WritePort(stream_.data() + sent_, blockSize_))
+        return;
     deadline_ = now + answerLimit_;
 }
 
@@ -39,12 +32,7 @@ bool CloneWriter::Step(Clock::time_point now)
 bool CloneWriter::ReadAnswer(Clock::time_point now)
 {
     std::uint8_t answer = 0;
-    const int got = port_.Read(&answer, 1);
-    if (got < 0) {
-        Fail(Failure::LineLost);
-        return false;
-    }
-    if (got == 0)
+    if (ReadPort(&answer, 1) <= 0)
         return false;
     if (answer == kRefusal) {
         Fail(sent_ == kHeaderSize ? Failure::HardwareMismatch : Failure::BlockRefused);
@@ -65,12 +53,7 @@ bool CloneWriter::FindEchoStart()
 {
     while (sent_ == 0) {
         std::uint8_t byte = 0;
-        const int got = port_.Read(&byte, 1);
-        if (got < 0) {
-            Fail(Failure::LineLost);
-            return false;
-        }
-        if (got == 0)
+        if (ReadPort(&byte, 1) <= 0)
             return false;
         if (byte == kHeaderFirst) {
             echo_[0] = byte;
@@ -87,11 +70,9 @@ bool CloneWriter::CountEcho()
         return false;
     const int ask = blockSize_ - echoCount_;
     if (ask > 0) {
-        const int got = port_.Read(echo_.data() + sent_, ask);
-        if (got < 0) {
-            Fail(Failure::LineLost);
+        const int got = ReadPort(echo_.data() + sent_, ask);
+        if (got < 0)
             return false;
-        }
         sent_ += got;
         echoCount_ += got;
         if (got == 0 && !IsBlockEnd(sent_))
@@ -108,10 +89,8 @@ bool CloneWriter::CountEcho()
 // after it, but it must have left the port before the port is closed.
 void CloneWriter::SendChecksum()
 {
-    if (port_.Write(stream_.data() + kChecksumAt, 1) != 1) {
-        Fail(Failure::WriteFailed);
+    if (!WritePort(stream_.data() + kChecksumAt, 1))
         return;
-    }
     if (!port_.Drain()) {
         Fail(Failure::LineLost);
         return;

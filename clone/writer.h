@@ -10,10 +10,6 @@
 // Time limit: `answerLimit` from the sending of each block. A header that
 // was echoed but never answered means the radio did not take it.
 
-// std
-#include <array>
-#include <cstdint>
-
 // project
 #include "clone/engine.h"
 
@@ -21,8 +17,6 @@ namespace transfer {
 
 class CloneWriter : public CloneEngine {
 public:
-    using Stream = std::array<std::uint8_t, kStreamSize>;
-
     static constexpr std::chrono::milliseconds kAnswerLimit{1000};
 
     CloneWriter(ClonePort& port, const Stream& stream, std::chrono::milliseconds answerLimit = kAnswerLimit);

@@ -18,9 +18,19 @@ namespace {
 
 namespace col = radio::col;
 
-bool BankLayoutColumn(int c)
+// Runs `each` on every Memories column that the bank layout hides, with the
+// column's "hidden by the layout" flag, holding the grid's drawing until the
+// last one is done.
+template <typename Each>
+void ForBankLayoutColumns(SheetBook& book, Each each)
 {
-    return c >= col::kTransmit && c <= col::kNarrow && c != col::kName;
+    CSpreadSheet1& grid = book.Grid(radio::kSheetMemories);
+    const bool redraw = grid.Redraw();
+    grid.SetRedraw(false);
+    for (int c = col::kTransmit; c <= col::kNarrow; ++c)
+        if (c != col::kName)
+            each(grid, c, book.hiddenByBankLayout[static_cast<std::size_t>(c)]);
+    grid.SetRedraw(redraw);
 }
 
 const hyper::SettingCell& ModeCell() { return hyper::CellOf(hyper::Setting::Mode); }
@@ -38,13 +48,7 @@ void SetBankLayout(SheetBook& book, bool on)
 {
     if (on == book.bankLayout)
         return;
-    CSpreadSheet1& grid = book.Grid(radio::kSheetMemories);
-    const bool redraw = grid.Redraw();
-    grid.SetRedraw(false);
-    for (int c = col::kTransmit; c <= col::kNarrow; ++c) {
-        if (!BankLayoutColumn(c))
-            continue;
-        bool& hidByLayout = book.hiddenByBankLayout[static_cast<std::size_t>(c)];
+    ForBankLayoutColumns(book, [on](CSpreadSheet1& grid, int c, bool& hidByLayout) {
         if (on && !grid.ColHidden(c)) {
             grid.SetColHidden(c, true);
             hidByLayout = true;
@@ -52,8 +56,7 @@ void SetBankLayout(SheetBook& book, bool on)
             grid.SetColHidden(c, false);
             hidByLayout = false;
         }
-    }
-    grid.SetRedraw(redraw);
+    });
     book.bankLayout = on;
 }
 
@@ -61,16 +64,10 @@ void KeepBankLayout(SheetBook& book)
 {
     if (!book.bankLayout)
         return;
-    CSpreadSheet1& grid = book.Grid(radio::kSheetMemories);
-    const bool redraw = grid.Redraw();
-    grid.SetRedraw(false);
-    for (int c = col::kTransmit; c <= col::kNarrow; ++c) {
-        if (!BankLayoutColumn(c))
-            continue;
-        book.hiddenByBankLayout[static_cast<std::size_t>(c)] = !grid.ColHidden(c);
+    ForBankLayoutColumns(book, [](CSpreadSheet1& grid, int c, bool& hidByLayout) {
+        hidByLayout = !grid.ColHidden(c);
         grid.SetColHidden(c, true);
-    }
-    grid.SetRedraw(redraw);
+    });
 }
 
 int FirstChannelInUse(SheetBook& book)

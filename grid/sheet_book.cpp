@@ -84,7 +84,6 @@ std::string SheetBook::TypingLabel() const
 void SheetBook::SetCurrentSheet(int sheet)
 {
     current_ = Checked(sheet);
-    doc_.SetSheetKind(current_);
 }
 
 void SheetBook::SetRedrawAll(bool on)

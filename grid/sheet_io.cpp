@@ -234,7 +234,6 @@ ChannelTemplate DefaultTemplate()
 void LoadSheet(radio::RadioModel& model, radio::RadioImage& image, CSpreadSheet1& grid, int kind,
                const HyperGrids& hyperGrids, SheetViewState& view)
 {
-    model.SetSheetKind(kind);
     if (kind == radio::kSheetMemories) {
         ClearHyperGridMemories(hyperGrids);
         // The radio's current state wins over the stored area of the active Hyper Memory.
@@ -276,7 +275,6 @@ void LoadSheet(radio::RadioModel& model, radio::RadioImage& image, CSpreadSheet1
 void StoreSheet(radio::RadioModel& model, radio::RadioImage& image, const CSpreadSheet1& grid, int kind,
                 const HyperGrids& hyperGrids, const SheetViewState& view)
 {
-    model.SetSheetKind(kind);
     const int rows = radio::SheetRowCount(kind);
     for (int r = 0; r < rows; ++r) {
         std::uint8_t* record = image.data() + radio::RecordOffset(kind, r);

@@ -18,7 +18,8 @@ namespace radio {
 
 class CMainDoc : public RadioModel {
 public:
-    explicit CMainDoc(char separator = platform::DecimalSeparator());
+    // `separator` is the decimal separator of the frequency texts.
+    explicit CMainDoc(char separator);
 
     // A fresh document from the template image, with no comments.
     bool OnNewDocument();

@@ -16,41 +16,21 @@ std::string RadioModel::FormatFrequency(std::int32_t hz) const { return radio::F
 
 std::string RadioModel::FormatOffset(std::int32_t hz) const { return radio::FormatOffset(hz, separator_); }
 
-int RadioModel::RowCount() const { return SheetRowCount(kind_); }
-
-std::uint8_t* RadioModel::Record(int row)
+std::uint8_t* RadioModel::Record(int kind, int row)
 {
-    std::ptrdiff_t at = RecordOffset(kind_, row);
+    const std::ptrdiff_t at = RecordOffset(kind, row);
     return at < 0 ? nullptr : Image().data() + at;
 }
 
-std::uint8_t* RadioModel::NameRecord(int row)
+std::uint8_t* RadioModel::NameRecord(int kind, int row)
 {
-    std::ptrdiff_t at = NameOffset(kind_, row);
+    const std::ptrdiff_t at = NameOffset(kind, row);
     return at < 0 ? nullptr : Image().data() + at;
 }
 
-bool RadioModel::BankBit(int bank, int memory) const
-{
-    return kind_ == kSheetMemories && radio::BankBit(Image(), bank, memory);
-}
+bool RadioModel::BankBit(int bank, int memory) const { return radio::BankBit(Image(), bank, memory); }
 
-void RadioModel::SetBankBit(int bank, int memory, bool member)
-{
-    if (kind_ == kSheetMemories)
-        radio::SetBankBit(Image(), bank, memory, member);
-}
-
-int RadioModel::ScanValue(int memory) const
-{
-    return kind_ >= kSheetHyper1 ? radio::ScanValue(Image(), kind_ - kSheetHyper1, memory) : 0;
-}
-
-void RadioModel::SetScanValue(int memory, int value)
-{
-    if (kind_ >= kSheetHyper1)
-        radio::SetScanValue(Image(), kind_ - kSheetHyper1, memory, value);
-}
+void RadioModel::SetBankBit(int bank, int memory, bool member) { radio::SetBankBit(Image(), bank, memory, member); }
 
 int RadioModel::ActiveHyper() const { return radio::ActiveHyper(Image()); }
 

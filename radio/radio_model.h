@@ -1,7 +1,8 @@
 #pragma once
 // RadioModel: the image-access operations that the grids, the import and the
 // export share. The document derives from it and supplies the image and the
-// comments; the current sheet kind picks which records a row maps to.
+// comments. Which sheet is shown is the view's business: every call that maps
+// a row to records takes the sheet kind.
 
 // std
 #include <array>
@@ -9,7 +10,6 @@
 #include <string>
 
 // project
-#include "platform/locale.h"
 #include "radio/channel_record.h"
 #include "radio/radio_image.h"
 
@@ -17,7 +17,8 @@ namespace radio {
 
 class RadioModel {
 public:
-    explicit RadioModel(char separator = platform::DecimalSeparator());
+    // `separator` is the decimal separator of the frequency texts.
+    explicit RadioModel(char separator);
     virtual ~RadioModel() = default;
     RadioModel(const RadioModel&) = delete;
     RadioModel& operator=(const RadioModel&) = delete;
@@ -33,18 +34,13 @@ public:
     std::string FormatFrequency(std::int32_t hz) const;
     std::string FormatOffset(std::int32_t hz) const;
 
-    void SetSheetKind(int kind) { kind_ = kind; }
-    int SheetKind() const { return kind_; }
-    int RowCount() const;
-    // Record and name record of row r of the current kind; nullptr where there is none.
-    std::uint8_t* Record(int row);
-    std::uint8_t* NameRecord(int row);
+    // Record and name record of row r of sheet `kind`; nullptr where there is none.
+    std::uint8_t* Record(int kind, int row);
+    std::uint8_t* NameRecord(int kind, int row);
 
-    // Bank membership (Memories only) and scan values (Hyper Memory kinds only).
+    // Bank membership of a memory channel (0..999).
     bool BankBit(int bank, int memory) const;
     void SetBankBit(int bank, int memory, bool member);
-    int ScanValue(int memory) const;
-    void SetScanValue(int memory, int value);
 
     int ActiveHyper() const;
     void SetActiveHyper(int hyper);
@@ -52,7 +48,6 @@ public:
 
 private:
     char separator_;
-    int kind_ = kSheetMemories;
 };
 
 } // namespace radio

@@ -1,7 +1,6 @@
 #include "radio/settings_file.h"
 
 // Project
-#include "platform/prompt.h"
 #include "radio/file_io.h"
 
 // Standard library
@@ -16,11 +15,6 @@ namespace radio {
 namespace {
 
 constexpr const char* kErrorCaption = "Error";
-
-void ShowError(const std::string& text)
-{
-    platform::ShowMessage(text, kErrorCaption, platform::Icon::Error);
-}
 
 // The checks of a setting file, in order, over the bytes it gave. Returns the
 // message for the first that fails, or nothing when `bytes` hold a valid record.
@@ -47,24 +41,24 @@ bool CanOpenSettingsFile(const std::string& path)
     return ReadFilePrefix(path, 0, none).ok();
 }
 
-bool ReadSettingsFile(const std::string& path, SettingsRecord& record)
+bool ReadSettingsFile(const std::string& path, SettingsRecord& record, MessageSink& messages)
 {
     // A longer file is read as far as the record goes, as ever.
     std::vector<std::uint8_t> bytes;
     if (!ReadFilePrefix(path, kSettingsRecordSize, bytes).ok()) {
-        ShowError("Cannot open file:\n" + path);
+        messages.ShowError("Cannot open file:\n" + path, kErrorCaption);
         return false;
     }
     SettingsRecord buffer;
     if (const std::optional<std::string> failure = CheckSettingsFile(bytes, path, buffer)) {
-        ShowError(*failure);
+        messages.ShowError(*failure, kErrorCaption);
         return false;
     }
     record = buffer;
     return true;
 }
 
-bool WriteSettingsFile(const std::string& path, SettingsRecord& record)
+bool WriteSettingsFile(const std::string& path, SettingsRecord& record, MessageSink& messages)
 {
     record.SetHeaderFields();
     // A folder in the file's place can never be replaced by a file.
@@ -73,11 +67,11 @@ bool WriteSettingsFile(const std::string& path, SettingsRecord& record)
                                   ? FileResult{FileResult::CannotCreate, EISDIR}
                                   : ReplaceFile(path, record.Raw().data(), kSettingsRecordSize);
     if (result.status == FileResult::CannotCreate || result.status == FileResult::CannotOpen) {
-        ShowError("Cannot create file:\n" + path);
+        messages.ShowError("Cannot create file:\n" + path, kErrorCaption);
         return false;
     }
     if (!result.ok()) {
-        ShowError("Error writing file:\n" + path);
+        messages.ShowError("Error writing file:\n" + path, kErrorCaption);
         return false;
     }
     return true;

@@ -1,7 +1,6 @@
 #include "radio/settings_load.h"
 
 // Project
-#include "platform/registry.h"
 #include "radio/default_image.h"
 #include "radio/settings_file.h"
 
@@ -57,27 +56,25 @@ std::string ChooseSettingFile(const SettingsLocation& location, const std::strin
 
 } // namespace
 
-SettingsLocation StoredSettingsLocation()
+SettingsLocation StoredSettingsLocation(const SettingsStore& store)
 {
-    using platform::Registry;
-    return {Registry::GetString(platform::kSettingsKey, kSettingDirValue).value_or(""),
-            Registry::GetString(platform::kSettingsKey, kCurrentSettingFileValue).value_or("")};
+    return {store.GetString(kSettingDirValue).value_or(""), store.GetString(kCurrentSettingFileValue).value_or("")};
 }
 
-std::string RememberOpenedSettingFile(const std::string& path)
+std::string RememberOpenedSettingFile(SettingsStore& store, const std::string& path)
 {
     const std::string folder = FolderOf(path);
-    if (!SameFolder(folder, StoredSettingsLocation().dir)) {
-        platform::Registry::SetString(platform::kSettingsKey, kSettingDirValue, folder);
-        platform::Registry::SetString(platform::kSettingsKey, kCurrentSettingFileValue, NameOf(path));
+    if (!SameFolder(folder, StoredSettingsLocation(store).dir)) {
+        store.SetString(kSettingDirValue, folder);
+        store.SetString(kCurrentSettingFileValue, NameOf(path));
     }
     return folder;
 }
 
-std::string RememberSavedSettingFile(const std::string& path)
+std::string RememberSavedSettingFile(SettingsStore& store, const std::string& path)
 {
-    const std::string folder = RememberOpenedSettingFile(path);
-    platform::Registry::SetString(platform::kSettingsKey, kCurrentSettingFileValue, NameOf(path));
+    const std::string folder = RememberOpenedSettingFile(store, path);
+    store.SetString(kCurrentSettingFileValue, NameOf(path));
     return folder;
 }
 
@@ -86,17 +83,18 @@ SettingsRecord DefaultSettingsRecord()
     return SettingsRecordFromImage(DefaultImage());
 }
 
-LoadedSettings LoadSettingsForDocument(const RadioImage& image, const std::string& sourceName)
+LoadedSettings LoadSettingsForDocument(const RadioImage& image, const std::string& sourceName,
+                                       const SettingsStore& store, MessageSink& messages)
 {
     if (sourceName == kSourceReadRadio)
         return Untitled(image);
 
-    const std::string path = ChooseSettingFile(StoredSettingsLocation(), sourceName);
+    const std::string path = ChooseSettingFile(StoredSettingsLocation(store), sourceName);
     if (path.empty())
         return Untitled(DefaultImage());
 
     LoadedSettings loaded;
-    if (!ReadSettingsFile(path, loaded.record)) {
+    if (!ReadSettingsFile(path, loaded.record, messages)) {
         loaded = Untitled(DefaultImage());
         loaded.fileRefused = true;
         return loaded;

@@ -5,6 +5,7 @@
 
 // Project
 #include "radio/radio_image.h"
+#include "radio/services.h"
 #include "radio/settings_record.h"
 
 // Standard library
@@ -16,7 +17,7 @@ inline constexpr const char* kSourceNewFile = "NewFile";
 inline constexpr const char* kSourceReadRadio = "ReadRadio";
 inline constexpr const char* kUntitledSettingsName = "Untitled.rsf";
 
-// Registry values under platform::kSettingsKey, both text.
+// The values kept in the settings store, both text.
 inline constexpr const char* kSettingDirValue = "SettingDir";
 inline constexpr const char* kCurrentSettingFileValue = "Current Setting File";
 
@@ -26,14 +27,14 @@ struct SettingsLocation {
 };
 
 // The stored folder and file name; missing values read as empty.
-SettingsLocation StoredSettingsLocation();
+SettingsLocation StoredSettingsLocation(const SettingsStore& store);
 
 // After a setting file was opened: when its folder differs (ignoring case)
 // from the stored folder, stores the folder and the file name. Returns the
 // file's folder, the setting folder from now on.
-std::string RememberOpenedSettingFile(const std::string& path);
+std::string RememberOpenedSettingFile(SettingsStore& store, const std::string& path);
 // After Save As: as above, then stores the file name in any case.
-std::string RememberSavedSettingFile(const std::string& path);
+std::string RememberSavedSettingFile(SettingsStore& store, const std::string& path);
 
 struct LoadedSettings {
     SettingsRecord record;
@@ -47,9 +48,10 @@ struct LoadedSettings {
 //  - "ReadRadio": the image's own settings, untitled;
 //  - "NewFile": the stored current setting file;
 //  - a file name: that file in the setting folder, else the current one.
-// When no file can be opened, or the file found is refused, the settings of
-// the built-in template image, untitled.
-LoadedSettings LoadSettingsForDocument(const RadioImage& image, const std::string& sourceName);
+// When no file can be opened, or the file found is refused (told through
+// `messages`), the settings of the built-in template image, untitled.
+LoadedSettings LoadSettingsForDocument(const RadioImage& image, const std::string& sourceName,
+                                       const SettingsStore& store, MessageSink& messages);
 
 // The record of a new setting file: header set, template image's settings.
 SettingsRecord DefaultSettingsRecord();

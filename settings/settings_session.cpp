@@ -2,6 +2,7 @@
 
 // Project
 #include "platform/prompt.h"
+#include "platform/radio_services.h"
 #include "radio/settings_file.h"
 #include "radio/settings_load.h"
 
@@ -25,8 +26,9 @@ SettingsSession::SettingsSession(radio::SettingsRecord& record, SettingsForm& fo
 void SettingsSession::OpenFor(const radio::RadioImage& image, const std::string& sourceName)
 {
     sourceName_ = sourceName;
-    settingDir_ = radio::StoredSettingsLocation().dir;
-    radio::LoadedSettings loaded = radio::LoadSettingsForDocument(image, sourceName);
+    settingDir_ = radio::StoredSettingsLocation(platform::RegistrySettings()).dir;
+    radio::LoadedSettings loaded = radio::LoadSettingsForDocument(image, sourceName, platform::RegistrySettings(),
+                                                                    platform::PromptMessages());
     record_ = loaded.record;
     path_ = loaded.path;
     // The title names the file actually loaded, the document's own one included.
@@ -94,11 +96,11 @@ bool SettingsSession::Open()
     if (path.empty())
         return false;
     radio::SettingsRecord read;
-    if (!radio::ReadSettingsFile(path, read))
+    if (!radio::ReadSettingsFile(path, read, platform::PromptMessages()))
         return false;
     record_ = read;
     BecomeCurrent(path);
-    settingDir_ = radio::RememberOpenedSettingFile(path);
+    settingDir_ = radio::RememberOpenedSettingFile(platform::RegistrySettings(), path);
     Refresh();
     return true;
 }
@@ -113,7 +115,7 @@ void SettingsSession::BecomeCurrent(const std::string& path)
 
 bool SettingsSession::WriteTo(const std::string& path)
 {
-    return radio::WriteSettingsFile(path, record_);
+    return radio::WriteSettingsFile(path, record_, platform::PromptMessages());
 }
 
 bool SettingsSession::Save()
@@ -135,7 +137,7 @@ bool SettingsSession::SaveAs()
     if (path.empty() || !WriteTo(path))
         return false;
     BecomeCurrent(path);
-    settingDir_ = radio::RememberSavedSettingFile(path);
+    settingDir_ = radio::RememberSavedSettingFile(platform::RegistrySettings(), path);
     form_.ShowTitle(Title());
     if (fileName_ != sourceName_) {
         sourceName_ = fileName_;

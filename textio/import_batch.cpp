@@ -4,25 +4,10 @@
 #include <fstream>
 
 // project
+#include "platform/locale.h"
 #include "textio/other_layout.h"
 
 namespace textio {
-namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-// A model over a copy of an image, for counting without changing anything.
-class ScratchModel : public radio::RadioModel {
-public:
-    explicit ScratchModel(const radio::RadioImage& image) : image_(image) {}
-    radio::RadioImage& Image() override { return image_; }
-    const radio::RadioImage& Image() const override { return image_; }
-
-private:
-    radio::RadioImage image_;
-};
-
-} // namespace
 
 void ImportBatch::Add(const void* record, int channelIndex, bool overwrite)
 {

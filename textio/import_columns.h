@@ -9,6 +9,9 @@
 #include <cstddef>
 #include <string>
 
+// project
+#include "radio/channel_record.h"
+
 namespace textio {
 
 struct ImportColumn {
@@ -18,26 +21,13 @@ struct ImportColumn {
 
 inline constexpr int kImportColumnCount = 36;
 
-// Positions of the columns in the table below (and of the slots in a record).
+// Positions of the columns in the table below (and of the slots in a record):
+// the channel number first, then every channel grid column in its own place.
 namespace icol {
+using namespace radio::col;
 inline constexpr int kChannel = 0;
-inline constexpr int kReceive = 1;
-inline constexpr int kTransmit = 2;
-inline constexpr int kOffset = 3;
-inline constexpr int kDirection = 4;
-inline constexpr int kMode = 5;
-inline constexpr int kName = 6;
-inline constexpr int kShowName = 7;
-inline constexpr int kToneMode = 8;
-inline constexpr int kCtcss = 9;
-inline constexpr int kDcs = 10;
-inline constexpr int kStep = 11;
-inline constexpr int kClockShift = 12;
-inline constexpr int kPower = 13;
-inline constexpr int kNarrow = 14;
-inline constexpr int kBank1 = 15; // 15..34: banks 1..20
-inline constexpr int kComment = 35;
 } // namespace icol
+static_assert(kImportColumnCount == radio::col::kCount + 1);
 
 inline constexpr std::array<ImportColumn, kImportColumnCount> kImportColumns{{
     {"Channel Number", 10},

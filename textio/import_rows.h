@@ -7,12 +7,17 @@
 // std
 #include <array>
 #include <string>
+#include <string_view>
 
 // project
+#include "platform/locale.h"
 #include "radio/radio_model.h"
 #include "textio/import_columns.h"
 
 namespace textio {
+
+// The UTF-8 byte order mark that may open a text file or a pasted text.
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 enum class DropReason {
     EmptyRow,       // the row has no field at all
@@ -73,5 +78,16 @@ private:
 
 // `sofar` with the columns in which `fields` has a value added.
 ColumnSet ColumnsWithValues(const RowFields& fields, ColumnSet sofar);
+
+// A model over a copy of an image, for counting without changing anything.
+class ScratchModel : public radio::RadioModel {
+public:
+    explicit ScratchModel(const radio::RadioImage& image) : RadioModel(platform::DecimalSeparator()), image_(image) {}
+    radio::RadioImage& Image() override { return image_; }
+    const radio::RadioImage& Image() const override { return image_; }
+
+private:
+    radio::RadioImage image_;
+};
 
 } // namespace textio

@@ -9,12 +9,12 @@
 
 // project
 #include "grid/row_commands.h"
+#include "platform/locale.h"
 #include "textio/import_rows.h"
 
 namespace textio {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr int kHeadingNamesNeeded = 2;
 
 using Record = std::vector<std::string>;
@@ -86,17 +86,6 @@ std::vector<int> HeadingColumns(const Record& record)
         columns.clear();
     return columns;
 }
-
-// A model over a copy of an image, for counting without changing anything.
-class ScratchModel : public radio::RadioModel {
-public:
-    explicit ScratchModel(const radio::RadioImage& image) : image_(image) {}
-    radio::RadioImage& Image() override { return image_; }
-    const radio::RadioImage& Image() const override { return image_; }
-
-private:
-    radio::RadioImage image_;
-};
 
 } // namespace
 

@@ -7,6 +7,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+// std
+#include <algorithm>
+
 namespace grid {
 
 namespace {
@@ -99,21 +102,46 @@ bool SheetTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent*
     }
     const bool wasEditing = IsEditing();
     const bool handled = QTableView::edit(index, trigger, event);
-    if (handled && !wasEditing && IsEditing() && !storeDriven_)
-        model_.BeginEdit(index);
+    if (handled && !wasEditing && IsEditing()) {
+        RememberEditor();
+        if (!storeDriven_)
+            model_.BeginEdit(index);
+    }
     return handled;
+}
+
+void SheetTableView::RememberEditor()
+{
+    std::erase_if(editors_, [](const QPointer<QWidget>& e) { return e.isNull(); });
+    if (QWidget* editor = OpenEditor(); editor != nullptr && !IsLiveEditor(editor))
+        editors_.emplace_back(editor);
+}
+
+bool SheetTableView::IsLiveEditor(const QWidget* editor) const
+{
+    return std::any_of(editors_.begin(), editors_.end(),
+                       [editor](const QPointer<QWidget>& e) { return !e.isNull() && e.data() == editor; });
 }
 
 void SheetTableView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
 {
+    if (editor == nullptr || !IsLiveEditor(editor))
+        return;
     // A closed editor can report its focus loss once more; that is no edit.
-    if (editor == nullptr || editor != OpenEditor()) {
+    if (editor != OpenEditor()) {
         QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
         return;
     }
     GridModel::Busy busy(model_);
-    if (!storeDriven_)
+    if (!storeDriven_) {
+        const QPointer<QWidget> guard(editor);
         model_.EndEdit(currentIndex());
+        // The edit-mode event may refuse the value and keep the cell in edit
+        // mode, or close and reopen the cell while its message is up (the
+        // editor is then gone): either way this editor is not to be closed.
+        if (guard.isNull() || editor != OpenEditor() || model_.Sheet().EditMode())
+            return;
+    }
     // Moving on after Tab is done here, so that the next cell is entered
     // without opening an editor in it.
     const bool next = hint == QAbstractItemDelegate::EditNextItem;

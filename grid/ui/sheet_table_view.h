@@ -6,7 +6,11 @@
 
 // Qt
 #include <QPoint>
+#include <QPointer>
 #include <QTableView>
+
+// std
+#include <vector>
 
 namespace grid {
 
@@ -44,9 +48,16 @@ protected:
 
 private:
     bool IsEditAttempt(EditTrigger trigger, const QEvent* event) const;
+    // Editors this view opened that still exist. A delegate reports focus loss
+    // through a queued call, which can arrive after its editor was destroyed
+    // (a message box took the focus while the cell was reopened); such a late
+    // report names no live editor and is dropped.
+    void RememberEditor();
+    bool IsLiveEditor(const QWidget* editor) const;
 
     GridModel& model_;
     bool storeDriven_ = false;
+    std::vector<QPointer<QWidget>> editors_;
 };
 
 } // namespace grid

@@ -48,7 +48,7 @@ protected:
     std::string MakeFile(const std::string& name, const std::string& comment)
     {
         const std::string path = dir_.path() + "/" + name;
-        radio::CMainDoc doc;
+        radio::CMainDoc doc{'.'};
         doc.OnNewDocument();
         doc.SetComment(0, comment);
         EXPECT_TRUE(doc.Save(path)) << doc.ErrorText();
@@ -207,7 +207,7 @@ TEST_F(Frame, YesSavesBeforeClosingAndAFailedSaveKeepsTheDocument)
     EXPECT_TRUE(child->close());
     QApplication::processEvents();
     EXPECT_TRUE(frame_.Children().isEmpty());
-    radio::CMainDoc reread;
+    radio::CMainDoc reread{'.'};
     ASSERT_TRUE(reread.Load(path));
     EXPECT_EQ(reread.Comment(1), "first");
 }

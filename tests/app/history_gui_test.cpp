@@ -53,9 +53,8 @@ protected:
     {
         const std::string path = dir_.path() + "/club.rdf";
         radio::CMainDoc doc('.');
-        doc.SetSheetKind(radio::kSheetMemories);
         for (int i = 0; i < kEdits; ++i) {
-            std::uint8_t* rec = doc.Record(i);
+            std::uint8_t* rec = doc.Record(radio::kSheetMemories, i);
             rec[0] = 0x80;
             radio::EncodeFrequency(145000000 + 25000 * i, rec + 1);
             radio::EncodeFrequency(145000000 + 25000 * i, rec + 5);

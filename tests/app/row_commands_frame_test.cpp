@@ -116,8 +116,7 @@ TEST_F(RowFrame, RowsCopiedInOneWindowPasteIntoAnotherThatNeverCopied)
     EXPECT_TRUE(target->View().Book().BankMember(2, 7));
     EXPECT_TRUE(Doc(target).IsModified());
     EXPECT_EQ(Doc(target).UndoLabel(), "Paste of 4 Channels");
-    Doc(target).SetSheetKind(radio::kSheetMemories);
-    EXPECT_EQ(radio::GetField(Doc(target).Record(6), radio::ChannelField::Receive), 140100000); // stored: channel 7
+    EXPECT_EQ(radio::GetField(Doc(target).Record(radio::kSheetMemories, 6), radio::ChannelField::Receive), 140100000); // stored: channel 7
 
     ASSERT_TRUE(target->View().Undo());
     EXPECT_TRUE(Doc(target).Data() == before);

@@ -110,8 +110,7 @@ TEST_F(TypedEdits, EveryEditIsInTheSavedFile)
     frame_.Dispatch(cmd::Save);
     radio::CMainDoc reread('.');
     ASSERT_TRUE(reread.Load(file_));
-    reread.SetSheetKind(radio::kSheetHome);
-    EXPECT_EQ(radio::DecodeFrequency(reread.Record(4) + 1), 985000000);
+    EXPECT_EQ(radio::DecodeFrequency(reread.Record(radio::kSheetHome, 4) + 1), 985000000);
     EXPECT_TRUE(prompt_.shown.empty());
 }
 
@@ -134,8 +133,7 @@ TEST_F(TypedEdits, ACommandChosenWhileARefusedValueIsInTheCellDoesNotRun)
     EXPECT_TRUE(child_->Doc().IsModified()) << "Save did not run";
     radio::CMainDoc onDisk('.');
     ASSERT_TRUE(onDisk.Load(file_));
-    onDisk.SetSheetKind(radio::kSheetMemories);
-    EXPECT_EQ(onDisk.Record(1)[0] & 0x80, 0) << "channel 2 is not in the file yet";
+    EXPECT_EQ(onDisk.Record(radio::kSheetMemories, 1)[0] & 0x80, 0) << "channel 2 is not in the file yet";
 
     auto* edit = qobject_cast<QLineEdit*>(t.Editor(0));
     ASSERT_NE(edit, nullptr);

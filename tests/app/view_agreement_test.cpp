@@ -37,19 +37,18 @@ std::string MakeKnownFile(const std::string& path)
 {
     radio::CMainDoc doc('.');
     doc.OnNewDocument();
-    doc.SetSheetKind(radio::kSheetMemories);
     const int rows[] = {0, 1, 499, 1000};
     const std::int32_t hz[] = {146520000, 145230000, 442100000, 144000000};
     for (int i = 0; i < 4; ++i) {
-        std::uint8_t* rec = doc.Record(rows[i]);
+        std::uint8_t* rec = doc.Record(radio::kSheetMemories, rows[i]);
         std::fill(rec, rec + radio::kChannelRecordSize, 0);
         rec[0] = 0x80;
         radio::EncodeFrequency(hz[i], rec + 1);
         radio::EncodeFrequency(hz[i], rec + 5);
         rec[8] = 12;
         rec[12] = static_cast<std::uint8_t>(radio::DefaultOffset(hz[i]) / 50000);
-        radio::EncodeName("CH" + std::to_string(i), doc.NameRecord(rows[i]));
-        doc.NameRecord(rows[i])[7] |= 0x80;
+        radio::EncodeName("CH" + std::to_string(i), doc.NameRecord(radio::kSheetMemories, rows[i]));
+        doc.NameRecord(radio::kSheetMemories, rows[i])[7] |= 0x80;
         doc.SetComment(rows[i], "Comment " + std::to_string(i));
     }
     doc.SetBankBit(4, 1, true);
@@ -124,10 +123,10 @@ TEST_F(ViewAgreement, EverySheetShowsTheImagesFrequencies)
         SCOPED_TRACE(sheet);
         child_->View().SetCurrentSheet(sheet);
         const QAbstractItemModel& model = *child_->View().ChannelGridView(sheet)->model();
-        doc.SetSheetKind(sheet);
-        ASSERT_EQ(model.rowCount(), doc.RowCount());
-        for (int row = 0; row < doc.RowCount(); ++row) {
-            const std::uint8_t* rec = doc.Record(row);
+        const int rows = radio::SheetRowCount(sheet);
+        ASSERT_EQ(model.rowCount(), rows);
+        for (int row = 0; row < rows; ++row) {
+            const std::uint8_t* rec = doc.Record(sheet, row);
             const std::string text = model.data(model.index(row, 0)).toString().toStdString();
             if (sheet == radio::kSheetMemories && !(rec[0] & 0x80))
                 EXPECT_EQ(text, "") << row;

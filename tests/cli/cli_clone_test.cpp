@@ -12,11 +12,13 @@
 
 // project
 #include "clone/sim/sim_radio.h"
+#include "platform/radio_services.h"
 #include "platform/registry.h"
 #include "portkit/pty_support.h"
 #include "radio/main_doc.h"
 #include "radio/settings_file.h"
 #include "support/files.h"
+#include "support/run_cli.h"
 #include "support/temp_config.h"
 
 namespace {
@@ -28,19 +30,8 @@ using transfer::sim::SimRadio;
 constexpr const char* kKey = "Software\\Quillon\\Yaesu\\Ostrel Programmer\\Settings";
 constexpr std::size_t kImageAt = 424; // the image's place in a radio data file
 
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Result RunCli(const std::vector<std::string>& args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = cli::Run(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using Result = test_support::CliResult;
+using test_support::RunCli;
 
 class CliClone : public ::testing::Test {
 protected:
@@ -81,7 +72,7 @@ TEST_F(CliClone, ReadThenWriteRoundTripsTheImage)
     EXPECT_TRUE(std::equal(sample.begin(), sample.end() - 1, file.begin() + kImageAt)) << "the file's image";
     EXPECT_TRUE(std::all_of(file.begin() + kImageAt + 31561 + 20, file.end(), [](std::uint8_t b) { return b == 0; }))
         << "comments";
-    radio::CMainDoc doc;
+    radio::CMainDoc doc{'.'};
     ASSERT_TRUE(doc.Load(Path("radio.rdf")));
     EXPECT_EQ(doc.SourceName(), "ReadRadio");
     EXPECT_EQ(platform::Registry::GetDword(kKey, "Configuration1"), 0xB9u);
@@ -146,7 +137,7 @@ TEST_F(CliClone, TheStoredPortAndTheGivenSettingFileAreUsed)
     auto block = settings.Block();
     for (std::size_t i = 0; i < block.size(); ++i)
         block[i] = static_cast<std::uint8_t>(0x11 + i % 32);
-    ASSERT_TRUE(radio::WriteSettingsFile(Path("mine.rsf"), settings));
+    ASSERT_TRUE(radio::WriteSettingsFile(Path("mine.rsf"), settings, platform::PromptMessages()));
     platform::Registry::SetDword(kKey, "comport", 7);
 
     auto receiver = Radio(7, Role::Receive);

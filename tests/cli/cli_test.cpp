@@ -11,6 +11,7 @@
 // project
 #include "radio/main_doc.h"
 #include "support/files.h"
+#include "support/run_cli.h"
 #include "support/temp_config.h"
 
 namespace {
@@ -19,19 +20,8 @@ using test_support::PutU32;
 using test_support::ReadBytes;
 using test_support::WriteBytes;
 
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Result RunCli(const std::vector<std::string>& args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = cli::Run(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using Result = test_support::CliResult;
+using test_support::RunCli;
 
 class Cli : public ::testing::Test {
 protected:
@@ -123,8 +113,7 @@ TEST_F(Cli, InfoCountsChannelsAndBanks)
 {
     radio::CMainDoc doc('.');
     doc.OnNewDocument();
-    doc.SetSheetKind(radio::kSheetMemories);
-    doc.Record(1000)[0] |= 0x80;
+    doc.Record(radio::kSheetMemories, 1000)[0] |= 0x80;
     doc.SetBankBit(2, 0, true);
     doc.SetSourceName("club.rsf");
     ASSERT_TRUE(doc.Save(Path("c.rdf")));

@@ -13,25 +13,15 @@
 // project
 #include "radio/main_doc.h"
 #include "support/files.h"
+#include "support/run_cli.h"
 #include "support/temp_config.h"
 
 namespace {
 
 using test_support::ReadText;
 
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-Result RunCli(const std::vector<std::string>& args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = cli::Run(args, out, err);
-    return {code, out.str(), err.str()};
-}
+using Result = test_support::CliResult;
+using test_support::RunCli;
 
 std::string DataFile(const std::string& name)
 {

@@ -15,6 +15,7 @@
 // project
 #include "radio/main_doc.h"
 #include "support/files.h"
+#include "support/run_cli.h"
 #include "support/temp_config.h"
 
 namespace {
@@ -23,11 +24,9 @@ using test_support::ReadText;
 
 int RunCli(const std::vector<std::string>& args)
 {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = cli::Run(args, out, err);
-    EXPECT_EQ(err.str(), "");
-    return code;
+    const auto result = test_support::RunCli(args);
+    EXPECT_EQ(result.err, "");
+    return result.code;
 }
 
 std::vector<std::vector<std::string>> Table(const std::string& text, char separator)

@@ -277,6 +277,27 @@ TEST(CloneWriter, SendsTheStreamByteForByteAndTheChecksumAloneWithoutWaiting)
     EXPECT_EQ(writer.GetProgress().bytes, 31561);
 }
 
+// A port that takes a block a few bytes at a time still gets all of it, in
+// order; one that takes nothing ends the transfer.
+TEST(CloneWriter, ShortWritesAreContinuedAndAStalledPortFails)
+{
+    const auto stream = MakeStream();
+    ScriptPort slow;
+    slow.writeLimit = 3;
+    CloneWriter writer(slow, stream);
+    writer.Start(Clock::now());
+    EXPECT_EQ(writer.GetOutcome(), Outcome::Running);
+    ASSERT_EQ(slow.writes.size(), 3u);
+    EXPECT_EQ(slow.writes[2].size(), 2u);
+    EXPECT_EQ(slow.Written(), Slice(stream, 0, 8));
+
+    ScriptPort stalled;
+    stalled.writeLimit = 0;
+    CloneWriter none(stalled, stream);
+    none.Start(Clock::now());
+    EXPECT_EQ(none.GetFailure(), Failure::WriteFailed);
+}
+
 TEST(CloneWriter, CountsTheEchoFromTheFirst0x41)
 {
     const auto stream = MakeStream();

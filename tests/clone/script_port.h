@@ -55,6 +55,8 @@ public:
     {
         if (failWrites)
             return -5;
+        if (writeLimit >= 0)
+            n = std::min(n, writeLimit);
         const Bytes bytes(buf, buf + n);
         writes.push_back(bytes);
         if (onWrite)
@@ -85,6 +87,7 @@ public:
     std::function<void(const Bytes&)> onWrite;
     bool failReads = false;
     bool failWrites = false;
+    int writeLimit = -1; // the most bytes one write takes; -1 for all of them
     int drains = 0;
 };
 

@@ -44,7 +44,7 @@ private:
 
 TEST_F(AdoptedRead, BecomesTheDocumentWithoutCommentsAndIsKept)
 {
-    radio::CMainDoc doc;
+    radio::CMainDoc doc{'.'};
     doc.OnNewDocument();
     doc.SetComment(3, "kept nowhere");
     const auto stream = transfer::sim::SampleImage(5);
@@ -72,7 +72,7 @@ TEST_F(AdoptedRead, BecomesTheDocumentWithoutCommentsAndIsKept)
     EXPECT_EQ(test_support::ReadBytes(StateFile("Debug.rdf")).size(), 67205u);
     const auto kept = test_support::ReadBytes(StateFile("read-20261208-101112.rdf"));
     ASSERT_EQ(kept.size(), 67205u);
-    radio::CMainDoc reopened;
+    radio::CMainDoc reopened{'.'};
     ASSERT_TRUE(reopened.Load(StateFile("read-20261208-101112.rdf")));
     EXPECT_EQ(reopened.SourceName(), "ReadRadio");
     EXPECT_TRUE(prompt.shown.empty());
@@ -81,7 +81,7 @@ TEST_F(AdoptedRead, BecomesTheDocumentWithoutCommentsAndIsKept)
 TEST_F(AdoptedRead, OnlyTheNewestTwentyReadsAreKept)
 {
     const auto stream = transfer::sim::SampleImage(5);
-    radio::CMainDoc doc;
+    radio::CMainDoc doc{'.'};
     doc.OnNewDocument();
     const std::time_t start = 1'800'000'000;
     for (int i = 0; i < 23; ++i)
@@ -95,7 +95,7 @@ TEST_F(AdoptedRead, OnlyTheNewestTwentyReadsAreKept)
 TEST_F(AdoptedRead, AStateFolderThatCannotBeWrittenNeverFailsTheRead)
 {
     test_support::WriteBytes(stateHome.path() + "/Quillon", {1, 2, 3}); // a file where the folder should be
-    radio::CMainDoc doc;
+    radio::CMainDoc doc{'.'};
     doc.OnNewDocument();
     const auto stream = transfer::sim::SampleImage(6);
     const auto result = transfer::AdoptRead(doc, stream, 0);
@@ -107,7 +107,7 @@ TEST_F(AdoptedRead, AStateFolderThatCannotBeWrittenNeverFailsTheRead)
 TEST_F(AdoptedRead, ARegistryThatCannotBeWrittenIsReportedAndTheReadGoesOn)
 {
     test_support::WriteBytes(home.path() + "/Quillon", {1}); // the store's folder cannot be made
-    radio::CMainDoc doc;
+    radio::CMainDoc doc{'.'};
     doc.OnNewDocument();
     const auto result = transfer::AdoptRead(doc, transfer::sim::SampleImage(6), 0);
     EXPECT_FALSE(result.identityStored);

@@ -40,7 +40,7 @@ protected:
 
     test_support::TempConfigHome config;
     platform::RecordingPrompt prompt;
-    radio::CMainDoc doc;
+    radio::CMainDoc doc{'.'};
     SheetBook book;
     RuleAccess access;
     CellRules cells;

@@ -158,7 +158,7 @@ protected:
     }
 
     test_support::TempConfigHome config;
-    radio::CMainDoc doc;
+    radio::CMainDoc doc{'.'};
     SheetBook book;
     RowClipboard clipboard;
     RowCommands commands;

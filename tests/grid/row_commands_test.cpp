@@ -44,7 +44,7 @@ protected:
     std::string AllRows() { return Memories().GetBlockText({0, 1, 35, 1100}); }
 
     test_support::TempConfigHome config;
-    radio::CMainDoc doc;
+    radio::CMainDoc doc{'.'};
     SheetBook book;
     RowClipboard clipboard;
     RowCommands rows;
@@ -469,13 +469,12 @@ TEST_F(RowsTest, CommandsCarryIntoTheImageThroughTheStore)
     Select(1, 1);
     rows.Delete();
     ASSERT_TRUE(book.GridStore(false));
-    doc.SetSheetKind(radio::kSheetMemories);
-    EXPECT_EQ(radio::GetField(doc.Record(0), radio::ChannelField::Receive), 140200000);
+    EXPECT_EQ(radio::GetField(doc.Record(radio::kSheetMemories, 0), radio::ChannelField::Receive), 140200000);
     EXPECT_EQ(doc.Comment(0), "second");
     EXPECT_TRUE(radio::BankBit(doc.Image(), 7, 0));
     EXPECT_FALSE(radio::BankBit(doc.Image(), 7, 1));
     EXPECT_EQ(radio::ScanValue(doc.Image(), 0, 0), 1);
-    EXPECT_EQ(radio::GetField(doc.Record(2), radio::ChannelField::InUse), 0);
+    EXPECT_EQ(radio::GetField(doc.Record(radio::kSheetMemories, 2), radio::ChannelField::InUse), 0);
 }
 
 // A row left without a channel takes its comment out of the file's table,

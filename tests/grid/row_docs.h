@@ -28,15 +28,14 @@ struct Channel {
 // Channel `index` (0-based) of the Memories sheet, or a scan-limit record from 1000 on.
 inline void PutChannel(radio::CMainDoc& doc, int index, const Channel& channel)
 {
-    doc.SetSheetKind(radio::kSheetMemories);
-    std::uint8_t* rec = doc.Record(index);
+    std::uint8_t* rec = doc.Record(radio::kSheetMemories, index);
     std::fill(rec, rec + radio::kChannelRecordSize, std::uint8_t{0});
     rec[0] = 0x80; // in use, simplex
     radio::EncodeFrequency(channel.rx, rec + 1);
     radio::EncodeFrequency(channel.rx, rec + 5);
     rec[8] = static_cast<std::uint8_t>(channel.power << 6 | 12); // CTCSS 100.0 Hz
     rec[12] = 12;                                                 // offset 600 kHz in 50 kHz units
-    std::uint8_t* name = doc.NameRecord(index);
+    std::uint8_t* name = doc.NameRecord(radio::kSheetMemories, index);
     radio::EncodeName(channel.name, name);
     if (!channel.name.empty())
         name[7] |= 0x80;

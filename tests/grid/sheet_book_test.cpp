@@ -25,7 +25,7 @@ protected:
         book.FirstUpdate();
     }
     test_support::TempConfigHome config;
-    radio::CMainDoc doc;
+    radio::CMainDoc doc{'.'};
     SheetBook book;
 };
 
@@ -49,7 +49,6 @@ TEST_F(BookTest, StoreWritesChangesAndKeepsTheSheet)
     EXPECT_NE(doc.Image(), before);
     EXPECT_TRUE(radio::BankBit(doc.Image(), 2, 0));
     EXPECT_EQ(book.CurrentSheet(), radio::kSheetHome); // restored
-    EXPECT_EQ(doc.SheetKind(), radio::kSheetHome);
 }
 
 TEST_F(BookTest, RefusedCheckStoresNothing)
@@ -163,7 +162,7 @@ TEST_F(BookTest, TypedEditsAreNamedStepsThatUndoAndRedo)
     EXPECT_TRUE(book.GridStore(true));
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.UndoLabel(), "Typing in Memories 12");
-    EXPECT_EQ(radio::GetField(doc.Record(11), radio::ChannelField::Receive), 146940000);
+    EXPECT_EQ(radio::GetField(doc.Record(radio::kSheetMemories, 11), radio::ChannelField::Receive), 146940000);
 
     // Nothing new typed: no step.
     EXPECT_TRUE(book.GridStore(true));

@@ -60,7 +60,7 @@ protected:
     std::uint8_t* Channel(RadioImage& image, int i) { return image.data() + ChannelOffset(i); }
 
     test_support::TempConfigHome config_;
-    CMainDoc doc_;
+    CMainDoc doc_{'.'};
     std::array<std::unique_ptr<CSpreadSheet1>, kSheetCount> sheets_;
     std::array<std::unique_ptr<CSpreadSheet1>, kHyperCount> settings_;
     grid::HyperGrids hyperGrids_{};

@@ -5,9 +5,12 @@
 // lib
 #include "grid/spreadsheet.h"
 #include "grid/ui/grid_view.h"
+#include "grid/ui/sheet_table_view.h"
 #include "grid/ui/units.h"
 
 // Qt
+#include <QAbstractItemDelegate>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
@@ -102,6 +105,34 @@ TEST_F(GridViewTest, CurrentCellAndEditModeFollowTheStore)
 
     sheet.SetEditMode(false);
     EXPECT_EQ(view->EditingView(), nullptr);
+}
+
+// A message box that takes the focus from an editor makes the delegate queue a
+// commit-and-close for it; when the refused cell's editor was meanwhile closed
+// and reopened, that late call names a destroyed editor and must change nothing.
+TEST_F(GridViewTest, ALateCloseOfADestroyedEditorIsIgnored)
+{
+    sheet.SetActiveCell(2, 7);
+    sheet.SetEditMode(true);
+    ASSERT_NE(view->EditingView(), nullptr);
+    grid::SheetTableView* table = view->EditingView();
+    QWidget* first = table->OpenEditor();
+    QAbstractItemDelegate* delegate = table->itemDelegate();
+    QMetaObject::invokeMethod(
+        delegate, [delegate, first] { emit delegate->closeEditor(first, QAbstractItemDelegate::SubmitModelCache); },
+        Qt::QueuedConnection);
+
+    sheet.SetEditMode(false);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    sheet.SetEditMode(true);
+    auto* second = qobject_cast<QLineEdit*>(view->EditingView()->OpenEditor());
+    ASSERT_NE(second, nullptr);
+    second->setText("830");
+    QCoreApplication::processEvents();
+
+    ASSERT_NE(view->EditingView(), nullptr) << "the reopened editor stays open";
+    EXPECT_EQ(view->EditingView()->OpenEditor(), second);
+    EXPECT_TRUE(sheet.EditMode());
 }
 
 TEST_F(GridViewTest, UserMovesRaiseLeaveCellAndARefusalKeepsTheCell)

@@ -74,7 +74,6 @@ TEST_F(MainViewTest, TabSwitchShowsTheSheetsGrids)
 {
     view.SetCurrentSheet(4);
     EXPECT_EQ(view.CurrentSheet(), 4);
-    EXPECT_EQ(doc.SheetKind(), 4);
     for (int sheet = 0; sheet < 8; ++sheet)
         EXPECT_EQ(Channel(sheet).isVisible(), sheet == 4) << "sheet " << sheet;
     for (int hyper = 0; hyper < 5; ++hyper)

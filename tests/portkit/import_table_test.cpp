@@ -1,6 +1,7 @@
 #include "portkit/core/import_session.h"
 #include "portkit/core/import_table.h"
 
+#include "support/column_names.h"
 #include "support/files.h"
 
 #include <gtest/gtest.h>
@@ -15,43 +16,7 @@ using Fields = std::vector<std::string>;
 
 namespace {
 
-// Our own column names, as the program hands them to the wizard.
-const std::vector<std::string> kNames = {"Channel Number",
-                                         "Receive Frequency",
-                                         "Transmit Frequency",
-                                         "Offset Frequency",
-                                         "Offset Direction",
-                                         "Operating Mode",
-                                         "Name",
-                                         "Show Name",
-                                         "Tone Mode",
-                                         "CTCSS Tone",
-                                         "DCS Code",
-                                         "Step",
-                                         "Clock Shift",
-                                         "Tx Power",
-                                         "Narrow",
-                                         "Bank 1",
-                                         "Bank 2",
-                                         "Bank 3",
-                                         "Bank 4",
-                                         "Bank 5",
-                                         "Bank 6",
-                                         "Bank 7",
-                                         "Bank 8",
-                                         "Bank 9",
-                                         "Bank 10",
-                                         "Bank 11",
-                                         "Bank 12",
-                                         "Bank 13",
-                                         "Bank 14",
-                                         "Bank 15",
-                                         "Bank 16",
-                                         "Bank 17",
-                                         "Bank 18",
-                                         "Bank 19",
-                                         "Bank 20",
-                                         "Comment"};
+const std::vector<std::string>& kNames = test_support::OurColumnNames();
 
 const SplitOptions kComma{',', false, false, '"'};
 

@@ -1,5 +1,5 @@
 // Project
-#include "platform/prompt.h"
+#include "radio/fake_services.h"
 #include "radio/settings_file.h"
 #include "support/temp_config.h"
 
@@ -58,20 +58,19 @@ protected:
     {
         radio::SettingsRecord record = SampleRecord();
         const radio::SettingsRecord before = record;
-        EXPECT_FALSE(radio::ReadSettingsFile(path, record));
+        EXPECT_FALSE(radio::ReadSettingsFile(path, record, messages));
         EXPECT_EQ(before, record) << "a refused file must leave the record alone";
-        EXPECT_EQ(1u, prompt.shown.size());
-        if (prompt.shown.empty())
+        EXPECT_EQ(1u, messages.shown.size());
+        if (messages.shown.empty())
             return {};
-        const platform::Message message = prompt.shown.back();
+        const test_support::RecordingMessages::Shown message = messages.shown.back();
         EXPECT_EQ("Error", message.caption);
-        EXPECT_EQ(platform::Icon::Error, message.icon);
-        prompt.shown.clear();
+        messages.shown.clear();
         return message.text;
     }
 
     test_support::TempDir dir;
-    platform::RecordingPrompt prompt;
+    test_support::RecordingMessages messages;
 };
 
 TEST_F(SettingsFileTest, WrittenFileReadsBackWithHeaderSet)
@@ -80,13 +79,13 @@ TEST_F(SettingsFileTest, WrittenFileReadsBackWithHeaderSet)
     record.Raw()[0] = 0; // header fields are set by the write
     record.Raw()[20] = 'Z';
     const std::string path = Path("a.rsf");
-    ASSERT_TRUE(radio::WriteSettingsFile(path, record));
+    ASSERT_TRUE(radio::WriteSettingsFile(path, record, messages));
     EXPECT_EQ(SampleBytes(), ReadAll(path));
 
     radio::SettingsRecord read;
-    ASSERT_TRUE(radio::ReadSettingsFile(path, read));
+    ASSERT_TRUE(radio::ReadSettingsFile(path, read, messages));
     EXPECT_EQ(SampleRecord(), read);
-    EXPECT_TRUE(prompt.shown.empty());
+    EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(1u, std::distance(std::filesystem::directory_iterator(dir.path()), {})) << "no temporary left";
 }
 
@@ -96,7 +95,7 @@ TEST_F(SettingsFileTest, LongerFileIsReadAsFarAsTheRecord)
     bytes.resize(5000, 0x33);
     WriteBytes(Path("long.rsf"), bytes);
     radio::SettingsRecord read;
-    EXPECT_TRUE(radio::ReadSettingsFile(Path("long.rsf"), read));
+    EXPECT_TRUE(radio::ReadSettingsFile(Path("long.rsf"), read, messages));
     EXPECT_EQ(SampleRecord(), read);
 }
 
@@ -145,12 +144,12 @@ TEST_F(SettingsFileTest, RandomFilesNeverCrash)
             bytes[random() % bytes.size()] = static_cast<std::uint8_t>(random());
         WriteBytes(Path("fuzz.rsf"), bytes);
         radio::SettingsRecord record;
-        const bool ok = radio::ReadSettingsFile(Path("fuzz.rsf"), record);
-        EXPECT_EQ(ok, prompt.shown.empty());
+        const bool ok = radio::ReadSettingsFile(Path("fuzz.rsf"), record, messages);
+        EXPECT_EQ(ok, messages.shown.empty());
         if (ok) {
             EXPECT_EQ(0, std::memcmp(record.Raw().data(), bytes.data(), radio::kSettingsRecordSize));
         }
-        prompt.shown.clear();
+        messages.shown.clear();
     }
 }
 
@@ -159,17 +158,16 @@ TEST_F(SettingsFileTest, UncreatableTargetsAreReported)
     radio::SettingsRecord record = SampleRecord();
     // The target is a folder: nothing can be created in its place.
     std::filesystem::create_directory(Path("folder.rsf"));
-    EXPECT_FALSE(radio::WriteSettingsFile(Path("folder.rsf"), record));
+    EXPECT_FALSE(radio::WriteSettingsFile(Path("folder.rsf"), record, messages));
     EXPECT_TRUE(std::filesystem::is_directory(Path("folder.rsf")));
 
     const std::string nowhere = Path("missing/x.rsf");
-    EXPECT_FALSE(radio::WriteSettingsFile(nowhere, record));
+    EXPECT_FALSE(radio::WriteSettingsFile(nowhere, record, messages));
 
-    ASSERT_EQ(2u, prompt.shown.size());
-    EXPECT_EQ("Cannot create file:\n" + Path("folder.rsf"), prompt.shown[0].text);
-    EXPECT_EQ("Cannot create file:\n" + nowhere, prompt.shown[1].text);
-    EXPECT_EQ("Error", prompt.shown[1].caption);
-    EXPECT_EQ(platform::Icon::Error, prompt.shown[1].icon);
+    ASSERT_EQ(2u, messages.shown.size());
+    EXPECT_EQ("Cannot create file:\n" + Path("folder.rsf"), messages.shown[0].text);
+    EXPECT_EQ("Cannot create file:\n" + nowhere, messages.shown[1].text);
+    EXPECT_EQ("Error", messages.shown[1].caption);
 }
 
 // A write cut short (here by a file size limit, as a full disk would) must
@@ -186,13 +184,13 @@ TEST_F(SettingsFileTest, ShortWriteLeavesOldFileAlone)
     rlimit tiny = old;
     tiny.rlim_cur = 100;
     ASSERT_EQ(0, ::setrlimit(RLIMIT_FSIZE, &tiny));
-    const bool written = radio::WriteSettingsFile(path, record);
+    const bool written = radio::WriteSettingsFile(path, record, messages);
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_FALSE(written);
-    ASSERT_EQ(1u, prompt.shown.size());
-    EXPECT_EQ("Error writing file:\n" + path, prompt.shown[0].text);
+    ASSERT_EQ(1u, messages.shown.size());
+    EXPECT_EQ("Error writing file:\n" + path, messages.shown[0].text);
     EXPECT_EQ(Bytes(358, 0x11), ReadAll(path));
     EXPECT_EQ(1u, std::distance(std::filesystem::directory_iterator(dir.path()), {})) << "no temporary left";
 }

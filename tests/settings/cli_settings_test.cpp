@@ -10,6 +10,8 @@
 
 // test
 #include "settings/settings_fixture.h"
+#include "support/lines.h"
+#include "support/run_cli.h"
 
 namespace {
 
@@ -17,28 +19,10 @@ using settings_test::SettingsDialogTest;
 using test_support::Bytes;
 using test_support::ReadBytes;
 
-struct Result {
-    int code;
-    std::string out;
-    std::string err;
-};
+using Result = test_support::CliResult;
+using test_support::RunCli;
 
-Result RunCli(const std::vector<std::string>& args)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = cli::Run(args, out, err);
-    return {code, out.str(), err.str()};
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
+using test_support::Lines;
 
 std::string Line(const facts::Control& control, int item)
 {

@@ -12,6 +12,7 @@
 #include "radio/frequency.h"
 #include "radio/main_doc.h"
 #include "support/files.h"
+#include "support/lines.h"
 #include "support/temp_config.h"
 
 namespace {
@@ -21,35 +22,27 @@ struct ExportFixture {
     explicit ExportFixture(char separator) : doc(separator)
     {
         doc.OnNewDocument();
-        doc.SetSheetKind(radio::kSheetMemories);
         const int rows[] = {1, 2, 500, 1001};
         const std::int32_t hz[] = {145500000, 146520000, 446006250, 430100000};
         for (int i = 0; i < 4; ++i) {
-            std::uint8_t* rec = doc.Record(rows[i] - 1);
+            std::uint8_t* rec = doc.Record(radio::kSheetMemories, rows[i] - 1);
             std::fill(rec, rec + radio::kChannelRecordSize, 0);
             rec[0] = 0x80;
             radio::EncodeFrequency(hz[i], rec + 1);
             radio::EncodeFrequency(hz[i], rec + 5);
         }
-        doc.Record(1)[0] |= 0x20; // row 2 narrow
-        doc.NameRecord(0)[6] |= 0x80; // row 1 shows its name
+        doc.Record(radio::kSheetMemories, 1)[0] |= 0x20; // row 2 narrow
+        doc.NameRecord(radio::kSheetMemories, 0)[6] |= 0x80; // row 1 shows its name
         book = std::make_unique<grid::SheetBook>(doc);
         book->FirstUpdate();
     }
     const grid::CSpreadSheet1& Memories() { return book->Grid(radio::kSheetMemories); }
 
-    radio::CMainDoc doc;
+    radio::CMainDoc doc{'.'};
     std::unique_ptr<grid::SheetBook> book;
 };
 
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
+using test_support::Lines;
 
 std::vector<std::string> Fields(const std::string& line, char separator)
 {

@@ -30,7 +30,7 @@ protected:
     }
     std::uint8_t ShowNameByte(int channel) const { return doc.Image()[18824 + 8 * channel + 6]; }
 
-    radio::CMainDoc doc;
+    radio::CMainDoc doc{'.'};
 };
 
 TEST(ImportHeadings, NamesFoundInTheHeadingLine)

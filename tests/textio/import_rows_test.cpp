@@ -47,7 +47,7 @@ protected:
     }
     void MarkInUse(int channel) { doc.Image()[RecordAt(channel)] |= 0x80; }
 
-    radio::CMainDoc doc;
+    radio::CMainDoc doc{'.'};
 };
 
 TEST_F(ImportRows, FirstRowNumberedZeroMakesTheFileCountFromZero)

@@ -43,7 +43,7 @@ protected:
         return doc.Image().data() + 1224;
     }
 
-    radio::CMainDoc doc;
+    radio::CMainDoc doc{'.'};
 };
 
 TEST(OtherLayoutHeading, IsRecognisedWithOrWithoutMoreColumns)

@@ -105,7 +105,7 @@ protected:
     PlacePasted() : doc('.') { doc.OnNewDocument(); }
     std::uint8_t Byte(int channel, int byte) const { return doc.Image()[RecordAt(channel) + byte]; }
 
-    radio::CMainDoc doc;
+    radio::CMainDoc doc{'.'};
 };
 
 TEST_F(PlacePasted, RowsGoOneAfterAnotherFromTheChosenChannel)
@@ -131,7 +131,6 @@ TEST_F(PlacePasted, RowsGoOneAfterAnotherFromTheChosenChannel)
     EXPECT_EQ(Byte(899, 0) & 0x80, 0);
     EXPECT_EQ(doc.Image()[NameAt(4) + 0], 0x0C); // C
     EXPECT_EQ(doc.Image()[NameAt(4) + 7] & 0x80, 0x80); // has a name
-    doc.SetSheetKind(radio::kSheetMemories);
     EXPECT_TRUE(radio::BankBit(doc.Image(), 2, 4));
     EXPECT_FALSE(radio::BankBit(doc.Image(), 1, 4));
 }

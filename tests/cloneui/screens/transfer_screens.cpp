@@ -20,6 +20,7 @@
 #include "platform/prompt.h"
 #include "platform/registry.h"
 #include "portkit/portkit.h"
+#include "support/linked_radio.h"
 
 namespace {
 
@@ -27,14 +28,7 @@ constexpr int kPort = 3;
 
 std::unique_ptr<transfer::sim::SimRadio> Radio(transfer::sim::Role role, const std::string& ports)
 {
-    transfer::sim::Options options;
-    options.role = role;
-    options.paced = true;
-    options.image = transfer::sim::SampleImage(2);
-    auto sim = std::make_unique<transfer::sim::SimRadio>(options);
-    const std::string link = ports + "/COM" + std::to_string(kPort);
-    std::filesystem::remove(link);
-    std::filesystem::create_symlink(sim->PortPath(), link);
+    auto sim = test_support::LinkedRadio(role, true, 2, ports, kPort);
     sim->Start();
     return sim;
 }
