@@ -16,19 +16,19 @@ const std::vector<Command>& Commands()
          "write the Memories sheet as text (tab for .tab, else comma), or in other programs' CSV layout", 2, 4,
          CmdExport},
         {"import", "import TEXT --into DOC.rdf [-o OUT.rdf] [options]",
-         "place the rows of a text file into memory channels (import --help for the options)", 1, 64, CmdImport},
+         "place the rows of a text file into memory channels (import --help for the options)", 1, 64, CmdImport, true},
         {"resave", "resave FILE.rdf [-o OUT.rdf]", "open, store the grids and save, as Save does", 1, 3,
          CmdResave},
         {"settings", "settings show FILE.rsf|FILE.rdf | settings set FILE.rsf ID=VALUE... [dtmf N=DIGITS]...",
          "list the radio settings one per line, or change them by control id in a setting file", 1, 1000,
-         CmdSettings},
+         CmdSettings, true},
         {"read", "read [--port N] [--wait SECONDS] [--log] -o FILE.rdf", "read the radio into a new radio data file", 1, 8,
          CmdRead},
         {"write", "write FILE.rdf [--port N] [--settings FILE.rsf] [--log]", "prepare a file's image and write it to the radio",
          1, 6, CmdWrite},
         {"simulate", "simulate (--send [FILE.rdf] | --receive [-o OUT.rdf]) [--link N] [--paced] [--fault NAME]...",
          "a simulated radio in clone mode on a pseudo-terminal", 1, 20, CmdSimulate},
-        {"ports", "ports", "list the serial ports: device, present, group, may open, held by", 0, 1, CmdPorts},
+        {"ports", "ports", "list the serial ports: device, present, group, may open, held by", 0, 1, CmdPorts, true},
     };
     return commands;
 }
@@ -41,6 +41,25 @@ void PrintUsage(std::ostream& out)
     for (const Command& c : Commands())
         out << "  " << c.usage << "\n      " << c.summary << '\n';
 }
+
+namespace {
+
+bool AsksForHelp(const Args& rest)
+{
+    return rest.size() == 1 && (rest[0] == "--help" || rest[0] == "-h");
+}
+
+// "COMMAND --help": a command with help of its own shows it; for the others
+// the usage line and the summary are the help.
+int RunHelp(const Command& c, const Args& rest, std::ostream& out, std::ostream& err)
+{
+    if (c.ownHelp)
+        return c.run(rest, out, err);
+    out << "Usage: ostrel-cli " << c.usage << "\n    " << c.summary << '\n';
+    return kExitOk;
+}
+
+} // namespace
 
 int Run(const Args& args, std::ostream& out, std::ostream& err)
 {
@@ -56,6 +75,8 @@ int Run(const Args& args, std::ostream& out, std::ostream& err)
         if (args[0] != c.name)
             continue;
         const Args rest(args.begin() + 1, args.end());
+        if (AsksForHelp(rest))
+            return RunHelp(c, rest, out, err);
         int code = kExitUsage;
         if (rest.size() >= c.minArgs && rest.size() <= c.maxArgs)
             code = c.run(rest, out, err);

@@ -23,6 +23,7 @@ struct Command {
     std::size_t minArgs;
     std::size_t maxArgs;
     std::function<int(const Args&, std::ostream&, std::ostream&)> run;
+    bool ownHelp = false; // answers "--help" itself; else the usage line is the help
 };
 
 // File commands (cmd_file.cpp).

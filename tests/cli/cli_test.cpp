@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 // std
+#include <filesystem>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -133,4 +134,17 @@ TEST_F(Cli, UsageErrorsExitTwo)
     EXPECT_EQ(RunCli({"export", Path("a.rdf")}).code, cli::kExitUsage);
     EXPECT_EQ(RunCli({"resave", Path("a.rdf"), "-x", Path("b.rdf")}).code, cli::kExitUsage);
     EXPECT_EQ(RunCli({"--help"}).code, cli::kExitOk);
+}
+
+// Every command answers --help on standard output with exit 0, and none takes
+// "--help" for a file name.
+TEST_F(Cli, EveryCommandAnswersHelpAndWritesNothing)
+{
+    for (const char* command : {"new", "info", "export", "import", "resave", "settings", "read", "write",
+                                "simulate", "ports"}) {
+        const auto result = RunCli({command, "--help"});
+        EXPECT_EQ(result.code, cli::kExitOk) << command;
+        EXPECT_NE(result.out.find(command), std::string::npos) << command << ": " << result.out;
+    }
+    EXPECT_FALSE(std::filesystem::exists("--help"));
 }
