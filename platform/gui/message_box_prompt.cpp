@@ -1,7 +1,9 @@
 #include "platform/gui/message_box_prompt.h"
 
 // Qt
+#include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -64,7 +66,13 @@ Answer MessageBoxPrompt::Show(const Message& message)
     QMessageBox box(BoxIcon(message.icon), QString::fromLatin1(message.caption.c_str()),
                     QString::fromLatin1(message.text.c_str()), BoxButtons(message.buttons),
                     static_cast<QWidget*>(message.owner));
-    return ToAnswer(box.exec(), message.buttons);
+    // The window that was active gets the keyboard back when the box closes,
+    // also where no window manager hands it back, so its shortcuts work again.
+    const QPointer<QWidget> active = QApplication::activeWindow();
+    const int clicked = box.exec();
+    if (!active.isNull() && active->isVisible())
+        active->activateWindow();
+    return ToAnswer(clicked, message.buttons);
 }
 
 } // namespace platform::gui
