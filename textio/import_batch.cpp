@@ -5,7 +5,7 @@
 
 // project
 #include "platform/locale.h"
-#include "textio/other_layout.h"
+#include "portkit/core/import_table.h"
 
 namespace textio {
 
@@ -46,10 +46,62 @@ FileHeadings ReadFileHeadings(const std::string& path)
         first = false;
         if (line.empty() || line == "\r" || line[0] == '#')
             continue;
-        return HeadingsOfLine(line);
+        FileHeadings headings = HeadingsOfLine(line);
+        std::vector<std::string> lines;
+        if (headings.otherLayout && portkit::ReadImportFile(path, lines))
+            headings.otherRows = OtherRowsByLocation(lines);
+        return headings;
     }
     return {};
 }
+
+std::map<std::string, OtherRow> OtherRowsByLocation(const std::vector<std::string>& lines)
+{
+    std::map<std::string, OtherRow> rows;
+    if (lines.empty() || !portkit::IsOtherProgramHeading(lines.front()))
+        return rows;
+    // Split as the command line splits such a file.
+    portkit::SplitOptions split;
+    split.delimiter = ',';
+    split.useQualifier = true;
+    split.qualifier = '"';
+    const portkit::ImportTable table = portkit::BuildImportTable(lines, 0, split);
+    std::vector<std::string> repeated;
+    for (std::size_t r = 1; r < table.rows.size(); ++r) {
+        OtherRow row;
+        const std::vector<std::string>& cells = table.rows[r];
+        for (std::size_t k = 0; k < row.size() && k < cells.size(); ++k)
+            row[k] = cells[k];
+        const std::string& location = row[ocol::kLocation];
+        if (!rows.emplace(location, row).second)
+            repeated.push_back(location);
+    }
+    for (const std::string& location : repeated)
+        rows.erase(location);
+    return rows;
+}
+
+namespace {
+
+// The wizard's row, completed from the file row with the same Location when
+// that row also has the same Frequency (the wizard's cell may be cut short).
+ConvertedRow ConvertOtherSlots(const RowFields& slots, const FileHeadings& headings)
+{
+    OtherRow row = OtherRowFromSlots(slots);
+    const auto found = headings.otherRows.find(row[ocol::kLocation]);
+    const std::string& slotFrequency = row[ocol::kFrequency];
+    if (found == headings.otherRows.end() || found->second[ocol::kFrequency].rfind(slotFrequency, 0) != 0 ||
+        slotFrequency.empty() != found->second[ocol::kFrequency].empty()) {
+        ConvertedRow converted = FromOtherRow(row);
+        converted.extras.scan = -1; // no Skip column to go by
+        return converted;
+    }
+    for (const int column : {ocol::kCToneFreq, ocol::kDtcsPolarity, ocol::kRxDtcsCode, ocol::kCrossMode, ocol::kSkip})
+        row[static_cast<std::size_t>(column)] = found->second[static_cast<std::size_t>(column)];
+    return FromOtherRow(row);
+}
+
+} // namespace
 
 ImportCounts PlaceBatch(radio::RadioModel& model, const ImportBatch& batch, const FileHeadings& headings)
 {
@@ -62,8 +114,7 @@ ImportCounts PlaceBatch(radio::RadioModel& model, const ImportBatch& batch, cons
             importer.PlaceRow(row.fields, row.channelIndex, row.overwrite);
             continue;
         }
-        ConvertedRow converted = FromOtherRow(OtherRowFromSlots(row.fields));
-        converted.extras.scan = -1; // the wizard hands no Skip column over
+        const ConvertedRow converted = ConvertOtherSlots(row.fields, headings);
         importer.PlaceRow(converted.fields, row.channelIndex, row.overwrite, converted.extras);
     }
     return importer.Counts();

@@ -5,12 +5,14 @@
 // columns it has and whether it is in other programs' layout.
 
 // std
+#include <map>
 #include <string>
 #include <vector>
 
 // project
 #include "radio/radio_model.h"
 #include "textio/import_rows.h"
+#include "textio/other_layout.h"
 
 namespace textio {
 
@@ -35,16 +37,25 @@ private:
 struct FileHeadings {
     bool otherLayout = false; // the heading of other programs' CSV layout
     ColumnSet named;          // our column names found in the heading line
+    // For a file in other programs' layout: its rows as the command line reads
+    // them, by Location. A Location that more than one row gives is left out.
+    std::map<std::string, OtherRow> otherRows;
 };
 
 // The heading line of a text file: its first non-empty line that is not a
-// '#' comment, a UTF-8 byte-order mark dropped, split at tabs or commas.
+// '#' comment, a UTF-8 byte-order mark dropped, split at tabs or commas. When
+// it is other programs' heading, the file's rows are read too.
 FileHeadings ReadFileHeadings(const std::string& path);
 FileHeadings HeadingsOfLine(std::string line);
+// The rows after other programs' heading in `lines` (as ReadImportFile gives
+// them), by Location; empty when the first line is not that heading.
+std::map<std::string, OtherRow> OtherRowsByLocation(const std::vector<std::string>& lines);
 
 // Places every row of the batch into the model's image. "Show Name" and
 // "Clock Shift" count as present when the heading names them or a row gives
-// them a value. Rows of a file in other programs' layout are converted first.
+// them a value. Rows of a file in other programs' layout are converted first,
+// the columns the wizard has no slot for (cToneFreq, RxDtcsCode, CrossMode,
+// Skip) taken from the file row with the same Location and Frequency.
 ImportCounts PlaceBatch(radio::RadioModel& model, const ImportBatch& batch, const FileHeadings& headings);
 // What PlaceBatch would do to `image`, without touching it.
 ImportCounts CountBatch(const radio::RadioImage& image, const ImportBatch& batch, const FileHeadings& headings);

@@ -2,12 +2,14 @@
 // wizard (the built library, through the program's loader) stepped through
 // with its buttons, the rows in the Memories grid as one named undo step, an
 // import started on another sheet, Cancel; and Export in other programs' layout.
+// A file in other programs' layout gives the same channels as ostrel-cli import.
 
 // project
 #include "app/child_frame.h"
 #include "app/command_ids.h"
 #include "app/main_frame.h"
 #include "app/portkit_loader.h"
+#include "cli/subcommands.h"
 #include "grid/sheet_book.h"
 #include "grid/ui/main_view.h"
 #include "platform/prompt.h"
@@ -27,6 +29,7 @@
 // std
 #include <functional>
 #include <memory>
+#include <sstream>
 
 // test
 #include <gtest/gtest.h>
@@ -167,6 +170,45 @@ TEST_F(ImportCommand, ExportOffersOtherProgramsLayout)
     AnswerFileDialog(QString::fromStdString(dir.path() + "/plain"), "Comma Delimited (*.csv)");
     frame.Dispatch(cmd::Export);
     EXPECT_EQ(test_support::ReadText(dir.path() + "/plain.csv").rfind("Channel Number,Receive Frequency,", 0), 0u);
+}
+
+TEST_F(ImportCommand, OtherProgramsCrossAndSkipAsTheCommandLineReadsThem)
+{
+    const std::string before = dir.path() + "/before.rdf";
+    ASSERT_TRUE(child->View().Document().Save(before));
+    path = dir.path() + "/other.csv";
+    test_support::WriteBytes(
+        path, Bytes("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+                    "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment\n"
+                    "1,CROSS,146.520000,,0.000000,Cross,88.5,100.0,023,NN,754,Tone->DTCS,FM,5.00,,50W,\n"
+                    "2,SKIPPED,446.000000,,0.000000,TSQL,88.5,100.0,023,NN,023,Tone->Tone,FM,12.50,S,5W,\n"));
+    Import(true);
+    const radio::RadioImage& wizard = child->View().Document().Image();
+
+    std::ostringstream out;
+    std::ostringstream err;
+    const std::string viaCli = dir.path() + "/cli.rdf";
+    ASSERT_EQ(cli::CmdImport({path, "--into", before, "-o", viaCli}, out, err), 0) << err.str();
+    radio::CMainDoc cliDoc('.');
+    ASSERT_TRUE(cliDoc.Load(viaCli));
+    const radio::RadioImage& command = cliDoc.Image();
+
+    // Channel records 1 and 2 at 1240 and 1256, 16 bytes each (record 0 at 1224).
+    for (std::size_t at = 1240; at < 1240 + 32; ++at)
+        EXPECT_EQ(wizard[at], command[at]) << "byte " << at;
+    EXPECT_EQ(wizard[1240 + 4] & 0x0F, 6);  // Tone->DTCS: Enc-DCS
+    EXPECT_EQ(wizard[1240 + 8] & 0x3F, 8);  // 88.5 sent
+    EXPECT_EQ(wizard[1240 + 9], 103);       // 754 received
+    EXPECT_EQ(wizard[1256 + 4] & 0x0F, 2);  // TSQL: Enc-Dec
+    EXPECT_EQ(wizard[1256 + 8] & 0x3F, 12); // with cToneFreq 100.0
+    // Scan values of the five Hyper Memories, 256 bytes each from 30280, two
+    // bits a memory from the top: memory 2 (the third) skipped in every one.
+    for (std::size_t hyper = 0; hyper < 5; ++hyper) {
+        const std::size_t at = 30280 + 256 * hyper;
+        EXPECT_EQ(wizard[at], command[at]) << "Hyper Memory " << hyper + 1;
+        EXPECT_EQ(wizard[at] & 0x3C, 0x04) << "Hyper Memory " << hyper + 1;
+    }
+    EXPECT_EQ(wizard, command);
 }
 
 } // namespace

@@ -110,6 +110,46 @@ TEST_F(ImportBatchTest, OtherProgramsRowsFromTheWizardAreConverted)
     EXPECT_EQ(textio::PlaceBatch(doc, empty, headings).Dropped(textio::DropReason::EmptyRow), 1);
 }
 
+TEST_F(ImportBatchTest, OtherProgramsRowsAreCompletedFromTheFileRowWithTheirLocation)
+{
+    const std::vector<std::string> lines{
+        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,"
+        "CrossMode,Mode,TStep,Skip,Power,Comment",
+        "0,\"A, B\",146.520000,,0.000000,Cross,88.5,100.0,023,NN,754,Tone->DTCS,FM,5.00,S,50W,",
+        "1,TWICE,146.540000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,S,50W,",
+        "1,TWICE,146.560000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,S,50W,",
+        "2,MOVED,146.580000,,0.000000,TSQL,88.5,100.0,023,NN,023,Tone->Tone,FM,5.00,S,50W,"};
+    textio::FileHeadings headings = textio::HeadingsOfLine(lines.front());
+    ASSERT_TRUE(headings.otherLayout);
+    headings.otherRows = textio::OtherRowsByLocation(lines);
+    ASSERT_EQ(headings.otherRows.size(), 2u); // Location 1 is given twice: neither row is used
+    EXPECT_EQ(headings.otherRows.at("0")[1], "A, B");
+    EXPECT_EQ(headings.otherRows.at("0")[11], "Tone->DTCS");
+    EXPECT_TRUE(textio::OtherRowsByLocation({"Channel Number,Name", "1,X"}).empty());
+
+    // The wizard's cells as it hands them over: cut to 9 characters.
+    const auto cross = Record({{0, "0"}, {1, "146.52000"}, {8, "Cross"}, {9, "88.5"}, {10, "023"}});
+    const auto twice = Record({{0, "1"}, {1, "146.54000"}, {9, "88.5"}, {10, "023"}});
+    const auto moved = Record({{0, "2"}, {1, "147.00000"}, {8, "TSQL"}, {9, "88.5"}, {10, "023"}});
+    textio::ImportBatch batch;
+    batch.Add(cross.data(), 0, true);
+    batch.Add(twice.data(), 1, true);
+    batch.Add(moved.data(), 2, true);
+    EXPECT_EQ(textio::PlaceBatch(doc, batch, headings).placed, 3);
+
+    const std::uint8_t* rec = doc.Image().data() + 1224;
+    EXPECT_EQ(rec[4] & 0x0F, 6);                   // Enc-DCS
+    EXPECT_EQ(rec[8] & 0x3F, 8);                   // 88.5
+    EXPECT_EQ(rec[9], 103);                        // 754
+    EXPECT_EQ(doc.Image()[30280], 0x40);           // memory 0 skipped in Hyper Memory 1 ...
+    EXPECT_EQ(doc.Image()[30280 + 4 * 256], 0x40); // ... and in Hyper Memory 5
+    // Memory 1 had two file rows and memory 2 another frequency than its file
+    // row: no Skip, and TSQL keeps the tone the wizard handed over.
+    EXPECT_EQ(doc.Image()[1256 + 4] & 0x0F, 2);
+    EXPECT_EQ(doc.Image()[1256 + 8] & 0x3F, 8);
+    EXPECT_EQ(doc.Image()[30280] & 0x3C, 0);
+}
+
 TEST(ImportStep, LabelNamesTheChannelCount)
 {
     EXPECT_EQ(textio::ImportStepLabel(37), "Import of 37 Channels");
