@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 
 // system
@@ -75,20 +76,42 @@ bool ProcessGone(const std::string& name)
     return pid > 0 && pid != ::getpid() && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
 }
 
+// Earlier versions named their temporary files ".ostrel-save-XXXXXX", without
+// the process and without a lock. A save takes milliseconds, so one of those
+// untouched for ten minutes was left by a save that was killed.
+bool OldFormatName(const std::string& name)
+{
+    const std::string rest = name.substr(sizeof(kTempPrefix) - 1);
+    if (rest.size() != 6)
+        return false;
+    for (char c : rest) {
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
+            return false;
+    }
+    return true;
+}
+
+constexpr time_t kOldFormatAgeSeconds = 600;
+
 void RemoveStaleTemps(const std::string& folder)
 {
     std::error_code ec;
     std::filesystem::directory_iterator it(folder, ec);
     for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (name.rfind(kTempPrefix, 0) != 0 || !ProcessGone(name))
+        if (name.rfind(kTempPrefix, 0) != 0)
+            continue;
+        const bool oldFormat = OldFormatName(name);
+        if (!oldFormat && !ProcessGone(name))
             continue;
         const std::string path = it->path().string();
         int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0)
             continue;
         struct stat info {};
-        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        const bool stale = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+                           (!oldFormat || ::time(nullptr) - info.st_mtime > kOldFormatAgeSeconds);
+        if (stale && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
             ::unlink(path.c_str());
         ::close(fd);
     }

@@ -38,7 +38,7 @@ void ShowHelp(int context, void* owner)
                     Icon::Information, Buttons::Ok, owner);
         return;
     }
-    HelpWindow::Instance().ShowPage(QFile::decodeName(QByteArray::fromStdString(path)));
+    ShowHelpWindowPage(QFile::decodeName(QByteArray::fromStdString(path)));
 }
 
 } // namespace platform

@@ -1,8 +1,9 @@
 #include "platform/gui/help_window.h"
 
 // Qt
-#include <QPushButton>
+#include <QApplication>
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -10,67 +11,84 @@
 namespace platform {
 namespace {
 
-HelpWindow* instance = nullptr;
+const QString kWindowName = QStringLiteral("helpWindow");
+const QString kBrowserName = QStringLiteral("helpBrowser");
+const QString kTitle = QStringLiteral("Ostrel Programmer Help");
 
-} // namespace
+// Deletes itself when closed, and gives up its name at once so that no help
+// page is shown in it while it waits to be deleted.
+class HelpWindow : public QWidget {
+public:
+    HelpWindow() : QWidget(nullptr, Qt::Window) {}
 
-HelpWindow& HelpWindow::Instance()
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        setObjectName(QString());
+        QWidget::closeEvent(event);
+    }
+};
+
+QWidget* MakeHelpWindow()
 {
-    if (instance == nullptr)
-        instance = new HelpWindow();
-    return *instance;
-}
-
-HelpWindow* HelpWindow::Existing()
-{
-    return instance;
-}
-
-HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window), browser_(new QTextBrowser(this))
-{
-    setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("helpWindow"));
-    setWindowTitle(QStringLiteral("Ostrel Programmer Help"));
-    browser_->setObjectName(QStringLiteral("helpBrowser"));
+    auto* window = new HelpWindow;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setObjectName(kWindowName);
+    window->setWindowTitle(kTitle);
+    auto* browser = new QTextBrowser(window);
+    browser->setObjectName(kBrowserName);
     // Links between help pages stay here; a link elsewhere goes to the desktop.
-    browser_->setOpenExternalLinks(true);
+    browser->setOpenExternalLinks(true);
 
-    auto* back = new QPushButton(QStringLiteral("Back"), this);
-    auto* contents = new QPushButton(QStringLiteral("Contents"), this);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* back = new QPushButton(QStringLiteral("Back"), window);
+    auto* contents = new QPushButton(QStringLiteral("Contents"), window);
+    auto* close = new QPushButton(QStringLiteral("Close"), window);
     back->setEnabled(false);
-    connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
-    connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
-    connect(contents, &QPushButton::clicked, browser_, [this] {
-        browser_->setSource(browser_->source().resolved(QUrl(QStringLiteral("101.html"))));
+    QObject::connect(browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    QObject::connect(back, &QPushButton::clicked, browser, &QTextBrowser::backward);
+    QObject::connect(contents, &QPushButton::clicked, browser, [browser] {
+        browser->setSource(browser->source().resolved(QUrl(QStringLiteral("101.html"))));
     });
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    connect(browser_, &QTextBrowser::sourceChanged, this,
-            [this] { setWindowTitle(browser_->documentTitle().isEmpty() ? QStringLiteral("Ostrel Programmer Help")
-                                                                         : browser_->documentTitle()); });
+    QObject::connect(close, &QPushButton::clicked, window, &QWidget::close);
+    QObject::connect(browser, &QTextBrowser::sourceChanged, window, [window, browser] {
+        window->setWindowTitle(browser->documentTitle().isEmpty() ? kTitle : browser->documentTitle());
+    });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(back);
     buttons->addWidget(contents);
     buttons->addStretch(1);
     buttons->addWidget(close);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(window);
     layout->addLayout(buttons);
-    layout->addWidget(browser_, 1);
-    resize(640, 560);
+    layout->addWidget(browser, 1);
+    window->resize(640, 560);
+    return window;
 }
 
-HelpWindow::~HelpWindow()
+} // namespace
+
+QWidget* ExistingHelpWindow()
 {
-    instance = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == kWindowName && widget->findChild<QTextBrowser*>(kBrowserName) != nullptr)
+            return widget;
+    }
+    return nullptr;
 }
 
-void HelpWindow::ShowPage(const QString& path)
+QTextBrowser* HelpBrowser(QWidget& window) { return window.findChild<QTextBrowser*>(kBrowserName); }
+
+QWidget& ShowHelpWindowPage(const QString& path)
 {
-    browser_->setSource(QUrl::fromLocalFile(path));
-    show();
-    raise();
-    activateWindow();
+    QWidget* window = ExistingHelpWindow();
+    if (window == nullptr)
+        window = MakeHelpWindow();
+    HelpBrowser(*window)->setSource(QUrl::fromLocalFile(path));
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return *window;
 }
 
 } // namespace platform

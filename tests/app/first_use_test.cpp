@@ -112,11 +112,12 @@ TEST_F(FirstUse, ReadyComesBackAfterAMenuHelpTextAndAfterADialog)
 
 TEST_F(FirstUse, HelpIsShownInTheProgramsOwnWindow)
 {
-    platform::HelpWindow& window = platform::HelpWindow::Instance();
-    window.ShowPage(QStringLiteral(OSTREL_HELP_SOURCE "/102.html"));
+    QWidget& window = platform::ShowHelpWindowPage(QStringLiteral(OSTREL_HELP_SOURCE "/102.html"));
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(&platform::HelpWindow::Instance(), &window) << "one window for the program";
-    QTextBrowser* browser = window.Browser();
+    EXPECT_EQ(&platform::ShowHelpWindowPage(QStringLiteral(OSTREL_HELP_SOURCE "/101.html")), &window)
+        << "one window for the program";
+    window.findChild<QTextBrowser*>()->backward();
+    QTextBrowser* browser = platform::HelpBrowser(window);
     EXPECT_TRUE(browser->source().toLocalFile().endsWith("/102.html"));
     EXPECT_EQ(window.windowTitle(), "Radio settings - Ostrel Programmer");
     EXPECT_TRUE(browser->toPlainText().contains("The Settings dialog (View > Settings...) edits the radio's"));
@@ -129,9 +130,29 @@ TEST_F(FirstUse, HelpIsShownInTheProgramsOwnWindow)
     QTest::mouseClick(contents, Qt::LeftButton);
     EXPECT_TRUE(browser->source().toLocalFile().endsWith("/101.html"));
     window.close();
+    EXPECT_EQ(platform::ExistingHelpWindow(), nullptr) << "a closed window shows no more pages";
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(platform::HelpWindow::Existing(), nullptr);
+    EXPECT_EQ(platform::ExistingHelpWindow(), nullptr);
+}
+
+TEST_F(FirstUse, HelpMadeByTheUtilityLibrarysCopyIsTheOneWindow)
+{
+    // The import wizard's Help runs the utility library's own copy of the help
+    // code; its window is the same kind of window under the same names.
+    QWidget other(nullptr, Qt::Window);
+    other.setObjectName("helpWindow");
+    auto* otherBrowser = new QTextBrowser(&other);
+    otherBrowser->setObjectName("helpBrowser");
+    other.show();
+
+    QWidget& window = platform::ShowHelpWindowPage(QStringLiteral(OSTREL_HELP_SOURCE "/102.html"));
+    EXPECT_EQ(&window, &other);
+    EXPECT_TRUE(otherBrowser->source().toLocalFile().endsWith("/102.html"));
+    int helpWindows = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        helpWindows += widget->objectName() == "helpWindow" ? 1 : 0;
+    EXPECT_EQ(helpWindows, 1);
 }
 
 TEST_F(FirstUse, OpenDialogIsWideEnoughForItsColumns)

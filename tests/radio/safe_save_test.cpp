@@ -4,6 +4,7 @@
 
 // std
 #include <algorithm>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -86,6 +87,26 @@ TEST_F(SafeSave, TempFilesOfKilledSavesGoOnTheNextSaveAndLiveOnesStay)
     std::sort(sorted.begin(), sorted.end());
     EXPECT_EQ(Names(dir.path()), sorted);
     EXPECT_EQ(ReadBytes(Path("radio.rdf")), data);
+}
+
+TEST_F(SafeSave, OldStyleTempFilesGoOnlyOnceTheyAreTenMinutesOld)
+{
+    // Earlier versions named temporary files ".ostrel-save-XXXXXX" without the process.
+    const auto age = [&](const std::string& name, long seconds) {
+        const struct timespec times[2] = {{::time(nullptr) - seconds, 0}, {::time(nullptr) - seconds, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, Path(name).c_str(), times, 0), 0);
+    };
+    WriteBytes(Path(".ostrel-save-Ab3dE9"), Bytes(100, 1));
+    age(".ostrel-save-Ab3dE9", 3600);
+    WriteBytes(Path(".ostrel-save-Zz0yY1"), Bytes(100, 2)); // a save of an older version, running now
+    age(".ostrel-save-Zz0yY1", 5);
+    WriteBytes(Path(".ostrel-save-old.rd"), Bytes(1, 3)); // not a temporary name: the user's own
+    age(".ostrel-save-old.rd", 3600);
+
+    const Bytes data(300, 0x42);
+    ASSERT_TRUE(ReplaceFile(Path("radio.rdf"), data.data(), data.size()).ok());
+    const std::vector<std::string> expected = {".ostrel-save-Zz0yY1", ".ostrel-save-old.rd", "radio.rdf"};
+    EXPECT_EQ(Names(dir.path()), expected);
 }
 
 TEST_F(SafeSave, ReadOnlyFolderKeepsTheOldFileWithItsReason)

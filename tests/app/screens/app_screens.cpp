@@ -54,8 +54,7 @@ int main(int argc, char** argv)
         });
         frame.Dispatch(cmd::Sort);
         // The help window at the settings page, as Help in the Settings dialog opens it.
-        platform::HelpWindow& help = platform::HelpWindow::Instance();
-        help.ShowPage(QStringLiteral(OSTREL_HELP_SOURCE "/102.html"));
+        QWidget& help = platform::ShowHelpWindowPage(QStringLiteral(OSTREL_HELP_SOURCE "/102.html"));
         QApplication::processEvents();
         const bool helpShot = help.grab().save(folder + QStringLiteral("/app_help.png"));
         std::printf("%s\n", helpShot ? "app_help.png" : "(help failed)");
