@@ -8,6 +8,7 @@
 #include "app/window_commands.h"
 #include "grid/sheet_book.h"
 #include "grid/ui/main_view.h"
+#include "platform/gui/file_dialog.h"
 #include "platform/prompt.h"
 #include "textio/export.h"
 #include "textio/other_layout.h"
@@ -33,12 +34,14 @@ struct ExportChoice {
 // (tab by default), and whether other programs' layout was chosen.
 ExportChoice AskExportPath(QWidget* parent)
 {
-    QString filter = kTabFilter;
-    QString path = QFileDialog::getSaveFileName(
-        parent, QStringLiteral("Export Radio File"), QStringLiteral("."),
-        kTabFilter + ";;" + kCsvFilter + ";;" + kOtherFilter + ";;" + kAllFilter, &filter);
+    QFileDialog dialog(parent, QStringLiteral("Export Radio File"), QStringLiteral("."),
+                       kTabFilter + ";;" + kCsvFilter + ";;" + kOtherFilter + ";;" + kAllFilter);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    QString path = platform::RunFileDialog(dialog);
     if (path.isEmpty())
         return {};
+    const QString filter = dialog.selectedNameFilter();
     // The dialog hands the filter back with its blanks simplified.
     auto chosen = [&filter](const QString& name) { return filter.simplified() == name.simplified(); };
     if (QFileInfo(path).suffix().isEmpty())

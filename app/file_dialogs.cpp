@@ -2,36 +2,17 @@
 
 // project
 #include "app/document.h"
+#include "platform/gui/file_dialog.h"
 
 // Qt
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QScreen>
 
 namespace app {
 namespace {
 
 const QString kFilter = QStringLiteral("Radio Data Files (*.rdf);;All Files (*)");
-
-// Qt's own file dialog starts too narrow for its name, size, type and date
-// columns; it opens at this size where the screen has room.
-constexpr int kDialogWidth = 820;
-constexpr int kDialogHeight = 520;
-
-// The chosen file, empty when cancelled.
-QString RunFileDialog(QFileDialog& dialog)
-{
-    QSize size(kDialogWidth, kDialogHeight);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        size = size.boundedTo(screen->availableSize() * 9 / 10);
-    dialog.resize(size.expandedTo(dialog.minimumSizeHint()));
-    dialog.setViewMode(QFileDialog::Detail);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
-}
 
 } // namespace
 
@@ -50,7 +31,7 @@ std::string AskOpenPath(QWidget* parent)
     QFileDialog dialog(parent, QStringLiteral("Open"), QString(), kFilter);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    return PathBytes(RunFileDialog(dialog));
+    return PathBytes(platform::RunFileDialog(dialog));
 }
 
 std::string AskSavePath(QWidget* parent, const std::string& suggested)
@@ -62,7 +43,7 @@ std::string AskSavePath(QWidget* parent, const std::string& suggested)
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     if (!suggested.empty())
         dialog.selectFile(suggestion.fileName());
-    const QString path = RunFileDialog(dialog);
+    const QString path = platform::RunFileDialog(dialog);
     if (path.isEmpty())
         return {};
     return WithDefaultExtension(PathBytes(path));

@@ -8,6 +8,7 @@
 #include "app/window_commands.h"
 #include "grid/sheet_book.h"
 #include "grid/ui/main_view.h"
+#include "platform/gui/file_dialog.h"
 #include "portkit/portkit.h"
 #include "radio/channel_record.h"
 #include "textio/import_batch.h"
@@ -34,9 +35,11 @@ void CollectRow(void* record, int channelIndex, int overwrite)
 
 std::string AskImportPath(QWidget* parent)
 {
-    const QString path = QFileDialog::getOpenFileName(
-        parent, QStringLiteral("Import Radio File"), QStringLiteral("."),
-        QStringLiteral("Tab Delimited  (*.tab);;Comma Delimited  (*.csv);;All files (*.*)"));
+    QFileDialog dialog(parent, QStringLiteral("Import Radio File"), QStringLiteral("."),
+                       QStringLiteral("Tab Delimited  (*.tab);;Comma Delimited  (*.csv);;All files (*.*)"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    const QString path = platform::RunFileDialog(dialog);
     return path.isEmpty() ? std::string() : PathBytes(path);
 }
 

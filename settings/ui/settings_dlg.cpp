@@ -1,6 +1,7 @@
 #include "settings/ui/settings_dlg.h"
 
 // Project
+#include "platform/gui/file_dialog.h"
 #include "platform/gui/help.h"
 #include "radio/settings_controls.h"
 #include "radio/settings_text.h"
@@ -63,9 +64,7 @@ std::string AskWithFileDialog(QWidget* parent, bool save, const std::string& fol
         dialog.setDirectory(QString::fromLocal8Bit(folder));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst().toLocal8Bit().toStdString();
+    return platform::RunFileDialog(dialog).toLocal8Bit().toStdString();
 }
 
 } // namespace

@@ -155,22 +155,33 @@ TEST_F(FirstUse, HelpMadeByTheUtilityLibrarysCopyIsTheOneWindow)
     EXPECT_EQ(helpWindows, 1);
 }
 
-TEST_F(FirstUse, OpenDialogIsWideEnoughForItsColumns)
+TEST_F(FirstUse, FileDialogsAreWideEnoughForTheirColumns)
 {
     CMainFrame frame;
     frame.show();
-    QSize shown;
-    QTimer::singleShot(0, [&shown] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            shown = dialog->size();
-            dialog->reject();
-        }
-    });
-    frame.Dispatch(cmd::Open);
     // The offscreen screen is 800 by 600; Qt's own size leaves the columns cut.
-    EXPECT_GE(shown.width(), 700);
-    EXPECT_GE(shown.height(), 500);
+    const auto shownBy = [&frame](int command) {
+        QSize shown;
+        QTimer::singleShot(0, [&shown] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                shown = dialog->size();
+                dialog->reject();
+            }
+        });
+        frame.Dispatch(command);
+        return shown;
+    };
+    const QSize open = shownBy(cmd::Open);
+    EXPECT_GE(open.width(), 700);
+    EXPECT_GE(open.height(), 500);
     EXPECT_TRUE(frame.Children().isEmpty());
+
+    frame.Dispatch(cmd::New);
+    for (int command : {cmd::Import, cmd::Export, cmd::SaveAs}) {
+        const QSize shown = shownBy(command);
+        EXPECT_GE(shown.width(), 700) << command;
+        EXPECT_GE(shown.height(), 500) << command;
+    }
 }
 
 } // namespace
