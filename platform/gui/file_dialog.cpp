@@ -3,7 +3,9 @@
 // Qt
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QScreen>
+#include <QTreeView>
 
 namespace platform {
 namespace {
@@ -12,6 +14,19 @@ namespace {
 // size where the screen has room.
 constexpr int kDialogWidth = 820;
 constexpr int kDialogHeight = 520;
+
+// The name takes the room left over; size, type and date are as wide as
+// their longest entry, so a date is never cut to "8 Dec ...:50:36".
+void FitColumns(QFileDialog& dialog)
+{
+    auto* view = dialog.findChild<QTreeView*>();
+    if (view == nullptr)
+        return;
+    QHeaderView* header = view->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+}
 
 } // namespace
 
@@ -22,6 +37,7 @@ QString RunFileDialog(QFileDialog& dialog)
         size = size.boundedTo(screen->availableSize() * 9 / 10);
     dialog.resize(size.expandedTo(dialog.minimumSizeHint()));
     dialog.setViewMode(QFileDialog::Detail);
+    FitColumns(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

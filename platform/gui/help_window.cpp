@@ -84,6 +84,14 @@ QWidget& ShowHelpWindowPage(const QString& path)
     QWidget* window = ExistingHelpWindow();
     if (window == nullptr)
         window = MakeHelpWindow();
+    // Help asked for from a modal dialog would be blocked by that dialog: it
+    // then comes up modal itself, above the dialog, until it is closed.
+    const QWidget* modal = QApplication::activeModalWidget();
+    const Qt::WindowModality modality = modal != nullptr && modal != window ? Qt::ApplicationModal : Qt::NonModal;
+    if (window->windowModality() != modality) {
+        window->hide();
+        window->setWindowModality(modality);
+    }
     HelpBrowser(*window)->setSource(QUrl::fromLocalFile(path));
     window->show();
     window->raise();

@@ -14,6 +14,7 @@
 
 // Qt
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QMdiArea>
 #include <QPushButton>
@@ -134,6 +135,35 @@ TEST_F(FirstUse, HelpIsShownInTheProgramsOwnWindow)
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(platform::ExistingHelpWindow(), nullptr);
+}
+
+TEST_F(FirstUse, HelpFromAModalDialogCanBeUsed)
+{
+    // From the main window, help stays beside it.
+    QWidget& window = platform::ShowHelpWindowPage(QStringLiteral(OSTREL_HELP_SOURCE "/101.html"));
+    EXPECT_EQ(window.windowModality(), Qt::NonModal);
+
+    // A modal dialog would block it: from there it comes up above the dialog.
+    QDialog dialog;
+    QWidget* helpOverDialog = nullptr;
+    QWidget* modalWithHelp = nullptr;
+    QWidget* modalAfterHelp = nullptr;
+    QTimer::singleShot(0, [&] {
+        helpOverDialog = &platform::ShowHelpWindowPage(QStringLiteral(OSTREL_HELP_SOURCE "/200.html"));
+        modalWithHelp = QApplication::activeModalWidget();
+        helpOverDialog->close();
+        modalAfterHelp = QApplication::activeModalWidget();
+        dialog.reject();
+    });
+    dialog.exec();
+    EXPECT_EQ(helpOverDialog, &window) << "the same window, not a second one";
+    EXPECT_EQ(modalWithHelp, &window);
+    EXPECT_EQ(modalAfterHelp, &dialog);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    EXPECT_EQ(platform::ShowHelpWindowPage(QStringLiteral(OSTREL_HELP_SOURCE "/101.html")).windowModality(),
+              Qt::NonModal);
+    platform::ExistingHelpWindow()->close();
 }
 
 TEST_F(FirstUse, HelpMadeByTheUtilityLibrarysCopyIsTheOneWindow)
