@@ -77,7 +77,10 @@ QWidget* ExistingHelpWindow()
     return nullptr;
 }
 
-QTextBrowser* HelpBrowser(QWidget& window) { return window.findChild<QTextBrowser*>(kBrowserName); }
+QTextBrowser* HelpBrowser(QWidget& window)
+{
+    return window.findChild<QTextBrowser*>(kBrowserName);
+}
 
 QWidget& ShowHelpWindowPage(const QString& path)
 {
@@ -87,7 +90,8 @@ QWidget& ShowHelpWindowPage(const QString& path)
     // Help asked for from a modal dialog would be blocked by that dialog: it
     // then comes up modal itself, above the dialog, until it is closed.
     const QWidget* modal = QApplication::activeModalWidget();
-    const Qt::WindowModality modality = modal != nullptr && modal != window ? Qt::ApplicationModal : Qt::NonModal;
+    const Qt::WindowModality modality =
+        modal != nullptr && modal != window ? Qt::ApplicationModal : Qt::NonModal;
     if (window->windowModality() != modality) {
         window->hide();
         window->setWindowModality(modality);

@@ -6,9 +6,9 @@
 #include "app/main_frame.h"
 
 // project
+#include "app/command_ids.h"
 #include "grid/sheet_book.h"
 #include "grid/ui/main_view.h"
-#include "app/command_ids.h"
 #include "platform/prompt.h"
 #include "support/files.h"
 #include "support/temp_config.h"
@@ -17,6 +17,7 @@
 // Qt
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QTimer>
 
 // std
@@ -31,6 +32,9 @@ void AnswerFileDialog(const QString& path)
     QTimer::singleShot(0, [path] {
         if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
             dialog->selectFile(path);
+            // selectFile leaves the name box alone while it has the keyboard focus.
+            if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                name->setText(path);
             static_cast<QDialog*>(dialog)->accept();
         }
     });

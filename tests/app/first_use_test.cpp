@@ -121,7 +121,8 @@ TEST_F(FirstUse, HelpIsShownInTheProgramsOwnWindow)
     QTextBrowser* browser = platform::HelpBrowser(window);
     EXPECT_TRUE(browser->source().toLocalFile().endsWith("/102.html"));
     EXPECT_EQ(window.windowTitle(), "Radio settings - Ostrel Programmer");
-    EXPECT_TRUE(browser->toPlainText().contains("The Settings dialog (View > Settings...) edits the radio's"));
+    EXPECT_TRUE(
+        browser->toPlainText().contains("The Settings dialog (View > Settings...) edits the radio's"));
 
     QPushButton* contents = nullptr;
     for (QPushButton* button : window.findChildren<QPushButton*>())

@@ -22,6 +22,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 #include <QWizard>
@@ -57,6 +58,9 @@ void AnswerFileDialog(const QString& path, const QString& filter = {})
         if (!filter.isEmpty())
             dialog->selectNameFilter(filter);
         dialog->selectFile(path);
+        // selectFile leaves the name box alone while it has the keyboard focus.
+        if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            name->setText(path);
         static_cast<QDialog*>(dialog)->accept();
     });
 }
@@ -84,15 +88,19 @@ protected:
         child = frame.NewDocument();
         ASSERT_NE(child, nullptr);
         path = dir.path() + "/rows.tab";
-        test_support::WriteBytes(path, Bytes("Channel Number\tReceive Frequency\tName\tShow Name\tTone Mode\tCTCSS Tone\n"
-                                             "5\t145.5\tONE\tShow Name\tEnc\t88.5\n"
-                                             "6\t146.52\tTWO\t\t\t\n"
-                                             "7\t1300\tBAD\t\t\t\n"
-                                             "8\t442.5\tTHREE\t\tT Sql\t100.0\n"));
+        test_support::WriteBytes(
+            path, Bytes("Channel Number\tReceive Frequency\tName\tShow Name\tTone Mode\tCTCSS Tone\n"
+                        "5\t145.5\tONE\tShow Name\tEnc\t88.5\n"
+                        "6\t146.52\tTWO\t\t\t\n"
+                        "7\t1300\tBAD\t\t\t\n"
+                        "8\t442.5\tTHREE\t\tT Sql\t100.0\n"));
     }
     static test_support::Bytes Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 
-    std::string Cell(int col, int row) { return child->View().Book().Grid(radio::kSheetMemories).GetText(col, row); }
+    std::string Cell(int col, int row)
+    {
+        return child->View().Book().Grid(radio::kSheetMemories).GetText(col, row);
+    }
     QString UndoText()
     {
         frame.UpdateCommandStates();
@@ -119,11 +127,11 @@ TEST_F(ImportCommand, RowsBecomeChannelsAsOneUndoStep)
     Import(true);
     EXPECT_EQ(Cell(1, 5), "145.50000");
     EXPECT_EQ(Cell(6, 5), "ONE");
-    EXPECT_EQ(Cell(7, 5), "1");  // shown
+    EXPECT_EQ(Cell(7, 5), "1"); // shown
     EXPECT_EQ(Cell(8, 5), "Enc");
     EXPECT_EQ(Cell(6, 6), "TWO");
-    EXPECT_EQ(Cell(7, 6), "0");  // the file has the column, empty: not shown
-    EXPECT_EQ(Cell(1, 7), "");   // 1300 MHz was refused
+    EXPECT_EQ(Cell(7, 6), "0"); // the file has the column, empty: not shown
+    EXPECT_EQ(Cell(1, 7), "");  // 1300 MHz was refused
     EXPECT_EQ(Cell(8, 8), "Enc-Dec");
     EXPECT_TRUE(child->View().Document().IsModified());
     EXPECT_EQ(UndoText(), "Undo Import of 3 Channels\tCtrl+Z");
@@ -159,17 +167,19 @@ TEST_F(ImportCommand, ExportOffersOtherProgramsLayout)
     AnswerFileDialog(QString::fromStdString(dir.path() + "/list"), "Other Programs' CSV (*.csv)");
     frame.Dispatch(cmd::Export);
     const std::string text = test_support::ReadText(dir.path() + "/list.csv");
-    EXPECT_EQ(text.rfind("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
-                         "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment\n",
-                         0),
-              0u);
+    EXPECT_EQ(
+        text.rfind("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+                   "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment\n",
+                   0),
+        0u);
     EXPECT_NE(text.find("\n5,ONE,145.500000,,0.600000,Tone,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,50W,\n"),
               std::string::npos)
         << text;
 
     AnswerFileDialog(QString::fromStdString(dir.path() + "/plain"), "Comma Delimited (*.csv)");
     frame.Dispatch(cmd::Export);
-    EXPECT_EQ(test_support::ReadText(dir.path() + "/plain.csv").rfind("Channel Number,Receive Frequency,", 0), 0u);
+    EXPECT_EQ(test_support::ReadText(dir.path() + "/plain.csv").rfind("Channel Number,Receive Frequency,", 0),
+              0u);
 }
 
 TEST_F(ImportCommand, OtherProgramsCrossAndSkipAsTheCommandLineReadsThem)

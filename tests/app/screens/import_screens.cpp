@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTimer>
 #include <QWizard>
@@ -61,6 +62,9 @@ int main(int argc, char** argv)
         if (auto* dialog = qobject_cast<QFileDialog*>(modal); dialog != nullptr && stage == 0) {
             stage = 1;
             dialog->selectFile(list);
+            // selectFile leaves the name box alone while it has the keyboard focus.
+            if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                name->setText(list);
             static_cast<QDialog*>(dialog)->accept();
         } else if (auto* wizard = qobject_cast<QWizard*>(modal); wizard != nullptr && stage == 1) {
             stage = 2;
