@@ -17,7 +17,10 @@
 namespace radio {
 namespace {
 
-FileResult Fail(FileResult::Status status, int error) { return FileResult{status, error}; }
+FileResult Fail(FileResult::Status status, int error)
+{
+    return FileResult{status, error};
+}
 
 // Writes all bytes, going on after partial writes and interruptions.
 bool WriteAll(int fd, const std::uint8_t* data, std::size_t size, int& error)
@@ -124,9 +127,27 @@ bool FolderReadOnly(const std::string& folder)
     return ::stat(folder.c_str(), &info) == 0 && (info.st_mode & 0222) == 0;
 }
 
+// Writes into what is there, for targets that are not regular files.
+FileResult WriteInPlace(const std::string& path, const std::uint8_t* data, std::size_t size)
+{
+    int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return Fail(FileResult::CannotCreate, errno);
+    int error = 0;
+    bool written = WriteAll(fd, data, size, error);
+    if (::close(fd) != 0 && written) {
+        error = errno;
+        written = false;
+    }
+    return written ? FileResult{} : Fail(FileResult::WriteFailed, error);
+}
+
 } // namespace
 
-std::string FileResult::Reason() const { return ok() ? std::string() : std::strerror(error); }
+std::string FileResult::Reason() const
+{
+    return ok() ? std::string() : std::strerror(error);
+}
 
 FileResult ReadFilePrefix(const std::string& path, std::size_t maxBytes, std::vector<std::uint8_t>& out)
 {
@@ -163,6 +184,12 @@ FileResult ReadFilePrefix(const std::string& path, std::size_t maxBytes, std::ve
 
 FileResult ReplaceFile(const std::string& path, const std::uint8_t* data, std::size_t size)
 {
+    // A device, pipe or socket (/dev/stdout, a terminal) takes the bytes as they
+    // come; renaming a file over it would put a plain file in its place.
+    struct stat special {};
+    if (::stat(path.c_str(), &special) == 0 && !S_ISREG(special.st_mode))
+        return S_ISDIR(special.st_mode) ? Fail(FileResult::CannotCreate, EISDIR)
+                                        : WriteInPlace(path, data, size);
     const std::string target = ResolveTarget(path);
     // A file the user may not write is refused as a plain write would refuse
     // it; a file without any write bit counts as read-only even for root.

@@ -29,6 +29,8 @@ FileResult ReadFilePrefix(const std::string& path, std::size_t maxBytes, std::ve
 // On failure the temporary file is removed and `path` is untouched. A file or
 // folder without any write bit is refused (CannotCreate, EACCES) even for root.
 // Temporary files left in the folder by a save that was killed are removed first.
+// A target that is a device, pipe or socket is written into as it is; a folder
+// is refused (CannotCreate, EISDIR).
 FileResult ReplaceFile(const std::string& path, const std::uint8_t* data, std::size_t size);
 
 } // namespace radio

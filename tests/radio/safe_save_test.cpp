@@ -82,7 +82,8 @@ TEST_F(SafeSave, TempFilesOfKilledSavesGoOnTheNextSaveAndLiveOnesStay)
     ::close(liveFd);
     ::close(lockedFd);
 
-    const std::vector<std::string> expected = {".ostrel-save-1-", ".ostrel-save-notes", live, locked, "radio.rdf"};
+    const std::vector<std::string> expected = {".ostrel-save-1-", ".ostrel-save-notes", live, locked,
+                                               "radio.rdf"};
     std::vector<std::string> sorted = expected;
     std::sort(sorted.begin(), sorted.end());
     EXPECT_EQ(Names(dir.path()), sorted);
@@ -109,6 +110,36 @@ TEST_F(SafeSave, OldStyleTempFilesGoOnlyOnceTheyAreTenMinutesOld)
     EXPECT_EQ(Names(dir.path()), expected);
 }
 
+TEST_F(SafeSave, PipesAndLinksToThemAreWrittenIntoNotReplaced)
+{
+    // As with "ostrel-cli export FILE.rdf /dev/stdout": a link to a pipe.
+    ASSERT_EQ(::mkfifo(Path("pipe").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink(Path("pipe").c_str(), Path("stdout").c_str()), 0);
+    const int reader = ::open(Path("pipe").c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+
+    const Bytes data(300, 0x42);
+    EXPECT_TRUE(ReplaceFile(Path("stdout"), data.data(), data.size()).ok());
+    Bytes got(1000);
+    const ssize_t n = ::read(reader, got.data(), got.size());
+    ::close(reader);
+    got.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+    EXPECT_EQ(got, data);
+
+    struct stat info {};
+    ASSERT_EQ(::lstat(Path("pipe").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    ASSERT_EQ(::lstat(Path("stdout").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ(Names(dir.path()), (std::vector<std::string>{"pipe", "stdout"}));
+
+    // A folder is refused by name, not replaced.
+    ASSERT_EQ(::mkdir(Path("folder.rdf").c_str(), 0700), 0);
+    const FileResult folder = ReplaceFile(Path("folder.rdf"), data.data(), data.size());
+    EXPECT_EQ(folder.status, FileResult::CannotCreate);
+    EXPECT_EQ(folder.Reason(), "Is a directory");
+}
+
 TEST_F(SafeSave, ReadOnlyFolderKeepsTheOldFileWithItsReason)
 {
     WriteBytes(Path("radio.rdf"), Bytes(10, 7));
@@ -131,7 +162,8 @@ protected:
     {
         struct stat here {};
         struct stat there {};
-        if (::stat(dir.path().c_str(), &here) != 0 || ::stat("/dev/shm", &there) != 0 || here.st_dev == there.st_dev)
+        if (::stat(dir.path().c_str(), &here) != 0 || ::stat("/dev/shm", &there) != 0 ||
+            here.st_dev == there.st_dev)
             GTEST_SKIP() << "no second filesystem at /dev/shm";
         char name[] = "/dev/shm/ostrel-save-test-XXXXXX";
         ASSERT_NE(::mkdtemp(name), nullptr);
