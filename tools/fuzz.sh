@@ -42,15 +42,17 @@ for t in "${targets[@]}"; do
   mkdir -p "$work" "$artifacts"
   seeds="tests/data/corpus/$t"
   log="$tree/$t.log"
+  started=$SECONDS
   set +e
   "$tree/fuzz/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$artifacts" "$@" "$work" "$seeds" >"$log" 2>&1
   code=$?
   set -e
+  took=$((SECONDS - started))
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -1)
   edges=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
-  echo "$t: ${runs:-?} executions in ${seconds} s, ${speed:-?} exec/s, ${edges:-?} coverage edges, exit $code"
+  echo "$t: ${runs:-?} executions in ${took} s, ${speed:-?} exec/s, ${edges:-?} coverage edges, exit $code"
   if [ "$code" -ne 0 ]; then
     grep -E 'ERROR|SUMMARY|Test unit written' "$log" | head -5
     status=1
