@@ -218,21 +218,33 @@ std::optional<double> CSpreadSheet1::GetNumber(int col, int row) const
     return value;
 }
 
+std::string CSpreadSheet1::FormatNumber(double value, int decimals) const
+{
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (result.ec != std::errc())
+        return {};
+    std::string text(buffer, result.ptr);
+    std::replace(text.begin(), text.end(), '.', separator_);
+    return text;
+}
+
+std::string CSpreadSheet1::ShownText(int col, int row) const
+{
+    const Cell* cell = At(col, row);
+    if (cell == nullptr || cell->kind != CellKind::Number)
+        return GetText(col, row);
+    const std::optional<double> value = GetNumber(col, row);
+    return value && std::isfinite(*value) ? FormatNumber(*value, cell->decimals) : GetText(col, row);
+}
+
 void CSpreadSheet1::SetNumber(int col, int row, double value)
 {
     const Cell* cell = At(col, row);
     if (!cell)
         return;
-    if (!std::isfinite(value)) {
-        SetText(col, row, "");
-        return;
-    }
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, cell->decimals);
-    std::string text(buffer, result.ptr);
-    std::replace(text.begin(), text.end(), '.', separator_);
-    SetText(col, row, text);
+    SetText(col, row, std::isfinite(value) ? FormatNumber(value, cell->decimals) : std::string());
 }
 
 int CSpreadSheet1::ListIndex(int col, int row) const
@@ -516,9 +528,10 @@ template <typename Fn> void CSpreadSheet1::Notify(Fn fn)
 void CSpreadSheet1::NotifyCells(const Block& block)
 {
     if (!redraw_) {
-        pending_ = pending_ ? Block{std::min(pending_->col, block.col), std::min(pending_->row, block.row),
-                                    std::max(pending_->col2, block.col2), std::max(pending_->row2, block.row2)}
-                            : block;
+        pending_ = pending_
+                       ? Block{std::min(pending_->col, block.col), std::min(pending_->row, block.row),
+                               std::max(pending_->col2, block.col2), std::max(pending_->row2, block.row2)}
+                       : block;
         return;
     }
     Notify([&block](SheetObserver& o) { o.CellsChanged(block); });

@@ -59,7 +59,7 @@ struct SortKey {
 
 inline constexpr std::uint32_t kWhite = 0xFFFFFF;
 inline constexpr std::uint32_t kBlack = 0x000000;
-inline constexpr int kDefaultColWidth = 960; // twips (64 pixels at 96 dpi)
+inline constexpr int kDefaultColWidth = 960;  // twips (64 pixels at 96 dpi)
 inline constexpr int kDefaultRowHeight = 300; // twips (20 pixels at 96 dpi)
 inline constexpr int kCharWidth = 120;        // twips per character of the grid's font
 
@@ -138,6 +138,9 @@ public:
     std::optional<double> GetNumber(int col, int row) const;
     // Writes the number with the cell's decimals and the sheet's separator.
     void SetNumber(int col, int row, double value);
+    // The text as the grid shows it: a number cell holding a number (typed
+    // as "146.94") shows it with the cell's decimals ("146.94000").
+    std::string ShownText(int col, int row) const;
     // Selected index of a list cell, -1 for none (also for free text).
     int ListIndex(int col, int row) const;
     // Out-of-range indexes select none.
@@ -232,6 +235,8 @@ public:
 
 private:
     enum Flag : std::uint8_t { kLocked = 1, kUpper = 2 };
+    // The value with `decimals` decimals and the sheet's separator.
+    std::string FormatNumber(double value, int decimals) const;
     // 48 bytes; a list cell's item is read from the shared list, never stored.
     struct Cell {
         std::string text; // text/number text, free text of an editable list, "1"/"0"

@@ -64,6 +64,9 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
     const CellKind kind = sheet_.Kind(col, row);
     switch (role) {
     case Qt::DisplayRole:
+        if (kind == CellKind::CheckBox)
+            return {};
+        return QString::fromLatin1(sheet_.ShownText(col, row));
     case Qt::EditRole:
         if (kind == CellKind::CheckBox)
             return {};
@@ -109,7 +112,8 @@ Qt::ItemFlags GridModel::flags(const QModelIndex& index) const
     const int row = RowOf(index);
     if (sheet_.Locked(col, row))
         return result;
-    return result | (sheet_.Kind(col, row) == CellKind::CheckBox ? Qt::ItemIsUserCheckable : Qt::ItemIsEditable);
+    return result |
+           (sheet_.Kind(col, row) == CellKind::CheckBox ? Qt::ItemIsUserCheckable : Qt::ItemIsEditable);
 }
 
 bool GridModel::setData(const QModelIndex& index, const QVariant& value, int role)

@@ -114,7 +114,7 @@ QString GridPrinter::CellText(int col, int row) const
 {
     if (sheet_.Kind(col, row) == CellKind::CheckBox)
         return sheet_.IsChecked(col, row) ? QStringLiteral("X") : QString();
-    return QString::fromLatin1(sheet_.GetText(col, row));
+    return QString::fromLatin1(sheet_.ShownText(col, row));
 }
 
 void GridPrinter::PrintPage(QPainter& painter, const Geometry& g, int page) const

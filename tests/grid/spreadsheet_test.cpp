@@ -137,6 +137,16 @@ TEST_F(SheetTest, NumbersUseDecimalsAndSeparator)
     sheet.SetText(1, 3, "12abc");
     EXPECT_FALSE(sheet.GetNumber(1, 3).has_value());
     EXPECT_FALSE(sheet.GetNumber(1, 4).has_value());
+
+    // A typed number is kept as typed and shown with the cell's decimals.
+    sheet.SetText(1, 5, "146.94");
+    EXPECT_EQ(sheet.GetText(1, 5), "146.94");
+    EXPECT_EQ(sheet.ShownText(1, 5), "146,94000");
+    EXPECT_EQ(sheet.ShownText(1, 2), "430,50000");
+    EXPECT_EQ(sheet.ShownText(1, 3), "12abc");
+    EXPECT_EQ(sheet.ShownText(1, 4), "");
+    sheet.SetText(2, 1, "146.94"); // a text cell shows what it holds
+    EXPECT_EQ(sheet.ShownText(2, 1), "146.94");
 }
 
 TEST_F(SheetTest, ClearBlockKeepsFormats)
