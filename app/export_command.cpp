@@ -6,7 +6,7 @@
 #include "app/command_ids.h"
 #include "app/file_dialogs.h"
 #include "app/window_commands.h"
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "grid/ui/main_view.h"
 #include "platform/gui/file_dialog.h"
 #include "platform/prompt.h"
@@ -58,13 +58,13 @@ void InstallExportCommand(WindowCommands& commands, CChildFrame& window)
         const ExportChoice choice = AskExportPath(&view);
         if (choice.path.empty())
             return;
-        grid::SheetBook& book = view.Book();
+        grid::DocumentController& controller = view.Controller();
         // Scan values belong to memories: only the Memories sheet writes them.
-        const radio::RadioImage* scan = book.CurrentSheet() == radio::kSheetMemories ? &view.Document().Image() : nullptr;
+        const radio::RadioImage* scan = controller.CurrentSheet() == radio::kSheetMemories ? &view.Document().Image() : nullptr;
         std::string error;
         const bool written = choice.otherLayout
-                                 ? textio::ExportOtherSheet(book.CurrentGrid(), scan, choice.path, error)
-                                 : textio::ExportSheet(book.CurrentGrid(), choice.path, error);
+                                 ? textio::ExportOtherSheet(controller.CurrentGrid(), scan, choice.path, error)
+                                 : textio::ExportSheet(controller.CurrentGrid(), choice.path, error);
         if (!written)
             platform::ShowMessage(error, textio::kExportErrorCaption, platform::Icon::Error, platform::Buttons::Ok,
                                   &view);

@@ -6,7 +6,7 @@
 #include "app/command_ids.h"
 #include "app/file_dialogs.h"
 #include "app/window_commands.h"
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "grid/ui/main_view.h"
 #include "platform/gui/file_dialog.h"
 #include "portkit/portkit.h"

@@ -15,7 +15,7 @@
 #include "app/child_frame.h"
 #include "app/main_frame.h"
 #include "grid/row_commands.h"
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "grid/ui/main_view.h"
 #include "grid/ui/row_command_runner.h"
 #include "radio/main_doc.h"
@@ -27,7 +27,7 @@ std::string PasteOtherProgramsText(CMainView& view, const std::string& text)
 {
     if (view.CurrentSheet() != radio::kSheetMemories)
         return kPasteOnMemoriesOnly;
-    const int row = view.Book().CurrentGrid().SelBlockRow();
+    const int row = view.Controller().CurrentGrid().SelBlockRow();
     if (row < 1)
         return std::string();
     // The channels and the scan limits are separate regions, as for our own rows.

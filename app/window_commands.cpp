@@ -6,7 +6,7 @@
 // project
 #include "app/child_frame.h"
 #include "app/command_ids.h"
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "grid/ui/main_view.h"
 
 namespace app {
@@ -82,7 +82,7 @@ bool OnMemoriesSheet(CChildFrame& window)
 
 bool LastPressInChannelGrid(CChildFrame& window)
 {
-    return window.View().Book().lastPressInChannelGrid;
+    return window.View().Controller().lastPressInChannelGrid;
 }
 
 // --- Undo and Redo: the document's history.

@@ -17,7 +17,7 @@
 #include "grid/cell_rules.h"
 #include "grid/bank_rules.h"
 #include "grid/rule_access.h"
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "grid/ui/grid_view.h"
 #include "grid/ui/main_view.h"
 #include "radio/main_doc.h"
@@ -36,12 +36,12 @@ void BM_TypedEditLogic(benchmark::State& state)
 {
     radio::CMainDoc doc('.');
     doc.Load(bench::FullFile());
-    grid::SheetBook book(doc);
-    grid::RuleAccess access(book);
+    grid::DocumentController controller(doc);
+    grid::RuleAccess access(controller);
     grid::CellRules cells(access);
     grid::BankRules banks(access);
-    book.FirstUpdate();
-    grid::CSpreadSheet1& memories = book.Grid(0);
+    controller.FirstUpdate();
+    grid::CSpreadSheet1& memories = controller.Grid(0);
     int turn = 0;
     for (auto _ : state) {
         memories.SetActiveCell(1, kRow);
@@ -50,7 +50,7 @@ void BM_TypedEditLogic(benchmark::State& state)
         memories.RaiseChange(1, kRow);
         memories.RaiseEditMode(1, kRow, 0, true);
         benchmark::DoNotOptimize(memories.RaiseLeaveCell(1, kRow, 2, kRow));
-        benchmark::DoNotOptimize(book.GridStore(true));
+        benchmark::DoNotOptimize(controller.GridStore(true));
     }
 }
 BENCHMARK(BM_TypedEditLogic)->Unit(benchmark::kMillisecond);

@@ -12,7 +12,7 @@
 #include <benchmark/benchmark.h>
 
 // project
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "radio/main_doc.h"
 #include "textio/export.h"
 
@@ -25,18 +25,18 @@ struct LoadedBook {
     LoadedBook() : doc('.')
     {
         doc.Load(bench::FullFile());
-        book = std::make_unique<grid::SheetBook>(doc);
-        book->FirstUpdate();
+        controller = std::make_unique<grid::DocumentController>(doc);
+        controller->FirstUpdate();
     }
     radio::CMainDoc doc{'.'};
-    std::unique_ptr<grid::SheetBook> book;
+    std::unique_ptr<grid::DocumentController> controller;
 };
 
 void BM_GridLoad(benchmark::State& state)
 {
     LoadedBook loaded;
     for (auto _ : state)
-        loaded.book->GridLoad();
+        loaded.controller->GridLoad();
 }
 BENCHMARK(BM_GridLoad)->Unit(benchmark::kMillisecond);
 
@@ -45,11 +45,11 @@ BENCHMARK(BM_GridLoad)->Unit(benchmark::kMillisecond);
 void BM_GridStore(benchmark::State& state)
 {
     LoadedBook loaded;
-    grid::CSpreadSheet1& memories = loaded.book->Grid(radio::kSheetMemories);
+    grid::CSpreadSheet1& memories = loaded.controller->Grid(radio::kSheetMemories);
     const std::string text = memories.GetText(radio::col::kComment, 1);
     for (auto _ : state) {
         memories.SetText(radio::col::kComment, 1, text);
-        benchmark::DoNotOptimize(loaded.book->GridStore(true));
+        benchmark::DoNotOptimize(loaded.controller->GridStore(true));
     }
 }
 BENCHMARK(BM_GridStore)->Unit(benchmark::kMillisecond);
@@ -59,11 +59,11 @@ BENCHMARK(BM_GridStore)->Unit(benchmark::kMillisecond);
 void BM_CommitTypedEdit(benchmark::State& state)
 {
     LoadedBook loaded;
-    grid::CSpreadSheet1& memories = loaded.book->Grid(radio::kSheetMemories);
+    grid::CSpreadSheet1& memories = loaded.controller->Grid(radio::kSheetMemories);
     int n = 0;
     for (auto _ : state) {
         memories.SetText(radio::col::kComment, 500, "edit " + std::to_string(n++));
-        benchmark::DoNotOptimize(loaded.book->GridStore(true));
+        benchmark::DoNotOptimize(loaded.controller->GridStore(true));
     }
     state.counters["states"] = static_cast<double>(loaded.doc.History().Size());
 }
@@ -73,13 +73,13 @@ BENCHMARK(BM_CommitTypedEdit)->Unit(benchmark::kMillisecond);
 void BM_UndoStep(benchmark::State& state)
 {
     LoadedBook loaded;
-    grid::CSpreadSheet1& memories = loaded.book->Grid(radio::kSheetMemories);
+    grid::CSpreadSheet1& memories = loaded.controller->Grid(radio::kSheetMemories);
     memories.SetText(radio::col::kComment, 500, "edited");
-    loaded.book->GridStore(true);
+    loaded.controller->GridStore(true);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(loaded.book->Undo());
+        benchmark::DoNotOptimize(loaded.controller->Undo());
         state.PauseTiming();
-        loaded.book->Redo();
+        loaded.controller->Redo();
         state.ResumeTiming();
     }
 }
@@ -102,11 +102,11 @@ void BM_HistoryMemory200(benchmark::State& state)
 {
     for (auto _ : state) {
         LoadedBook loaded;
-        grid::CSpreadSheet1& memories = loaded.book->Grid(radio::kSheetMemories);
+        grid::CSpreadSheet1& memories = loaded.controller->Grid(radio::kSheetMemories);
         const long before = ResidentKb();
         for (int i = 0; i < 200; ++i) {
             memories.SetText(radio::col::kComment, 1 + i, "edit " + std::to_string(i));
-            loaded.book->GridStore(true);
+            loaded.controller->GridStore(true);
         }
         state.counters["added_MB"] = static_cast<double>(ResidentKb() - before) / 1024.0;
         state.counters["states"] = static_cast<double>(loaded.doc.History().Size());
@@ -120,9 +120,9 @@ void BM_OpenToLoadedGrids(benchmark::State& state)
     for (auto _ : state) {
         radio::CMainDoc doc('.');
         doc.Load(path);
-        grid::SheetBook book(doc);
-        book.FirstUpdate();
-        benchmark::DoNotOptimize(book.CurrentSheet());
+        grid::DocumentController controller(doc);
+        controller.FirstUpdate();
+        benchmark::DoNotOptimize(controller.CurrentSheet());
     }
 }
 BENCHMARK(BM_OpenToLoadedGrids)->Unit(benchmark::kMillisecond);
@@ -133,7 +133,7 @@ void BM_Export(benchmark::State& state)
     const std::string out = (std::filesystem::temp_directory_path() / "ostrel-bench-export.csv").string();
     for (auto _ : state) {
         std::string error;
-        benchmark::DoNotOptimize(textio::ExportSheet(loaded.book->Grid(radio::kSheetMemories), out, error));
+        benchmark::DoNotOptimize(textio::ExportSheet(loaded.controller->Grid(radio::kSheetMemories), out, error));
     }
     std::remove(out.c_str());
 }

@@ -11,7 +11,7 @@
 
 // project
 #include "grid/row_commands.h"
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "platform/prompt.h"
 #include "radio/main_doc.h"
 
@@ -37,15 +37,15 @@ struct FullBook {
     FullBook() : doc('.')
     {
         doc.Load(bench::FullFile());
-        book = std::make_unique<grid::SheetBook>(doc);
-        book->FirstUpdate();
-        rows = std::make_unique<grid::RowCommands>(*book, clipboard);
+        controller = std::make_unique<grid::DocumentController>(doc);
+        controller->FirstUpdate();
+        rows = std::make_unique<grid::RowCommands>(*controller, clipboard);
     }
-    void Select(int r1, int r2) { book->Grid(0).SelectBlock({1, r1, 35, r2}); }
+    void Select(int r1, int r2) { controller->Grid(0).SelectBlock({1, r1, 35, r2}); }
 
     YesPrompt yes;
     radio::CMainDoc doc{'.'};
-    std::unique_ptr<grid::SheetBook> book;
+    std::unique_ptr<grid::DocumentController> controller;
     grid::RowClipboard clipboard;
     std::unique_ptr<grid::RowCommands> rows;
 };
@@ -91,7 +91,7 @@ void BM_DeleteRow1AsUndoStep(benchmark::State& state)
     FullBook full;
     full.Select(1, 1);
     for (auto _ : state)
-        full.book->RunGridStep([&] { return full.rows->Delete().changed ? std::string("Delete of 1 Channel") : std::string(); });
+        full.controller->RunGridStep([&] { return full.rows->Delete().changed ? std::string("Delete of 1 Channel") : std::string(); });
 }
 BENCHMARK(BM_DeleteRow1AsUndoStep)->Unit(benchmark::kMillisecond);
 

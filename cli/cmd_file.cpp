@@ -6,7 +6,7 @@
 #include <memory>
 
 // project
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "platform/locale.h"
 #include "radio/byte_order.h"
 #include "radio/main_doc.h"
@@ -22,7 +22,7 @@ namespace {
 
 struct OpenDocument {
     radio::CMainDoc doc{platform::DecimalSeparator()};
-    std::unique_ptr<grid::SheetBook> book;
+    std::unique_ptr<grid::DocumentController> controller;
 };
 
 bool LoadGrids(OpenDocument& open, const std::string& path, std::ostream& err)
@@ -31,8 +31,8 @@ bool LoadGrids(OpenDocument& open, const std::string& path, std::ostream& err)
         err << open.doc.ErrorText() << '\n';
         return false;
     }
-    open.book = std::make_unique<grid::SheetBook>(open.doc);
-    open.book->FirstUpdate();
+    open.controller = std::make_unique<grid::DocumentController>(open.doc);
+    open.controller->FirstUpdate();
     return true;
 }
 
@@ -51,9 +51,9 @@ int CmdNew(const Args& args, std::ostream&, std::ostream& err)
     radio::CMainDoc doc(platform::DecimalSeparator());
     doc.OnNewDocument();
     // Saving from the program first stores the grids into the image.
-    grid::SheetBook book(doc);
-    book.FirstUpdate();
-    book.GridStore(false);
+    grid::DocumentController controller(doc);
+    controller.FirstUpdate();
+    controller.GridStore(false);
     return SaveDocument(doc, args[0], err) ? kExitOk : kExitFailed;
 }
 
@@ -134,8 +134,8 @@ int CmdExport(const Args& args, std::ostream&, std::ostream& err)
     OpenDocument open;
     if (!LoadGrids(open, files[0], err))
         return kExitFailed;
-    open.book->GridStore(false);
-    const grid::CSpreadSheet1& memories = open.book->Grid(radio::kSheetMemories);
+    open.controller->GridStore(false);
+    const grid::CSpreadSheet1& memories = open.controller->Grid(radio::kSheetMemories);
     std::string error;
     const bool written = layout == "other" ? textio::ExportOtherSheet(memories, &open.doc.Image(), files[1], error)
                                            : textio::ExportSheet(memories, files[1], error);
@@ -159,7 +159,7 @@ int CmdResave(const Args& args, std::ostream&, std::ostream& err)
     OpenDocument open;
     if (!LoadGrids(open, args[0], err))
         return kExitFailed;
-    open.book->GridStore(false);
+    open.controller->GridStore(false);
     return SaveDocument(open.doc, target, err) ? kExitOk : kExitFailed;
 }
 

@@ -12,7 +12,7 @@
 #include <QStringList>
 
 // project
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "portkit/core/import_table.h"
 #include "platform/locale.h"
 #include "radio/main_doc.h"
@@ -259,9 +259,9 @@ int CmdImport(const Args& args, std::ostream& out, std::ostream& err)
         err << doc.ErrorText() << '\n';
         return kExitFailed;
     }
-    grid::SheetBook book(doc);
-    book.FirstUpdate();
-    book.GridStore(false);
+    grid::DocumentController controller(doc);
+    controller.FirstUpdate();
+    controller.GridStore(false);
 
     const bool other = options.skip < lines.size() && textio::IsOtherHeading(lines[options.skip]);
     // Other programs' layout is comma-separated with quoted texts, whatever the options say.
@@ -289,8 +289,8 @@ int CmdImport(const Args& args, std::ostream& out, std::ostream& err)
             return code;
     }
 
-    book.GridLoad();
-    book.GridStore(false);
+    controller.GridLoad();
+    controller.GridStore(false);
     if (!doc.Save(options.output)) {
         err << doc.ErrorText() << '\n';
         return kExitFailed;

@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 // project
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "radio/main_doc.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -17,9 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!doc.LoadBytes(data, size, "fuzz.rdf"))
         return 0;
     {
-        grid::SheetBook book(doc);
-        book.FirstUpdate();
-        book.GridStore(false);
+        grid::DocumentController controller(doc);
+        controller.FirstUpdate();
+        controller.GridStore(false);
     }
     const auto saved = doc.Bytes();
     radio::CMainDoc again('.');

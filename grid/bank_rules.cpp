@@ -9,7 +9,7 @@
 // project
 #include "grid/hyper_layout.h"
 #include "grid/rule_access.h"
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "platform/prompt.h"
 #include "radio/channel_record.h"
 
@@ -22,14 +22,14 @@ namespace col = radio::col;
 // column's "hidden by the layout" flag, holding the grid's drawing until the
 // last one is done.
 template <typename Each>
-void ForBankLayoutColumns(SheetBook& book, Each each)
+void ForBankLayoutColumns(DocumentController& controller, Each each)
 {
-    CSpreadSheet1& grid = book.Grid(radio::kSheetMemories);
+    CSpreadSheet1& grid = controller.Grid(radio::kSheetMemories);
     const bool redraw = grid.Redraw();
     grid.SetRedraw(false);
     for (int c = col::kTransmit; c <= col::kNarrow; ++c)
         if (c != col::kName)
-            each(grid, c, book.hiddenByBankLayout[static_cast<std::size_t>(c)]);
+            each(grid, c, controller.hiddenByBankLayout[static_cast<std::size_t>(c)]);
     grid.SetRedraw(redraw);
 }
 
@@ -44,11 +44,11 @@ constexpr int kMemoryModeEntry = 2; // "VFO\tHome\tMemory"
 
 } // namespace
 
-void SetBankLayout(SheetBook& book, bool on)
+void SetBankLayout(DocumentController& controller, bool on)
 {
-    if (on == book.bankLayout)
+    if (on == controller.bankLayout)
         return;
-    ForBankLayoutColumns(book, [on](CSpreadSheet1& grid, int c, bool& hidByLayout) {
+    ForBankLayoutColumns(controller, [on](CSpreadSheet1& grid, int c, bool& hidByLayout) {
         if (on && !grid.ColHidden(c)) {
             grid.SetColHidden(c, true);
             hidByLayout = true;
@@ -57,29 +57,29 @@ void SetBankLayout(SheetBook& book, bool on)
             hidByLayout = false;
         }
     });
-    book.bankLayout = on;
+    controller.bankLayout = on;
 }
 
-void KeepBankLayout(SheetBook& book)
+void KeepBankLayout(DocumentController& controller)
 {
-    if (!book.bankLayout)
+    if (!controller.bankLayout)
         return;
-    ForBankLayoutColumns(book, [](CSpreadSheet1& grid, int c, bool& hidByLayout) {
+    ForBankLayoutColumns(controller, [](CSpreadSheet1& grid, int c, bool& hidByLayout) {
         hidByLayout = !grid.ColHidden(c);
         grid.SetColHidden(c, true);
     });
 }
 
-int FirstChannelInUse(SheetBook& book)
+int FirstChannelInUse(DocumentController& controller)
 {
-    const CSpreadSheet1& memories = book.Grid(radio::kSheetMemories);
+    const CSpreadSheet1& memories = controller.Grid(radio::kSheetMemories);
     for (int row = 1; row <= radio::kMemoryCount; ++row)
         if (!memories.GetText(col::kReceive, row).empty())
             return row - 1;
     return -1;
 }
 
-BankRules::BankRules(RuleAccess& access) : access_(access), book_(access.Book())
+BankRules::BankRules(RuleAccess& access) : access_(access), controller_(access.Controller())
 {
     for (int hyper = 0; hyper < radio::kHyperCount; ++hyper) {
         SheetEvents& events = access_.HyperGrid(hyper).Events();
@@ -108,7 +108,7 @@ void BankRules::OnEditMode(int hyper, int c, int row, int mode)
         grid.SetEditMode(false); // only channels that exist have a scan choice
         return;
     }
-    if (c == hyper::kBankLinkCol && row >= 1 && row <= hyper::kBankRows && !book_.BankHasMembers(row - 1)) {
+    if (c == hyper::kBankLinkCol && row >= 1 && row <= hyper::kBankRows && !controller_.BankHasMembers(row - 1)) {
         RefuseBankLink(grid, row);
         grid.SetEditMode(false);
     }
@@ -120,7 +120,7 @@ void BankRules::OnButton(int hyper, int c, int row, int state)
     // A check box takes its click without entering edit mode: the bank link
     // is refused here.
     if (c == hyper::kBankLinkCol && state != 0 && row >= 1 && row <= hyper::kBankRows &&
-        !book_.BankHasMembers(row - 1))
+        !controller_.BankHasMembers(row - 1))
         RefuseBankLink(grid, row);
 }
 
@@ -132,11 +132,11 @@ void BankRules::RefuseBankLink(CSpreadSheet1& grid, int row)
 
 void BankRules::OnListChange(int hyper, int c, int row)
 {
-    if (book_.lastPressInChannelGrid)
+    if (controller_.lastPressInChannelGrid)
         return;
     CSpreadSheet1& grid = access_.HyperGrid(hyper);
     if (Is(ModeCell(), c, row) && grid.ListIndex(c, row) == kMemoryModeEntry) {
-        const int first = FirstChannelInUse(book_);
+        const int first = FirstChannelInUse(controller_);
         grid.SetListIndex(NumberCell().editCol, NumberCell().row, first >= 0 ? first : 0);
     } else if (Is(BankCell(), c, row)) {
         ChooseBank(grid, grid.ListIndex(c, row));
@@ -146,7 +146,7 @@ void BankRules::OnListChange(int hyper, int c, int row)
 void BankRules::ChooseBank(CSpreadSheet1& grid, int entry)
 {
     if (entry >= 1) {
-        const int first = book_.FirstBankMember(entry - 1);
+        const int first = controller_.FirstBankMember(entry - 1);
         if (first >= 0) {
             grid.SetListIndex(NumberCell().editCol, NumberCell().row, first);
             grid.SetChecked(BankOnCell().editCol, BankOnCell().row, true);

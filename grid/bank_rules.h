@@ -11,7 +11,7 @@ namespace grid {
 
 class CSpreadSheet1;
 class RuleAccess;
-class SheetBook;
+class DocumentController;
 
 inline constexpr const char* kBankLinkError =
     "Bank linking can not be enabled for banks that have no memories assigned.";
@@ -21,14 +21,14 @@ inline constexpr const char* kEmptyBankCaption = "Bank Setting";
 
 // The bank layout of the Memories sheet: on hides every shown column 2..14
 // but Name and remembers which; off shows exactly those again.
-void SetBankLayout(SheetBook& book, bool on);
+void SetBankLayout(DocumentController& controller, bool on);
 // After the column options were applied with the bank layout on: the layout
 // hides again what the options show, and forgets what the options hide, so
 // turning it off leaves the columns as the options say.
-void KeepBankLayout(SheetBook& book);
+void KeepBankLayout(DocumentController& controller);
 
 // The first Memories row (0-based) with a receive frequency, -1 when none.
-int FirstChannelInUse(SheetBook& book);
+int FirstChannelInUse(DocumentController& controller);
 
 class BankRules {
 public:
@@ -46,7 +46,7 @@ private:
     void ChooseBank(CSpreadSheet1& grid, int entry);
 
     RuleAccess& access_;
-    SheetBook& book_;
+    DocumentController& controller_;
 };
 
 } // namespace grid

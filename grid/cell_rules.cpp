@@ -29,12 +29,12 @@ void ShowPlain(const std::string& text)
 
 } // namespace
 
-CellRules::CellRules(RuleAccess& access) : access_(access), book_(access.Book())
+CellRules::CellRules(RuleAccess& access) : access_(access), controller_(access.Controller())
 {
     for (int sheet = 0; sheet < radio::kSheetCount; ++sheet)
         if (rules::IsEditableSheet(sheet))
             Attach(sheet);
-    book_.validateActiveCell = [this] { return ValidateActiveCell(); };
+    controller_.validateActiveCell = [this] { return ValidateActiveCell(); };
 }
 
 CellRules::~CellRules()
@@ -42,10 +42,10 @@ CellRules::~CellRules()
     for (int sheet = 0; sheet < radio::kSheetCount; ++sheet)
         if (rules::IsEditableSheet(sheet))
             Detach(sheet);
-    book_.validateActiveCell = nullptr;
+    controller_.validateActiveCell = nullptr;
 }
 
-CSpreadSheet1& CellRules::Grid(int sheet) { return book_.Grid(sheet); }
+CSpreadSheet1& CellRules::Grid(int sheet) { return controller_.Grid(sheet); }
 
 void CellRules::Attach(int sheet)
 {
@@ -78,7 +78,7 @@ void CellRules::Detach(int sheet)
 
 void CellRules::OnChange(int sheet, int c, int row)
 {
-    if (book_.suppressChanges)
+    if (controller_.suppressChanges)
         return;
     editChanged_ = true;
     if (c == col::kName)
@@ -98,11 +98,11 @@ void CellRules::OnChange(int sheet, int c, int row)
 void CellRules::OnEditMode(int sheet, int c, int row, int mode, bool changed)
 {
     if (mode != 0) {
-        book_.editInProgress = true;
+        controller_.editInProgress = true;
         editChanged_ = false;
         return;
     }
-    book_.editInProgress = false;
+    controller_.editInProgress = false;
     refused_ = {};
     // An edit that changed nothing (Escape, or leaving at once) leaves the row alone.
     const bool edited = changed || editChanged_;
@@ -194,7 +194,7 @@ void CellRules::OnEditError(int sheet, int /*c*/, int row, int code)
 void CellRules::OnButton(int sheet, int c, int row)
 {
     if (sheet == radio::kSheetMemories && c >= col::kBank1 && c < col::kComment && row >= 1 && row <= kLastBankRow)
-        book_.SetBankMember(c - col::kBank1, row - 1, Grid(sheet).GetValue(c, row) == "1");
+        controller_.SetBankMember(c - col::kBank1, row - 1, Grid(sheet).GetValue(c, row) == "1");
 }
 
 int CellRules::OnKey(int sheet, int key)
@@ -209,7 +209,7 @@ int CellRules::OnKey(int sheet, int key)
 
 bool CellRules::ValidateActiveCell()
 {
-    const int sheet = book_.CurrentSheet();
+    const int sheet = controller_.CurrentSheet();
     if (!rules::IsEditableSheet(sheet))
         return true;
     CSpreadSheet1& grid = Grid(sheet);
@@ -219,7 +219,7 @@ bool CellRules::ValidateActiveCell()
     if (OnLeaveCell(sheet, c, row, c))
         return false;
     OnEditMode(sheet, c, row, 0, false);
-    return !book_.editInProgress;
+    return !controller_.editInProgress;
 }
 
 // --- End of an edit
@@ -242,7 +242,7 @@ void CellRules::Refuse(int sheet, int c, int row, const std::string& message, bo
     CSpreadSheet1& grid = Grid(sheet);
     grid.SetActiveCell(c, row);
     grid.SetEditMode(true);
-    book_.editInProgress = true;
+    controller_.editInProgress = true;
 }
 
 void CellRules::ReceiveEdited(int sheet, int row)
@@ -411,7 +411,7 @@ void CellRules::ClearRow(int sheet, int row)
     Grid(sheet).ClearBlock({col::kReceive, row, col::kCount, row});
     if (sheet == radio::kSheetMemories && row <= kLastBankRow)
         for (int bank = 0; bank < radio::kBankCount; ++bank)
-            book_.SetBankMember(bank, row - 1, false);
+            controller_.SetBankMember(bank, row - 1, false);
 }
 
 void CellRules::UpdateSettingsGrids(int row, const std::string& text)

@@ -16,11 +16,11 @@ namespace grid {
 
 class CSpreadSheet1;
 class RuleAccess;
-class SheetBook;
+class DocumentController;
 
 class CellRules {
 public:
-    // Installs the handlers on the channel grids and the book's check of the
+    // Installs the handlers on the channel grids and the controller's check of the
     // cell being edited; both go again with the object.
     explicit CellRules(RuleAccess& access);
     ~CellRules();
@@ -71,7 +71,7 @@ private:
     CSpreadSheet1& Grid(int sheet);
 
     RuleAccess& access_;
-    SheetBook& book_;
+    DocumentController& controller_;
     bool editChanged_ = false; // the cell in edit mode changed since the edit began
     // The cell whose end of edit was just refused: the move that follows is
     // held without a second message.

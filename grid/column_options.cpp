@@ -5,7 +5,7 @@
 
 // project
 #include "grid/bank_rules.h"
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "platform/registry.h"
 
 namespace grid {
@@ -50,12 +50,12 @@ void WriteColumnOptions(const ColumnOptions& options)
     platform::Registry::SetDword(platform::kSettingsKey, "Freeze", static_cast<std::uint32_t>(options.freeze));
 }
 
-void ApplyColumnOptionsToBook(SheetBook& book)
+void ApplyColumnOptionsToBook(DocumentController& controller)
 {
     const ColumnOptions options = ReadColumnOptions();
     for (int sheet = 0; sheet < kSheetCount; ++sheet)
-        ApplyColumnOptions(book.Grid(sheet), sheet, options);
-    KeepBankLayout(book);
+        ApplyColumnOptions(controller.Grid(sheet), sheet, options);
+    KeepBankLayout(controller);
 }
 
 std::string OptionLabel(int col)

@@ -8,7 +8,7 @@
 
 namespace grid {
 
-class SheetBook;
+class DocumentController;
 
 inline constexpr int kFreezeMin = 1;
 inline constexpr int kFreezeMax = 4;
@@ -27,7 +27,7 @@ void WriteColumnOptions(const ColumnOptions& options);
 
 // Applies the stored options to the grid of every sheet; the bank layout of
 // the Memories sheet stays as it was.
-void ApplyColumnOptionsToBook(SheetBook& book);
+void ApplyColumnOptionsToBook(DocumentController& controller);
 
 // The label of a column's box: its header on one line ("Transmit Frequency").
 std::string OptionLabel(int col);

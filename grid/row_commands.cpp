@@ -76,12 +76,12 @@ private:
 // Memories sheet, the settings grids.
 class QuietBook {
 public:
-    QuietBook(SheetBook& book, bool settings)
+    QuietBook(DocumentController& controller, bool settings)
     {
-        quiet_.emplace_back(std::make_unique<QuietGrid>(book.CurrentGrid()));
+        quiet_.emplace_back(std::make_unique<QuietGrid>(controller.CurrentGrid()));
         if (settings)
             for (int k = 0; k < kHyperSheets; ++k)
-                quiet_.emplace_back(std::make_unique<QuietGrid>(book.HyperGrid(k)));
+                quiet_.emplace_back(std::make_unique<QuietGrid>(controller.HyperGrid(k)));
     }
 
 private:
@@ -123,7 +123,7 @@ std::string RowStepLabel(std::string_view command, int rows)
 
 // --- RowCommands
 
-RowCommands::RowCommands(SheetBook& book, RowSlots& texts) : book_(book), slots_(&texts) {}
+RowCommands::RowCommands(DocumentController& controller, RowSlots& texts) : controller_(controller), slots_(&texts) {}
 
 void RowCommands::SetSlots(RowSlots& texts)
 {
@@ -139,12 +139,12 @@ int RowCommands::HeldRows() const
 
 bool RowCommands::OnMemories() const
 {
-    return book_.CurrentSheet() == radio::kSheetMemories;
+    return controller_.CurrentSheet() == radio::kSheetMemories;
 }
 
 std::optional<RowCommands::Rows> RowCommands::Selection() const
 {
-    CSpreadSheet1& grid = book_.CurrentGrid();
+    CSpreadSheet1& grid = controller_.CurrentGrid();
     const int r1 = grid.SelBlockRow();
     const int r2 = grid.SelBlockRow2();
     if (r1 < 1 || r2 < r1)
@@ -164,7 +164,7 @@ std::optional<RowCommands::Rows> RowCommands::ShiftSelection() const
 
 int RowCommands::RegionEnd(int row) const
 {
-    const int count = book_.CurrentGrid().RowCount();
+    const int count = controller_.CurrentGrid().RowCount();
     // On the Memories sheet the channels and the scan limits are separate regions.
     if (OnMemories())
         return row <= kShiftRows ? kShiftRows : count;
@@ -179,11 +179,11 @@ bool RowCommands::Copy()
     if (!rows)
         return false;
     cut_.reset();
-    const CSpreadSheet1& grid = book_.CurrentGrid();
+    const CSpreadSheet1& grid = controller_.CurrentGrid();
     slots_->SetSlot(0, grid.GetBlockText({1, rows->first, col::kCount, rows->last}));
     if (OnMemories())
         for (int k = 0; k < kHyperSheets; ++k)
-            slots_->SetSlot(1 + k, book_.HyperGrid(k).GetBlockText(
+            slots_->SetSlot(1 + k, controller_.HyperGrid(k).GetBlockText(
                                        {hyper::kChannelCol, rows->first, hyper::kScanCol, rows->last}));
     return true;
 }
@@ -226,15 +226,15 @@ RowChange RowCommands::Paste()
     const std::optional<Rows> rows = Selection();
     const int held = HeldRows();
     // The VFO sheet is a read-only picture of a Hyper Memory.
-    if (!rows || held == 0 || book_.CurrentSheet() == radio::kSheetVfo)
+    if (!rows || held == 0 || controller_.CurrentSheet() == radio::kSheetVfo)
         return {};
     const int first = rows->first;
     int last = rows->last - rows->first >= held - 1 ? rows->last : first + held - 1;
     last = std::min(last, RegionEnd(first));
 
     const bool memories = OnMemories();
-    QuietBook quiet(book_, memories);
-    CSpreadSheet1& grid = book_.CurrentGrid();
+    QuietBook quiet(controller_, memories);
+    CSpreadSheet1& grid = controller_.CurrentGrid();
     const std::vector<std::string_view> lines = SplitLines(slots_->Slot(0));
     for (int row = first; row <= last; ++row) {
         const std::size_t i = static_cast<std::size_t>((row - first) % held);
@@ -243,7 +243,7 @@ RowChange RowCommands::Paste()
     if (memories && first <= kShiftRows) {
         const int settingsLast = std::min(last, kShiftRows);
         for (int k = 0; k < kHyperSheets; ++k) {
-            CSpreadSheet1& settings = book_.HyperGrid(k);
+            CSpreadSheet1& settings = controller_.HyperGrid(k);
             const std::vector<std::string_view> slot = SplitLines(slots_->Slot(1 + k));
             for (int row = first; row <= settingsLast; ++row) {
                 const std::size_t i = static_cast<std::size_t>((row - first) % held);
@@ -264,7 +264,7 @@ RowChange RowCommands::Paste()
     }
     ClearCutOutside(first, last);
     cut_.reset();
-    book_.TakeBankSnapshot();
+    controller_.TakeBankSnapshot();
     return {true, last - first + 1};
 }
 
@@ -275,45 +275,45 @@ void RowCommands::ClearCutOutside(int first, int last)
 {
     if (!cut_ || cut_->text != slots_->Slot(0))
         return;
-    const int previous = book_.CurrentSheet();
+    const int previous = controller_.CurrentSheet();
     const bool sameSheet = previous == radio::kSheetMemories;
     if (!sameSheet)
-        book_.SetCurrentSheet(radio::kSheetMemories);
+        controller_.SetCurrentSheet(radio::kSheetMemories);
     {
-        QuietBook quiet(book_, true);
+        QuietBook quiet(controller_, true);
         for (int row = cut_->rows.first; row <= cut_->rows.last; ++row)
             if (!sameSheet || row < first || row > last)
                 ClearRows(row, row);
     }
     if (!sameSheet)
-        book_.SetCurrentSheet(previous);
+        controller_.SetCurrentSheet(previous);
 }
 
 // --- Shifts
 
 void RowCommands::ClearRows(int first, int last)
 {
-    CSpreadSheet1& grid = book_.CurrentGrid();
+    CSpreadSheet1& grid = controller_.CurrentGrid();
     grid.ClearBlock({1, first, col::kCount, last});
     // An empty row takes nothing but a receive frequency, as after a load.
     grid.SetLocked({col::kTransmit, first, col::kCount, last}, true);
     if (OnMemories())
         for (int k = 0; k < kHyperSheets; ++k)
-            book_.HyperGrid(k).ClearBlock({hyper::kChannelCol, first, hyper::kScanCol, std::min(last, kShiftRows)});
+            controller_.HyperGrid(k).ClearBlock({hyper::kChannelCol, first, hyper::kScanCol, std::min(last, kShiftRows)});
 }
 
 void RowCommands::CopyRows(int first, int last, int dest)
 {
     if (last < first)
         return;
-    book_.CurrentGrid().CopyBlock({1, first, col::kCount, last}, 1, dest);
+    controller_.CurrentGrid().CopyBlock({1, first, col::kCount, last}, 1, dest);
     for (int k = 0; k < kHyperSheets; ++k)
-        book_.HyperGrid(k).CopyBlock({hyper::kChannelCol, first, hyper::kScanCol, last}, hyper::kChannelCol, dest);
+        controller_.HyperGrid(k).CopyBlock({hyper::kChannelCol, first, hyper::kScanCol, last}, hyper::kChannelCol, dest);
 }
 
 bool RowCommands::AskInsert(int keepLast)
 {
-    const CSpreadSheet1& grid = book_.CurrentGrid();
+    const CSpreadSheet1& grid = controller_.CurrentGrid();
     for (int row = kShiftRows; row > keepLast; --row) {
         const std::optional<double> mhz = grid.GetNumber(col::kReceive, row);
         if (mhz && *mhz > 1.0)
@@ -333,10 +333,10 @@ RowChange RowCommands::Insert()
     if (!AskInsert(keepLast))
         return {};
     cut_.reset(); // its rows would name other channels now
-    QuietBook quiet(book_, true);
+    QuietBook quiet(controller_, true);
     CopyRows(rows->first, keepLast, rows->last + 1);
     ClearRows(rows->first, rows->last);
-    book_.TakeBankSnapshot();
+    controller_.TakeBankSnapshot();
     return {true, count};
 }
 
@@ -347,10 +347,10 @@ RowChange RowCommands::Delete()
         return {};
     const int count = rows->last - rows->first + 1;
     cut_.reset();
-    QuietBook quiet(book_, true);
+    QuietBook quiet(controller_, true);
     CopyRows(rows->last + 1, kShiftRows, rows->first);
     ClearRows(kShiftRows - count + 1, kShiftRows);
-    book_.TakeBankSnapshot();
+    controller_.TakeBankSnapshot();
     return {true, count};
 }
 
@@ -369,9 +369,9 @@ std::vector<std::string> RowCommands::SortNames(const CSpreadSheet1& grid)
 
 void RowCommands::ReorderRows(int first, int last, const std::vector<int>& order)
 {
-    book_.CurrentGrid().ReorderRows({1, first, col::kCount, last}, order);
+    controller_.CurrentGrid().ReorderRows({1, first, col::kCount, last}, order);
     for (int k = 0; k < kHyperSheets; ++k)
-        book_.HyperGrid(k).ReorderRows({hyper::kChannelCol, first, hyper::kScanCol, last}, order);
+        controller_.HyperGrid(k).ReorderRows({hyper::kChannelCol, first, hyper::kScanCol, last}, order);
 }
 
 RowChange RowCommands::Sort(const SortAsk& ask)
@@ -379,7 +379,7 @@ RowChange RowCommands::Sort(const SortAsk& ask)
     if (!OnMemories() || !Selection() || !ask)
         return {};
     SortChoice choice;
-    if (!ask(SortNames(book_.CurrentGrid()), choice))
+    if (!ask(SortNames(controller_.CurrentGrid()), choice))
         return {};
 
     const SortOrder order = choice.order == 2 ? SortOrder::Descending : SortOrder::Ascending;
@@ -408,8 +408,8 @@ RowChange RowCommands::Sort(const SortAsk& ask)
     if (keys.empty())
         return {};
 
-    QuietBook quiet(book_, true);
-    const CSpreadSheet1& grid = book_.CurrentGrid();
+    QuietBook quiet(controller_, true);
+    const CSpreadSheet1& grid = controller_.CurrentGrid();
     // Channels first and empty rows after them, each in their old order.
     std::vector<int> inUse(static_cast<std::size_t>(range.last - range.first + 1));
     std::iota(inUse.begin(), inUse.end(), range.first);
@@ -422,14 +422,14 @@ RowChange RowCommands::Sort(const SortAsk& ask)
         ReorderRows(range.first, range.last, inUse);
     if (channels > 1) {
         const int lastChannel = range.first + channels - 1;
-        const std::vector<int> sorted = book_.CurrentGrid().SortBlock({1, range.first, col::kCount, lastChannel}, keys);
+        const std::vector<int> sorted = controller_.CurrentGrid().SortBlock({1, range.first, col::kCount, lastChannel}, keys);
         for (int k = 0; k < kHyperSheets; ++k)
-            book_.HyperGrid(k).ReorderRows({hyper::kChannelCol, range.first, hyper::kScanCol, lastChannel}, sorted);
+            controller_.HyperGrid(k).ReorderRows({hyper::kChannelCol, range.first, hyper::kScanCol, lastChannel}, sorted);
         moved = moved || !IsIdentity(sorted, range.first);
     }
     if (moved)
         cut_.reset();
-    book_.TakeBankSnapshot();
+    controller_.TakeBankSnapshot();
     return {moved, range.last - range.first + 1};
 }
 

@@ -17,7 +17,7 @@
 #include <vector>
 
 // project
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 
 namespace grid {
 
@@ -79,7 +79,7 @@ using SortAsk = std::function<bool(const std::vector<std::string>& names, SortCh
 
 class RowCommands {
 public:
-    RowCommands(SheetBook& book, RowSlots& texts);
+    RowCommands(DocumentController& controller, RowSlots& texts);
     RowCommands(const RowCommands&) = delete;
     RowCommands& operator=(const RowCommands&) = delete;
 
@@ -129,7 +129,7 @@ private:
     void ClearCutOutside(int first, int last);
     bool AskInsert(int keepLast);
 
-    SheetBook& book_;
+    DocumentController& controller_;
     RowSlots* slots_;
     std::optional<PendingCut> cut_;
 };

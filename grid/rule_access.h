@@ -10,25 +10,25 @@
 #include <string>
 
 // project
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "radio/radio_model.h"
 
 namespace grid {
 
 class RuleAccess {
 public:
-    explicit RuleAccess(SheetBook& book) : book_(book) {}
+    explicit RuleAccess(DocumentController& controller) : controller_(controller) {}
 
-    SheetBook& Book() { return book_; }
-    const ChannelTemplate& Template(int sheet) { return book_.Template(sheet); }
+    DocumentController& Controller() { return controller_; }
+    const ChannelTemplate& Template(int sheet) { return controller_.Template(sheet); }
     // Takes the list choices of a row into the sheet's template.
-    void RefreshTemplate(int sheet, int row) { book_.RefreshTemplate(sheet, row); }
-    CSpreadSheet1& HyperGrid(int hyper) { return book_.HyperGrid(hyper); }
-    std::string FormatFrequency(std::int32_t hz) const { return book_.Doc().FormatFrequency(hz); }
-    std::string FormatOffset(std::int32_t hz) const { return book_.Doc().FormatOffset(hz); }
+    void RefreshTemplate(int sheet, int row) { controller_.RefreshTemplate(sheet, row); }
+    CSpreadSheet1& HyperGrid(int hyper) { return controller_.HyperGrid(hyper); }
+    std::string FormatFrequency(std::int32_t hz) const { return controller_.Doc().FormatFrequency(hz); }
+    std::string FormatOffset(std::int32_t hz) const { return controller_.Doc().FormatOffset(hz); }
 
 private:
-    SheetBook& book_;
+    DocumentController& controller_;
 };
 
 } // namespace grid

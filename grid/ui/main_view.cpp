@@ -1,7 +1,7 @@
 #include "grid/ui/main_view.h"
 
 // lib
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "grid/ui/grid_printer.h"
 #include "grid/ui/grid_view.h"
 #include "grid/ui/row_command_runner.h"
@@ -44,9 +44,9 @@ bool IsHyperSheet(int sheet)
 } // namespace
 
 struct CMainView::Parts {
-    Parts(radio::CMainDoc& doc, QWidget* owner) : book(doc), editing(book, owner), rows(book) {}
+    Parts(radio::CMainDoc& doc, QWidget* owner) : controller(doc), editing(controller, owner), rows(controller) {}
 
-    grid::SheetBook book;
+    grid::DocumentController controller;
     grid::ViewEditing editing;
     grid::RowCommandRunner rows;
     std::shared_ptr<grid::RowSlots> rowSlots; // given by the host; the runner uses them
@@ -83,14 +83,14 @@ CMainView::CMainView(radio::CMainDoc& doc, QWidget* parent)
     connect(p.hyperChoice, &QComboBox::activated, this, [this](int index) {
         // Not a full step: the mirror alone changes, the grids stay as they are.
         Commit(false);
-        parts_->book.ChooseHyper(index);
+        parts_->controller.ChooseHyper(index);
         if (doc_.CommitStep("Select Hyper Memory"))
             emit historyChanged();
         CheckModified();
     });
 }
 
-// The grid views watch the book's cell stores: they go first.
+// The grid views watch the controller's cell stores: they go first.
 CMainView::~CMainView()
 {
     for (grid::GridView* view : parts_->grids)
@@ -99,9 +99,9 @@ CMainView::~CMainView()
         delete view;
 }
 
-grid::SheetBook& CMainView::Book()
+grid::DocumentController& CMainView::Controller()
 {
-    return parts_->book;
+    return parts_->controller;
 }
 
 grid::ViewEditing& CMainView::Editing()
@@ -116,7 +116,7 @@ radio::CMainDoc& CMainView::Document()
 
 int CMainView::CurrentSheet() const
 {
-    return parts_->book.CurrentSheet();
+    return parts_->controller.CurrentSheet();
 }
 
 grid::GridView* CMainView::ChannelGridView(int sheet) const
@@ -139,11 +139,11 @@ void CMainView::OnInitialUpdate()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     // The grids are set up and loaded before any view watches them, so the
     // setup's many cell writes reach no screen.
-    p.book.FirstUpdate();
+    p.controller.FirstUpdate();
     for (int sheet = 0; sheet < kSheetCount; ++sheet)
-        p.grids[sheet] = MakeGridView(p.book.Grid(sheet), true);
+        p.grids[sheet] = MakeGridView(p.controller.Grid(sheet), true);
     for (int hyper = 0; hyper < kHyperCount; ++hyper)
-        p.hyperGrids[hyper] = MakeGridView(p.book.HyperGrid(hyper), false);
+        p.hyperGrids[hyper] = MakeGridView(p.controller.HyperGrid(hyper), false);
 
     p.changingTab = true;
     p.tabs->setCurrentIndex(radio::kSheetMemories);
@@ -160,7 +160,7 @@ grid::GridView* CMainView::MakeGridView(grid::CSpreadSheet1& sheet, bool channel
     auto* view = new grid::GridView(sheet, this);
     view->hide();
     connect(view, &grid::SheetTableView::mousePressed, this,
-            [this, channelGrid] { parts_->book.lastPressInChannelGrid = channelGrid; });
+            [this, channelGrid] { parts_->controller.lastPressInChannelGrid = channelGrid; });
     connect(&view->Model(), &grid::GridModel::actionFinished, this, &CMainView::AfterAction);
     if (channelGrid) {
         connect(view, &grid::SheetTableView::rightButtonReleased, this, [this](QPoint globalPos) {
@@ -175,7 +175,7 @@ bool CMainView::Commit(bool validate)
 {
     CommitOpenEditors();
     const std::size_t position = doc_.History().Position();
-    const bool stored = parts_->book.GridStore(validate);
+    const bool stored = parts_->controller.GridStore(validate);
     if (doc_.History().Position() != position)
         emit historyChanged();
     CheckModified();
@@ -187,9 +187,9 @@ bool CMainView::Commit(bool validate)
 void CMainView::AfterAction()
 {
     Parts& p = *parts_;
-    if (p.book.CellsTouched() && !p.book.editInProgress) {
+    if (p.controller.CellsTouched() && !p.controller.editInProgress) {
         const std::size_t position = doc_.History().Position();
-        p.book.GridStore(false);
+        p.controller.GridStore(false);
         if (doc_.History().Position() != position)
             emit historyChanged();
     }
@@ -200,12 +200,12 @@ void CMainView::ReloadGrids()
 {
     Parts& p = *parts_;
     p.rows.ForgetCut();
-    p.book.GridLoad();
+    p.controller.GridLoad();
     const int sheet = CurrentSheet();
     if (IsHyperSheet(sheet))
-        p.book.ColourBankLabels(sheet - kHyper1);
+        p.controller.ColourBankLabels(sheet - kHyper1);
     if (sheet == kVfo)
-        p.book.RefreshMirror();
+        p.controller.RefreshMirror();
     ShowLoadedState();
 }
 
@@ -213,7 +213,7 @@ void CMainView::ShowLoadedState()
 {
     Parts& p = *parts_;
     if (CurrentSheet() == kVfo)
-        p.hyperChoice->setCurrentIndex(p.book.HyperChoice());
+        p.hyperChoice->setCurrentIndex(p.controller.HyperChoice());
     CheckModified();
 }
 
@@ -235,7 +235,7 @@ void CMainView::KeepScroll(const std::function<void()>& work)
 void CMainView::RunStep(const std::string& label, const std::function<void(radio::CMainDoc&)>& change)
 {
     CommitOpenEditors();
-    KeepScroll([&] { parts_->book.RunStep(label, change); });
+    KeepScroll([&] { parts_->controller.RunStep(label, change); });
     parts_->rows.ForgetCut();
     ShowLoadedState();
     emit historyChanged();
@@ -245,7 +245,7 @@ bool CMainView::Undo()
 {
     CommitOpenEditors();
     bool done = false;
-    KeepScroll([&] { done = parts_->book.Undo(); });
+    KeepScroll([&] { done = parts_->controller.Undo(); });
     parts_->rows.ForgetCut();
     ShowLoadedState();
     emit historyChanged();
@@ -256,7 +256,7 @@ bool CMainView::Redo()
 {
     CommitOpenEditors();
     bool done = false;
-    KeepScroll([&] { done = parts_->book.Redo(); });
+    KeepScroll([&] { done = parts_->controller.Redo(); });
     parts_->rows.ForgetCut();
     ShowLoadedState();
     emit historyChanged();
@@ -319,11 +319,11 @@ void CMainView::OnTabChanged(int sheet)
     if (p.changingTab || p.grids[0] == nullptr)
         return;
     CommitOpenEditors();
-    p.book.BeforeTabChange();
+    p.controller.BeforeTabChange();
     HideSheets();
-    p.book.AfterTabChange(sheet);
+    p.controller.AfterTabChange(sheet);
     if (sheet == kVfo)
-        p.hyperChoice->setCurrentIndex(p.book.HyperChoice());
+        p.hyperChoice->setCurrentIndex(p.controller.HyperChoice());
     ShowSheet(sheet);
     CheckModified();
 }
@@ -395,7 +395,7 @@ void CMainView::LayOut(int width, int height)
 
 void CMainView::Print()
 {
-    grid::CSpreadSheet1& sheet = parts_->book.CurrentGrid();
+    grid::CSpreadSheet1& sheet = parts_->controller.CurrentGrid();
     const QString title = window()->windowTitle();
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(title);

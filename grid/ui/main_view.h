@@ -2,8 +2,8 @@
 // The one view of an open radio data file: a tab strip of eight sheets along the
 // bottom, each sheet's channel grid, the Hyper Memory settings grid below the
 // channel grid on sheets 3-7, and the Hyper Memory chooser of the VFO sheet.
-// The state and rules live in grid::SheetBook; this widget shows them and turns
-// Qt events into the book's events.
+// The state and rules live in grid::DocumentController; this widget shows them and turns
+// Qt events into the controller's events.
 
 // Qt
 #include <QPoint>
@@ -25,7 +25,7 @@ struct SortChoice;
 class CSpreadSheet1;
 class RowSlots;
 class GridView;
-class SheetBook;
+class DocumentController;
 class ViewEditing;
 }
 
@@ -66,7 +66,7 @@ public:
     // Switches sheets as if the tab had been clicked.
     void SetCurrentSheet(int sheet);
 
-    grid::SheetBook& Book();
+    grid::DocumentController& Controller();
     // The editing rules and the View menu's editing aids of this view.
     grid::ViewEditing& Editing();
     // The on-screen grids: the channel grid of a sheet (0..7) and the settings

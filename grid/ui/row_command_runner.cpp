@@ -33,7 +33,7 @@ QByteArray NewStamp()
 
 } // namespace
 
-RowCommandRunner::RowCommandRunner(SheetBook& book) : book_(book), commands_(book, ownSlots_) {}
+RowCommandRunner::RowCommandRunner(DocumentController& controller) : controller_(controller), commands_(controller, ownSlots_) {}
 
 bool RowCommandRunner::Run(RowCommand command)
 {
@@ -42,8 +42,8 @@ bool RowCommandRunner::Run(RowCommand command)
             PutOnDesktopClipboard();
         return false;
     }
-    const std::size_t position = book_.Doc().History().Position();
-    book_.RunGridStep([&]() -> std::string {
+    const std::size_t position = controller_.Doc().History().Position();
+    controller_.RunGridStep([&]() -> std::string {
         RowChange change;
         const char* name = "";
         switch (command) {
@@ -66,7 +66,7 @@ bool RowCommandRunner::Run(RowCommand command)
         }
         return change.changed ? RowStepLabel(name, change.rows) : std::string();
     });
-    return book_.Doc().History().Position() != position;
+    return controller_.Doc().History().Position() != position;
 }
 
 std::string RowCommandRunner::DesktopText(const CSpreadSheet1& grid, int r1, int r2)
@@ -80,7 +80,7 @@ std::string RowCommandRunner::DesktopText(const CSpreadSheet1& grid, int r1, int
 
 void RowCommandRunner::PutOnDesktopClipboard()
 {
-    const CSpreadSheet1& grid = book_.CurrentGrid();
+    const CSpreadSheet1& grid = controller_.CurrentGrid();
     const std::string text = DesktopText(grid, grid.SelBlockRow(), grid.SelBlockRow2());
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard == nullptr)

@@ -23,7 +23,7 @@ inline constexpr const char* kRowsStampType = "application/x-ostrel-rows";
 
 class RowCommandRunner {
 public:
-    explicit RowCommandRunner(SheetBook& book);
+    explicit RowCommandRunner(DocumentController& controller);
     RowCommandRunner(const RowCommandRunner&) = delete;
     RowCommandRunner& operator=(const RowCommandRunner&) = delete;
 
@@ -49,7 +49,7 @@ public:
 private:
     void PutOnDesktopClipboard();
 
-    SheetBook& book_;
+    DocumentController& controller_;
     RowClipboard ownSlots_;
     RowCommands commands_;
     SortAsk sortAsk_;

@@ -2,7 +2,7 @@
 
 // project
 #include "grid/column_options.h"
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "grid/ui/allowed_characters_dialog.h"
 #include "grid/ui/options_dialog.h"
 
@@ -11,8 +11,8 @@
 
 namespace grid {
 
-ViewEditing::ViewEditing(SheetBook& book, QWidget* owner)
-    : book_(book), owner_(owner), access_(book), cells_(access_), banks_(access_)
+ViewEditing::ViewEditing(DocumentController& controller, QWidget* owner)
+    : controller_(controller), owner_(owner), access_(controller), cells_(access_), banks_(access_)
 {
 }
 
@@ -20,12 +20,12 @@ ViewEditing::~ViewEditing() = default;
 
 void ViewEditing::ToggleBankLayout()
 {
-    SetBankLayout(book_, !book_.bankLayout);
+    SetBankLayout(controller_, !controller_.bankLayout);
 }
 
 bool ViewEditing::BankLayout() const
 {
-    return book_.bankLayout;
+    return controller_.bankLayout;
 }
 
 void ViewEditing::Options()
@@ -33,7 +33,7 @@ void ViewEditing::Options()
     COptionsDlg dialog(owner_);
     dialog.exec();
     // Cancel too: the sheets show what is stored.
-    ApplyColumnOptionsToBook(book_);
+    ApplyColumnOptionsToBook(controller_);
 }
 
 void ViewEditing::ShowAllowedCharacters()

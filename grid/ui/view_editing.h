@@ -17,12 +17,12 @@ class QWidget;
 namespace grid {
 
 class CAllowedCharactersDlg;
-class SheetBook;
+class DocumentController;
 
 class ViewEditing {
 public:
     // `owner` owns the dialogs.
-    ViewEditing(SheetBook& book, QWidget* owner);
+    ViewEditing(DocumentController& controller, QWidget* owner);
     ~ViewEditing();
     ViewEditing(const ViewEditing&) = delete;
     ViewEditing& operator=(const ViewEditing&) = delete;
@@ -40,7 +40,7 @@ public:
     CAllowedCharactersDlg* AllowedCharacters() const { return allowed_; }
 
 private:
-    SheetBook& book_;
+    DocumentController& controller_;
     QWidget* owner_;
     RuleAccess access_;
     CellRules cells_;

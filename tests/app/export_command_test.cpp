@@ -7,7 +7,7 @@
 
 // project
 #include "app/command_ids.h"
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "grid/ui/main_view.h"
 #include "platform/prompt.h"
 #include "support/files.h"
@@ -57,7 +57,7 @@ TEST(ExportCommand, WritesTheShownSheetOrSaysWhyNot)
     const std::string path = dir.path() + "/channels";
     AnswerFileDialog(QString::fromStdString(path));
     frame.Dispatch(cmd::Export);
-    const auto& memories = child->View().Book().Grid(0);
+    const auto& memories = child->View().Controller().Grid(0);
     EXPECT_EQ(test_support::ReadText(path + ".tab"), textio::BuildExportText(memories, '\t'));
     EXPECT_TRUE(prompt.shown.empty());
 

@@ -8,7 +8,7 @@
 #include "app/about_box.h"
 #include "app/application.h"
 #include "app/portkit_loader.h"
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "grid/ui/main_view.h"
 #include "app/command_ids.h"
 #include "platform/prompt.h"
@@ -144,11 +144,11 @@ TEST_F(Frame, RecentFileThatVanishedLeavesTheList)
 TEST_F(Frame, CommandRunsAfterTheCommitAndIsDroppedWhenItRefuses)
 {
     CChildFrame* child = frame_.NewDocument();
-    grid::SheetBook& book = child->View().Book();
+    grid::DocumentController& controller = child->View().Controller();
     bool refuse = true;
     bool toolbarShownAtCommit = false;
-    book.editInProgress = true;
-    book.validateActiveCell = [&] {
+    controller.editInProgress = true;
+    controller.validateActiveCell = [&] {
         toolbarShownAtCommit = !frame_.ToolBar()->isHidden();
         return !refuse;
     };

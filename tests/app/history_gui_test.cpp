@@ -9,7 +9,7 @@
 #include "app/command_ids.h"
 #include "app/main_frame.h"
 #include "app/window_commands.h"
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "grid/ui/grid_view.h"
 #include "grid/ui/main_view.h"
 #include "platform/prompt.h"
@@ -170,7 +170,7 @@ TEST_F(History, UndoAfterATabChangeRestoresTheEditedSheet)
     EXPECT_EQ(MenuText(cmd::Undo), "Undo Typing in Memories 2\tCtrl+Z");
 
     QTest::keyClick(child->View().ChannelGridView(radio::kSheetHome), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(child->View().Book().Grid(0).GetText(kCommentCol, 2), "old 1");
+    EXPECT_EQ(child->View().Controller().Grid(0).GetText(kCommentCol, 2), "old 1");
     EXPECT_EQ(child->Doc().Data().Comment(1), "old 1");
     EXPECT_EQ(child->View().CurrentSheet(), radio::kSheetHome);
     EXPECT_FALSE(child->Doc().IsModified());

@@ -10,7 +10,7 @@
 #include "app/main_frame.h"
 #include "app/portkit_loader.h"
 #include "cli/subcommands.h"
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "grid/ui/main_view.h"
 #include "platform/prompt.h"
 #include "radio/main_doc.h"
@@ -99,7 +99,7 @@ protected:
 
     std::string Cell(int col, int row)
     {
-        return child->View().Book().Grid(radio::kSheetMemories).GetText(col, row);
+        return child->View().Controller().Grid(radio::kSheetMemories).GetText(col, row);
     }
     QString UndoText()
     {
@@ -148,7 +148,7 @@ TEST_F(ImportCommand, StartedOnAnotherSheetTheRowsGoToMemories)
     Import(true);
     EXPECT_EQ(child->View().CurrentSheet(), radio::kSheetMemories);
     EXPECT_EQ(Cell(6, 8), "THREE");
-    EXPECT_EQ(child->View().Book().Grid(radio::kSheetHyper1).GetText(6, 5), "");
+    EXPECT_EQ(child->View().Controller().Grid(radio::kSheetHyper1).GetText(6, 5), "");
 }
 
 TEST_F(ImportCommand, CancelChangesNothing)

@@ -10,7 +10,7 @@
 // project
 #include "app/command_ids.h"
 #include "app/paste_other.h"
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "grid/ui/grid_view.h"
 #include "grid/ui/main_view.h"
 #include "platform/prompt.h"
@@ -125,7 +125,7 @@ TEST_F(PasteOther, RowsFromAnotherProgramPasteFromTheSelectedRowAsOneStep)
     EXPECT_EQ(textio::BuildExportLine(Memories(child).Sheet(), 2, '\t'), "2" + kClubLine.substr(1) + "\n");
     EXPECT_EQ(Cell(child, 6, 3), "SIMPLX");
     EXPECT_EQ(Cell(child, 35, 3), ""); // overwritten: "note 3" went with the old channel
-    EXPECT_TRUE(child->View().Book().BankMember(2, 1));
+    EXPECT_TRUE(child->View().Controller().BankMember(2, 1));
     EXPECT_EQ(Doc(child).Comment(1), "net night");
     EXPECT_EQ(Doc(child).Comment(2), "");
     EXPECT_EQ(Doc(child).UndoLabel(), "Paste of 2 Channels");

@@ -11,7 +11,7 @@
 #include "app/portkit_loader.h"
 
 #include "grid/row_commands.h"
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "grid/ui/grid_view.h"
 #include "grid/ui/main_view.h"
 #include "app/command_ids.h"
@@ -113,7 +113,7 @@ TEST_F(RowFrame, RowsCopiedInOneWindowPasteIntoAnotherThatNeverCopied)
     EXPECT_EQ(Rx(target, 10), "140.40000");
     EXPECT_EQ(Memories(target).Sheet().GetText(35, 8), "note 2");
     EXPECT_EQ(Memories(target).Sheet().GetText(17, 8), "1"); // bank 3 went with channel 2
-    EXPECT_TRUE(target->View().Book().BankMember(2, 7));
+    EXPECT_TRUE(target->View().Controller().BankMember(2, 7));
     EXPECT_TRUE(Doc(target).IsModified());
     EXPECT_EQ(Doc(target).UndoLabel(), "Paste of 4 Channels");
     EXPECT_EQ(radio::GetField(Doc(target).Record(radio::kSheetMemories, 6), radio::ChannelField::Receive), 140100000); // stored: channel 7
@@ -165,7 +165,7 @@ TEST_F(RowFrame, DeleteIsOneStepThatUndoRestoresByteForByte)
 TEST_F(RowFrame, InsertAnsweredNoChangesNothingAndYesIsOneStep)
 {
     CChildFrame* child = OpenChannels("club.rdf", 3);
-    child->View().Book().Grid(0).SetText(1, 999, "145.00000"); // a channel near the top
+    child->View().Controller().Grid(0).SetText(1, 999, "145.00000"); // a channel near the top
     child->View().Commit(true);
     SelectRows(child, 10, 12);
     const auto typed = Doc(child).Data();
@@ -216,7 +216,7 @@ TEST_F(RowFrame, SortAsksTheDialogAndRefusesASingleSelectedRow)
     EXPECT_EQ(Rx(child, 5), "140.10000");
     EXPECT_EQ(Rx(child, 6), "");
     EXPECT_EQ(Doc(child).UndoLabel(), "Sort of 1000 Channels");
-    EXPECT_TRUE(child->View().Book().BankMember(2, 3)); // channel 2 is now row 4
+    EXPECT_TRUE(child->View().Controller().BankMember(2, 3)); // channel 2 is now row 4
     ASSERT_TRUE(child->View().Undo());
     EXPECT_TRUE(Doc(child).Data() == before);
 }

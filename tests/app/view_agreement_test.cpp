@@ -7,7 +7,7 @@
 
 // project
 #include "cli/commands.h"
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "grid/ui/grid_view.h"
 #include "grid/ui/main_view.h"
 #include "app/command_ids.h"

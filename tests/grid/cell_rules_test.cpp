@@ -24,12 +24,12 @@ namespace {
 
 class RulesTest : public ::testing::Test {
 protected:
-    RulesTest() : doc('.'), book(doc), access(book), cells(access), banks(access)
+    RulesTest() : doc('.'), controller(doc), access(controller), cells(access), banks(access)
     {
         doc.OnNewDocument();
-        book.FirstUpdate();
+        controller.FirstUpdate();
     }
-    CSpreadSheet1& Grid(int sheet) { return book.Grid(sheet); }
+    CSpreadSheet1& Grid(int sheet) { return controller.Grid(sheet); }
     // Text written into a cell and its change event, as the view does.
     void Write(int sheet, int col, int row, const char* text)
     {
@@ -41,7 +41,7 @@ protected:
     test_support::TempConfigHome config;
     platform::RecordingPrompt prompt;
     radio::CMainDoc doc{'.'};
-    SheetBook book;
+    DocumentController controller;
     RuleAccess access;
     CellRules cells;
     BankRules banks;
@@ -123,12 +123,12 @@ TEST_F(RulesTest, AnEditIsOneStepNamedAfterItsRow)
 {
     Write(0, 1, 2, "146.52"); // the settings grids follow row 2 too
     EndEdit(0, 1, 2);
-    EXPECT_TRUE(book.GridStore(false));
+    EXPECT_TRUE(controller.GridStore(false));
     EXPECT_EQ(doc.UndoLabel(), "Typing in Memories 2");
     EXPECT_TRUE(doc.IsModified());
     Grid(0).SetText(1, 2, "");
     EndEdit(0, 1, 2);
-    EXPECT_TRUE(book.GridStore(false));
+    EXPECT_TRUE(controller.GridStore(false));
     EXPECT_EQ(doc.UndoLabel(), "Typing in Memories 2");
     EXPECT_TRUE(doc.Undo());
     EXPECT_TRUE(doc.Undo());
@@ -157,7 +157,7 @@ TEST_F(RulesTest, FocusLeavingTheGridExaminesNothing)
     EXPECT_EQ(prompt.shown[0].text, "Please enter a valid receive frequency");
     EXPECT_EQ(prompt.shown[0].caption, "Ostrel Programmer");
     EXPECT_TRUE(Grid(0).EditMode());
-    EXPECT_TRUE(book.editInProgress);
+    EXPECT_TRUE(controller.editInProgress);
 }
 
 TEST_F(RulesTest, OffsetIsCheckedOnlyWhereTheRowShiftsByIt)
@@ -194,9 +194,9 @@ TEST_F(RulesTest, ScanLimitBankCellsAskForNothingAndStayLocked)
 
 TEST_F(RulesTest, ProgramWritesAndTheMirrorSheetHearNothing)
 {
-    book.suppressChanges = true;
+    controller.suppressChanges = true;
     Write(0, 1, 2, "146.52");
-    book.suppressChanges = false;
+    controller.suppressChanges = false;
     EXPECT_TRUE(Grid(0).Locked(2, 2));
     EXPECT_FALSE(doc.IsModified());
 
@@ -226,12 +226,12 @@ TEST_F(RulesTest, NameKeysAndCheckBoxes)
 
     Grid(0).SetChecked(34, 5, true);
     Grid(0).RaiseButtonClicked(34, 5, 1);
-    EXPECT_TRUE(book.BankMember(19, 4));
-    book.GridStore(false);
+    EXPECT_TRUE(controller.BankMember(19, 4));
+    controller.GridStore(false);
     EXPECT_EQ(doc.UndoLabel(), "Typing in Memories 5");
     Grid(0).SetChecked(34, 5, false);
     Grid(0).RaiseButtonClicked(34, 5, 0);
-    EXPECT_FALSE(book.BankMember(19, 4));
+    EXPECT_FALSE(controller.BankMember(19, 4));
 }
 
 TEST_F(RulesTest, EndingAnEditThatChangedNothingKeepsTheRow)
@@ -250,18 +250,18 @@ TEST_F(RulesTest, EndingAnEditThatChangedNothingKeepsTheRow)
 TEST_F(RulesTest, BankLayoutOnOffAndFirstChannel)
 {
     Grid(0).SetColHidden(3, true); // hidden by the options
-    SetBankLayout(book, true);
+    SetBankLayout(controller, true);
     for (int c = 2; c <= 14; ++c)
         EXPECT_EQ(Grid(0).ColHidden(c), c != 6) << c;
-    SetBankLayout(book, false);
+    SetBankLayout(controller, false);
     for (int c = 2; c <= 14; ++c)
         EXPECT_EQ(Grid(0).ColHidden(c), c == 3) << c;
 
-    EXPECT_EQ(FirstChannelInUse(book), 0); // the new file's channel 1
+    EXPECT_EQ(FirstChannelInUse(controller), 0); // the new file's channel 1
     Grid(0).ClearBlock({1, 1, 35, 1});
-    EXPECT_EQ(FirstChannelInUse(book), -1);
+    EXPECT_EQ(FirstChannelInUse(controller), -1);
     Grid(0).SetText(1, 77, "146.52000");
-    EXPECT_EQ(FirstChannelInUse(book), 76);
+    EXPECT_EQ(FirstChannelInUse(controller), 76);
 }
 
 } // namespace

@@ -96,10 +96,10 @@ public:
 
 class RowProperty : public ::testing::Test {
 protected:
-    RowProperty() : doc('.'), book(doc), commands(book, clipboard)
+    RowProperty() : doc('.'), controller(doc), commands(controller, clipboard)
     {
         doc.OnNewDocument();
-        book.FirstUpdate();
+        controller.FirstUpdate();
     }
 
     void MakeDocument(std::mt19937& random)
@@ -121,23 +121,23 @@ protected:
                 for (int k = 1; k < 5; ++k)
                     radio::SetScanValue(doc.Image(), k, i, static_cast<int>(random() % 3));
         }
-        book.GridLoad();
+        controller.GridLoad();
         clipboard = RowClipboard();
         commands.ForgetCut();
         model = Model();
         for (int row = 1; row <= kChannels; ++row)
             model.rows.push_back(Read(row));
-        limits = book.Grid(0).GetBlockText({0, kChannels + 1, kCols, radio::kChannelCount});
+        limits = controller.Grid(0).GetBlockText({0, kChannels + 1, kCols, radio::kChannelCount});
     }
 
     ModelRow Read(int row)
     {
         ModelRow result;
         for (int c = 1; c <= kCols; ++c)
-            result.cells[c - 1] = book.Grid(0).GetText(c, row);
+            result.cells[c - 1] = controller.Grid(0).GetText(c, row);
         for (int k = 0; k < 5; ++k)
             for (int c = 1; c <= 2; ++c)
-                result.settings[k][c - 1] = book.HyperGrid(k).GetText(c, row);
+                result.settings[k][c - 1] = controller.HyperGrid(k).GetText(c, row);
         return result;
     }
 
@@ -151,15 +151,15 @@ protected:
                 ASSERT_EQ(actual.cells[c], expected.cells[c]) << step << ": row " << row << " column " << c + 1;
             ASSERT_EQ(actual.settings, expected.settings) << step << ": settings of row " << row;
             for (int bank = 0; bank < 20; ++bank)
-                ASSERT_EQ(book.BankMember(bank, row - 1), expected.cells[14 + bank] == "1")
+                ASSERT_EQ(controller.BankMember(bank, row - 1), expected.cells[14 + bank] == "1")
                     << step << ": bank " << bank + 1 << " row " << row;
         }
-        ASSERT_EQ(book.Grid(0).GetBlockText({0, kChannels + 1, kCols, radio::kChannelCount}), limits) << step;
+        ASSERT_EQ(controller.Grid(0).GetBlockText({0, kChannels + 1, kCols, radio::kChannelCount}), limits) << step;
     }
 
     test_support::TempConfigHome config;
     radio::CMainDoc doc{'.'};
-    SheetBook book;
+    DocumentController controller;
     RowClipboard clipboard;
     RowCommands commands;
     platform::RecordingPrompt prompt;
@@ -177,7 +177,7 @@ TEST_F(RowProperty, RandomCommandsMatchAListOfRows)
             const int length = random() % 5 == 0 ? static_cast<int>(random() % 300) : static_cast<int>(random() % 6);
             const int r1 = 1 + static_cast<int>(random() % kChannels);
             const int r2 = std::min(r1 + length, kChannels);
-            book.Grid(0).SelectBlock({1, r1, kCols, r2});
+            controller.Grid(0).SelectBlock({1, r1, kCols, r2});
             const std::string name = "seed " + std::to_string(seed) + " step " + std::to_string(step) + " rows " +
                                      std::to_string(r1) + "-" + std::to_string(r2);
             switch (random() % 5) {

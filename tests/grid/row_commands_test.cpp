@@ -28,7 +28,7 @@ constexpr int kComment = 35;
 
 class RowsTest : public ::testing::Test {
 protected:
-    RowsTest() : doc('.'), book(doc), rows(book, clipboard) { doc.OnNewDocument(); }
+    RowsTest() : doc('.'), controller(doc), rows(controller, clipboard) { doc.OnNewDocument(); }
 
     // Channel n (1-based row) at 140 + n MHz, named and commented after its row.
     void Fill(std::initializer_list<int> rowNumbers)
@@ -36,16 +36,16 @@ protected:
         for (int row : rowNumbers)
             PutChannel(doc, row - 1, {140000000 + row * 100000, "CH" + std::to_string(row), "note " + std::to_string(row)});
     }
-    void Load() { book.FirstUpdate(); }
-    CSpreadSheet1& Memories() { return book.Grid(0); }
+    void Load() { controller.FirstUpdate(); }
+    CSpreadSheet1& Memories() { return controller.Grid(0); }
     std::string Rx(int row) { return Memories().GetText(kRx, row); }
-    std::string Scan(int row) { return book.HyperGrid(0).GetText(2, row); }
-    void Select(int r1, int r2) { book.CurrentGrid().SelectBlock({1, r1, 35, r2}); }
+    std::string Scan(int row) { return controller.HyperGrid(0).GetText(2, row); }
+    void Select(int r1, int r2) { controller.CurrentGrid().SelectBlock({1, r1, 35, r2}); }
     std::string AllRows() { return Memories().GetBlockText({0, 1, 35, 1100}); }
 
     test_support::TempConfigHome config;
     radio::CMainDoc doc{'.'};
-    SheetBook book;
+    DocumentController controller;
     RowClipboard clipboard;
     RowCommands rows;
     platform::RecordingPrompt prompt;
@@ -122,8 +122,8 @@ TEST_F(RowsTest, DeleteMovesRowsUpAndEmptiesTheLast)
     }
     EXPECT_EQ(Memories().GetBlockText({0, 1001, 35, 1100}), limits);
     // The bank table follows: channel 8 is now channel 5 of bank 3.
-    EXPECT_TRUE(book.BankMember(2, 4));
-    EXPECT_FALSE(book.BankMember(2, 7));
+    EXPECT_TRUE(controller.BankMember(2, 4));
+    EXPECT_FALSE(controller.BankMember(2, 7));
 }
 
 TEST_F(RowsTest, NothingSelectedDoesNothing)
@@ -179,7 +179,7 @@ TEST_F(RowsTest, PasteKeepsChannelsOutOfTheScanLimits)
 
     // Pasted into the scan limits themselves, bank cells stay clear and locked.
     PutChannel(doc, 0, {145000000, "A", "", 4});
-    book.GridLoad();
+    controller.GridLoad();
     Select(1, 1);
     rows.Copy();
     const std::string bank = Memories().GetText(kBank1 + 4, 1002);
@@ -251,11 +251,11 @@ TEST_F(RowsTest, CutOnMemoriesPastedOnAHyperSheetEmptiesTheMemoriesRows)
     Load();
     Select(4, 5);
     rows.Cut();
-    book.AfterTabChange(radio::kSheetHyper1);
-    book.CurrentGrid().SelectBlock({1, 4, 35, 4});
+    controller.AfterTabChange(radio::kSheetHyper1);
+    controller.CurrentGrid().SelectBlock({1, 4, 35, 4});
     rows.Paste();
-    EXPECT_EQ(book.CurrentGrid().GetText(kRx, 4), "140.40000");
-    EXPECT_EQ(book.CurrentGrid().GetText(kRx, 5), "140.50000");
+    EXPECT_EQ(controller.CurrentGrid().GetText(kRx, 4), "140.40000");
+    EXPECT_EQ(controller.CurrentGrid().GetText(kRx, 5), "140.50000");
     EXPECT_EQ(Rx(4), "");
     EXPECT_EQ(Rx(5), "");
     EXPECT_EQ(Rx(3), "140.30000");
@@ -283,7 +283,7 @@ TEST_F(RowsTest, RowsPasteIntoAnotherWindowThatNeverCopied)
     Load();
     radio::CMainDoc otherDoc('.');
     otherDoc.OnNewDocument();
-    SheetBook other(otherDoc);
+    DocumentController other(otherDoc);
     other.FirstUpdate();
     RowCommands otherRows(other, clipboard);
 
@@ -312,26 +312,26 @@ TEST_F(RowsTest, PasteNeverWritesTheVfoMirror)
     Load();
     Select(1, 1);
     rows.Copy();
-    book.AfterTabChange(radio::kSheetVfo);
-    const std::string mirror = book.CurrentGrid().GetBlockText({1, 1, 35, 5});
-    book.CurrentGrid().SelectBlock({1, 1, 35, 1});
+    controller.AfterTabChange(radio::kSheetVfo);
+    const std::string mirror = controller.CurrentGrid().GetBlockText({1, 1, 35, 5});
+    controller.CurrentGrid().SelectBlock({1, 1, 35, 1});
     EXPECT_FALSE(rows.Paste().changed);
-    EXPECT_EQ(book.CurrentGrid().GetBlockText({1, 1, 35, 5}), mirror);
+    EXPECT_EQ(controller.CurrentGrid().GetBlockText({1, 1, 35, 5}), mirror);
 }
 
 TEST_F(RowsTest, RowsFromTheHomeSheetShowInTheSettingsGrids)
 {
     Load();
-    book.AfterTabChange(radio::kSheetHome);
-    book.CurrentGrid().SetText(kRx, 2, "145.50000");
-    book.CurrentGrid().SelectBlock({1, 2, 35, 2});
+    controller.AfterTabChange(radio::kSheetHome);
+    controller.CurrentGrid().SetText(kRx, 2, "145.50000");
+    controller.CurrentGrid().SelectBlock({1, 2, 35, 2});
     rows.Copy();
-    book.AfterTabChange(radio::kSheetMemories);
+    controller.AfterTabChange(radio::kSheetMemories);
     Select(3, 3);
     rows.Paste();
     EXPECT_EQ(Rx(3), "145.50000");
-    EXPECT_EQ(book.HyperGrid(4).GetText(1, 3), "145.50000");
-    EXPECT_EQ(book.HyperGrid(4).GetText(2, 3), "Scan");
+    EXPECT_EQ(controller.HyperGrid(4).GetText(1, 3), "145.50000");
+    EXPECT_EQ(controller.HyperGrid(4).GetText(2, 3), "Scan");
 }
 
 TEST_F(RowsTest, PastedRowsKeepTheirFrequencyLists)
@@ -422,12 +422,12 @@ TEST_F(SortTest, FrequenciesByValueEmptyRowsLastInBothOrders)
     SortBy(1, 2, 1, 0);
     EXPECT_EQ(Column(kRx, 1, 7), "900.00000|430.00000|145.00000|50.00000||||");
     // Scan values and banks went with their channels.
-    EXPECT_EQ(book.HyperGrid(0).GetText(2, 1), "Skip");
-    EXPECT_EQ(book.HyperGrid(0).GetText(2, 2), "Preferential Scan");
+    EXPECT_EQ(controller.HyperGrid(0).GetText(2, 1), "Skip");
+    EXPECT_EQ(controller.HyperGrid(0).GetText(2, 2), "Preferential Scan");
     EXPECT_EQ(Memories().GetText(kBank1 + 5, 3), "1");
-    EXPECT_TRUE(book.BankMember(5, 2));
-    EXPECT_TRUE(book.BankMember(1, 1));
-    EXPECT_FALSE(book.BankMember(1, 0));
+    EXPECT_TRUE(controller.BankMember(5, 2));
+    EXPECT_TRUE(controller.BankMember(1, 1));
+    EXPECT_FALSE(controller.BankMember(1, 0));
 }
 
 TEST_F(SortTest, TextWithoutRegardToCaseAndStable)
@@ -468,7 +468,7 @@ TEST_F(RowsTest, CommandsCarryIntoTheImageThroughTheStore)
     Load();
     Select(1, 1);
     rows.Delete();
-    ASSERT_TRUE(book.GridStore(false));
+    ASSERT_TRUE(controller.GridStore(false));
     EXPECT_EQ(radio::GetField(doc.Record(radio::kSheetMemories, 0), radio::ChannelField::Receive), 140200000);
     EXPECT_EQ(doc.Comment(0), "second");
     EXPECT_TRUE(radio::BankBit(doc.Image(), 7, 0));
@@ -484,7 +484,7 @@ TEST_F(RowsTest, RowsEmptiedByACommandLeaveNoCommentBehind)
     Fill({1, 2, 3});
     Load();
     const auto run = [&](RowChange (RowCommands::*command)(), const char* name) {
-        book.RunGridStep([&]() -> std::string { return (rows.*command)().changed ? name : ""; });
+        controller.RunGridStep([&]() -> std::string { return (rows.*command)().changed ? name : ""; });
     };
     Select(1, 1);
     run(&RowCommands::Delete, "Delete of 1 Channel");
@@ -500,7 +500,7 @@ TEST_F(RowsTest, RowsEmptiedByACommandLeaveNoCommentBehind)
     EXPECT_EQ(doc.Comment(0), "note 2");
     ASSERT_TRUE(doc.Undo());
     EXPECT_EQ(doc.Comment(2), "note 3");
-    book.GridLoad();
+    controller.GridLoad();
 
     // Cut, pasted elsewhere: the cut row empties.
     Select(1, 1);
@@ -512,7 +512,7 @@ TEST_F(RowsTest, RowsEmptiedByACommandLeaveNoCommentBehind)
 
     // The receive frequency cleared by typing.
     Memories().SetText(kRx, 2, "");
-    ASSERT_TRUE(book.GridStore(false));
+    ASSERT_TRUE(controller.GridStore(false));
     EXPECT_EQ(doc.Comment(1), "");
     EXPECT_EQ(doc.Comment(2), "note 3");
 }

@@ -3,7 +3,7 @@
 // keys, and the "Bank Settings" layout of the Memories sheet.
 
 // lib
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "grid/ui/grid_view.h"
 #include "grid/ui/main_view.h"
 #include "grid/ui/view_editing.h"
@@ -44,7 +44,7 @@ protected:
         prompt.shown.clear();
         return shown;
     }
-    grid::CSpreadSheet1& HyperCells(int hyper) { return view.Book().HyperGrid(hyper); }
+    grid::CSpreadSheet1& HyperCells(int hyper) { return view.Controller().HyperGrid(hyper); }
     // A channel in a Memories row, member of one bank (1..20).
     void Channel(int row, const char* rx, int bank)
     {
@@ -83,7 +83,7 @@ TEST_F(BankView, UntickingTheLastMemberGreysTheBankLabel)
     EXPECT_EQ(HyperCells(1).TextColor(4, 7), kBlack);
     view.SetCurrentSheet(0);
     ClickCheck(0, 21, 2);
-    EXPECT_FALSE(view.Book().BankMember(6, 1));
+    EXPECT_FALSE(view.Controller().BankMember(6, 1));
     view.SetCurrentSheet(4);
     EXPECT_EQ(HyperCells(1).TextColor(4, 7), kGrey);
 }

@@ -3,7 +3,7 @@
 // the messages are read from the recording prompt.
 
 // lib
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "grid/ui/grid_view.h"
 #include "grid/ui/main_view.h"
 #include "platform/prompt.h"
@@ -66,8 +66,8 @@ TEST_F(CellRulesView, ReceiveFrequencyInAnEmptyRowMakesAChannel)
     EXPECT_TRUE(doc.IsModified());
     // Every Hyper Memory lists the new channel with the scan choice "Scan".
     for (int hyper = 0; hyper < 5; ++hyper) {
-        EXPECT_EQ(view.Book().HyperGrid(hyper).GetText(1, 2), "146.52000");
-        EXPECT_EQ(view.Book().HyperGrid(hyper).GetText(2, 2), "Scan");
+        EXPECT_EQ(view.Controller().HyperGrid(hyper).GetText(1, 2), "146.52000");
+        EXPECT_EQ(view.Controller().HyperGrid(hyper).GetText(2, 2), "Scan");
     }
     EXPECT_TRUE(Messages().empty());
 }
@@ -206,14 +206,14 @@ TEST_F(CellRulesView, ClearingTheReceiveFrequencyClearsAndLocksTheRow)
     Type(0, 1, 3, "146.94");
     Type(0, 35, 3, "club");
     ClickCheck(0, 17, 3);
-    EXPECT_TRUE(view.Book().BankMember(2, 2));
+    EXPECT_TRUE(view.Controller().BankMember(2, 2));
     ClearCell(0, 1, 3);
     for (int c = 1; c <= 35; ++c)
         EXPECT_EQ(Cells(0).GetText(c, 3), c == 7 || c == 12 || c == 14 || (c >= 15 && c <= 34) ? "0" : "") << c;
     EXPECT_TRUE(Cells(0).Locked(2, 3));
     EXPECT_TRUE(Cells(0).Locked(35, 3));
-    EXPECT_FALSE(view.Book().BankMember(2, 2));
-    EXPECT_EQ(view.Book().HyperGrid(0).GetText(1, 3), "");
+    EXPECT_FALSE(view.Controller().BankMember(2, 2));
+    EXPECT_EQ(view.Controller().HyperGrid(0).GetText(1, 3), "");
 }
 
 TEST_F(CellRulesView, LockedCellAsksForAReceiveFrequencyFirst)

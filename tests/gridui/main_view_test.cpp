@@ -4,7 +4,7 @@
 // Memory sheets. With OSTREL_SCREENSHOT_DIR set, screenshots are written there.
 
 // lib
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "grid/ui/grid_view.h"
 #include "grid/ui/main_view.h"
 #include "radio/main_doc.h"
@@ -92,9 +92,9 @@ TEST_F(MainViewTest, TabSwitchShowsTheSheetsGrids)
 
 TEST_F(MainViewTest, VfoSheetMirrorsTheActiveHyperMemory)
 {
-    grid::SheetBook& book = view.Book();
-    book.Grid(3 + 2).SetText(35, 1, "third");
-    book.Grid(3 + 0).SetText(35, 1, "first");
+    grid::DocumentController& controller = view.Controller();
+    controller.Grid(3 + 2).SetText(35, 1, "third");
+    controller.Grid(3 + 0).SetText(35, 1, "first");
     doc.SetActiveHyper(0);
 
     view.SetCurrentSheet(1);
@@ -102,12 +102,12 @@ TEST_F(MainViewTest, VfoSheetMirrorsTheActiveHyperMemory)
     ASSERT_NE(choice, nullptr);
     EXPECT_TRUE(choice->isVisible());
     EXPECT_EQ(choice->currentIndex(), 0);
-    EXPECT_EQ(book.Grid(1).GetText(35, 1), "first");
-    EXPECT_TRUE(book.Grid(1).Locked(1, 1));
+    EXPECT_EQ(controller.Grid(1).GetText(35, 1), "first");
+    EXPECT_TRUE(controller.Grid(1).Locked(1, 1));
 
     emit choice->activated(2);
-    EXPECT_EQ(book.ActiveHyper(), 2);
-    EXPECT_EQ(book.Grid(1).GetText(35, 1), "third");
+    EXPECT_EQ(controller.ActiveHyper(), 2);
+    EXPECT_EQ(controller.Grid(1).GetText(35, 1), "third");
     EXPECT_EQ(Channel(1).model()->data(Channel(1).model()->index(0, 34)).toString(), "third");
 
     view.SetCurrentSheet(0);
@@ -144,7 +144,7 @@ TEST_F(MainViewTest, HyperMemoryGridHeightFollowsItsRows)
 TEST_F(MainViewTest, CommitStoresTypedValuesAndReportsModification)
 {
     QSignalSpy modified(&view, &CMainView::modifiedChanged);
-    grid::CSpreadSheet1& memories = view.Book().Grid(0);
+    grid::CSpreadSheet1& memories = view.Controller().Grid(0);
     memories.SetActiveCell(35, 1);
     memories.SetEditMode(true);
     QWidget* editor = Channel(0).EditingView() != nullptr ? Channel(0).EditingView()->OpenEditor() : nullptr;
@@ -162,7 +162,7 @@ TEST_F(MainViewTest, Screenshots)
     if (dir == nullptr)
         GTEST_SKIP() << "OSTREL_SCREENSHOT_DIR not set";
     const std::string base(dir);
-    view.Book().Grid(0).SetText(1, 1, "146.52000");
+    view.Controller().Grid(0).SetText(1, 1, "146.52000");
     view.grab().save(QString::fromStdString(base + "/main_view_memories.png"));
     Channel(0).scrollTo(Channel(0).model()->index(1005, 20));
     view.grab().save(QString::fromStdString(base + "/main_view_scan_limits.png"));

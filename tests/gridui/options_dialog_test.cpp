@@ -2,7 +2,7 @@
 // through the view's commands and worked with the mouse and keys.
 
 // lib
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "grid/ui/allowed_characters_dialog.h"
 #include "grid/ui/grid_view.h"
 #include "grid/ui/main_view.h"
@@ -73,7 +73,7 @@ protected:
     test_support::TempConfigHome config;
     platform::RecordingPrompt prompt;
     std::unique_ptr<Window> window = std::make_unique<Window>();
-    grid::CSpreadSheet1& Cells(int sheet) { return window->view.Book().Grid(sheet); }
+    grid::CSpreadSheet1& Cells(int sheet) { return window->view.Controller().Grid(sheet); }
 };
 
 TEST_F(OptionsDialog, ShowsTheColumnBoxesInColumnOrder)

@@ -3,7 +3,7 @@
 // text goes in with key events, lists are changed with keys in their editor.
 
 // lib
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "grid/ui/grid_view.h"
 #include "grid/ui/main_view.h"
 
@@ -30,7 +30,7 @@ public:
 
     grid::GridView& Channel(int sheet) { return *view_.ChannelGridView(sheet); }
     grid::GridView& Settings(int hyper) { return *view_.SettingsGridView(hyper); }
-    grid::CSpreadSheet1& Cells(int sheet) { return view_.Book().Grid(sheet); }
+    grid::CSpreadSheet1& Cells(int sheet) { return view_.Controller().Grid(sheet); }
     std::string Text(int sheet, int col, int row) { return Cells(sheet).GetText(col, row); }
 
     // The part of a grid view that shows the cell (the frozen overlay for the

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 // project
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "radio/frequency.h"
 #include "radio/main_doc.h"
 #include "support/files.h"
@@ -33,13 +33,13 @@ struct ExportFixture {
         }
         doc.Record(radio::kSheetMemories, 1)[0] |= 0x20; // row 2 narrow
         doc.NameRecord(radio::kSheetMemories, 0)[6] |= 0x80; // row 1 shows its name
-        book = std::make_unique<grid::SheetBook>(doc);
-        book->FirstUpdate();
+        controller = std::make_unique<grid::DocumentController>(doc);
+        controller->FirstUpdate();
     }
-    const grid::CSpreadSheet1& Memories() { return book->Grid(radio::kSheetMemories); }
+    const grid::CSpreadSheet1& Memories() { return controller->Grid(radio::kSheetMemories); }
 
     radio::CMainDoc doc{'.'};
-    std::unique_ptr<grid::SheetBook> book;
+    std::unique_ptr<grid::DocumentController> controller;
 };
 
 using test_support::Lines;
@@ -121,7 +121,7 @@ TEST(Export, FieldsThatWouldBreakTheLineAreQuoted)
 {
     test_support::TempConfigHome home;
     ExportFixture f('.');
-    auto& grid = f.book->Grid(radio::kSheetMemories);
+    auto& grid = f.controller->Grid(radio::kSheetMemories);
     grid.SetText(radio::col::kComment, 1, "Club, north");
     grid.SetText(radio::col::kComment, 2, "say \"hi\"\tthere");
     grid.SetText(radio::col::kName, 2, "A\nB");

@@ -3,7 +3,7 @@
 // exports exactly as the hand-written expected file says.
 
 // project
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "radio/main_doc.h"
 #include "support/files.h"
 #include "support/temp_config.h"
@@ -27,16 +27,16 @@ TEST(GoldenExport, ThreeChannelsReadAsTheHandWrittenFile)
     test_support::TempConfigHome home;
     radio::CMainDoc doc('.');
     ASSERT_TRUE(doc.Load(Golden("three_channels.rdf"))) << doc.ErrorText();
-    grid::SheetBook book(doc);
-    book.FirstUpdate();
+    grid::DocumentController controller(doc);
+    controller.FirstUpdate();
     const std::string expected = test_support::ReadText(Golden("three_channels.csv"));
     ASSERT_FALSE(expected.empty());
-    EXPECT_EQ(textio::BuildExportText(book.Grid(radio::kSheetMemories), ','), expected);
+    EXPECT_EQ(textio::BuildExportText(controller.Grid(radio::kSheetMemories), ','), expected);
 
     // Loading and storing the grids again leaves the file's image as it was.
     const radio::RadioImage loaded = doc.Image();
-    book.Grid(radio::kSheetMemories).SetText(radio::col::kComment, 1, "Club net");
-    EXPECT_TRUE(book.GridStore(true));
+    controller.Grid(radio::kSheetMemories).SetText(radio::col::kComment, 1, "Club net");
+    EXPECT_TRUE(controller.GridStore(true));
     EXPECT_EQ(doc.Image(), loaded);
     EXPECT_FALSE(doc.IsModified());
 }

@@ -11,7 +11,7 @@
 
 // project
 #include "app/command_ids.h"
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 #include "grid/ui/main_view.h"
 #include "platform/gui/help_window.h"
 #include "platform/prompt.h"
@@ -44,7 +44,7 @@ int main(int argc, char** argv)
         std::printf("%s %s\n", main ? "app_main.png" : "(main failed)", box ? "app_about.png" : "(about failed)");
         about.close();
         // Sort asks its dialog only when rows are selected.
-        child->View().Book().Grid(0).SelectBlock({1, 1, 35, 3});
+        child->View().Controller().Grid(0).SelectBlock({1, 1, 35, 3});
         QTimer::singleShot(300, [&] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             const bool sort = dialog != nullptr && dialog->grab().save(folder + QStringLiteral("/app_sort.png"));

@@ -1,5 +1,5 @@
 #pragma once
-// SheetBook: the window-free state of one document's view. It owns the eight
+// DocumentController: the window-free state of one document's view. It owns the eight
 // channel grids and the five Hyper Memory settings grids, knows the current
 // sheet, moves data between the grids and the document's image (grid load and
 // grid store), keeps the bank membership table and the view state, and
@@ -31,12 +31,12 @@ inline constexpr int kMirrorRows = 10;
 // The tab text of a sheet (0..7): "Memories", "VFO", "Home", "Hyper Memory 1", ...
 const char* SheetName(int sheet);
 
-class SheetBook {
+class DocumentController {
 public:
-    explicit SheetBook(radio::CMainDoc& doc);
-    ~SheetBook();
-    SheetBook(const SheetBook&) = delete;
-    SheetBook& operator=(const SheetBook&) = delete;
+    explicit DocumentController(radio::CMainDoc& doc);
+    ~DocumentController();
+    DocumentController(const DocumentController&) = delete;
+    DocumentController& operator=(const DocumentController&) = delete;
 
     radio::CMainDoc& Doc() { return doc_; }
 
@@ -132,11 +132,11 @@ private:
     // Notes the last cell the user changed, for the name of the typing step.
     class EditWatch : public SheetObserver {
     public:
-        EditWatch(SheetBook& book, int sheet) : book_(book), sheet_(sheet) {}
+        EditWatch(DocumentController& controller, int sheet) : controller_(controller), sheet_(sheet) {}
         void CellsChanged(const Block& block) override;
 
     private:
-        SheetBook& book_;
+        DocumentController& controller_;
         int sheet_;
     };
 
@@ -153,7 +153,7 @@ private:
     int current_ = 0;
     std::array<std::array<std::uint8_t, kBankChannels>, kBanks> banks_{};
     std::array<std::unique_ptr<EditWatch>, kSheetCount + kHyperSheets> watches_;
-    int quiet_ = 0; // the book itself is writing cells
+    int quiet_ = 0; // the controller itself is writing cells
     int editSheet_ = 0;
     int editRow_ = 1;
     bool touched_ = false;

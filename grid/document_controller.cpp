@@ -1,8 +1,8 @@
-// SheetBook: grid load and store, tab change, sheet 1's mirror, the bank
+// DocumentController: grid load and store, tab change, sheet 1's mirror, the bank
 // membership table and command availability of one document's view.
 
 // own
-#include "grid/sheet_book.h"
+#include "grid/document_controller.h"
 
 // std
 #include <algorithm>
@@ -21,7 +21,7 @@ constexpr const char* kSheetNames[kSheetCount] = {"Memories",       "VFO",      
                                                   "Hyper Memory 1", "Hyper Memory 2", "Hyper Memory 3",
                                                   "Hyper Memory 4", "Hyper Memory 5"};
 
-// Counts the book's own cell writes, so they are not taken for the user's.
+// Counts the controller's own cell writes, so they are not taken for the user's.
 class Quiet {
 public:
     explicit Quiet(int& depth) : depth_(depth) { ++depth_; }
@@ -40,7 +40,7 @@ const char* SheetName(int sheet)
     return sheet >= 0 && sheet < kSheetCount ? kSheetNames[sheet] : "";
 }
 
-SheetBook::SheetBook(radio::CMainDoc& doc) : doc_(doc)
+DocumentController::DocumentController(radio::CMainDoc& doc) : doc_(doc)
 {
     for (int k = 0; k < kHyperSheets; ++k)
         hyperPointers_[static_cast<std::size_t>(k)] = &hyperGrids_[k];
@@ -55,7 +55,7 @@ SheetBook::SheetBook(radio::CMainDoc& doc) : doc_(doc)
     }
 }
 
-SheetBook::~SheetBook()
+DocumentController::~DocumentController()
 {
     for (int sheet = 0; sheet < kSheetCount; ++sheet)
         grids_[sheet].RemoveObserver(watches_[sheet].get());
@@ -63,30 +63,30 @@ SheetBook::~SheetBook()
         hyperGrids_[k].RemoveObserver(watches_[kSheetCount + k].get());
 }
 
-void SheetBook::EditWatch::CellsChanged(const Block& block)
+void DocumentController::EditWatch::CellsChanged(const Block& block)
 {
-    // Any write but the book's own load leaves something to store; single
+    // Any write but the controller's own load leaves something to store; single
     // cells written while no program writing runs are the user's.
-    if (book_.quiet_ > 0)
+    if (controller_.quiet_ > 0)
         return;
-    book_.touched_ = true;
-    if (book_.suppressChanges || block.row != block.row2 || block.row < 1)
+    controller_.touched_ = true;
+    if (controller_.suppressChanges || block.row != block.row2 || block.row < 1)
         return;
-    book_.editSheet_ = sheet_;
-    book_.editRow_ = block.row;
+    controller_.editSheet_ = sheet_;
+    controller_.editRow_ = block.row;
 }
 
-std::string SheetBook::TypingLabel() const
+std::string DocumentController::TypingLabel() const
 {
     return std::string("Typing in ") + SheetName(editSheet_) + " " + std::to_string(editRow_);
 }
 
-void SheetBook::SetCurrentSheet(int sheet)
+void DocumentController::SetCurrentSheet(int sheet)
 {
     current_ = Checked(sheet);
 }
 
-void SheetBook::SetRedrawAll(bool on)
+void DocumentController::SetRedrawAll(bool on)
 {
     for (CSpreadSheet1& grid : grids_)
         grid.SetRedraw(on);
@@ -96,7 +96,7 @@ void SheetBook::SetRedrawAll(bool on)
 
 // --- The grid cycle
 
-void SheetBook::FirstUpdate()
+void DocumentController::FirstUpdate()
 {
     {
         const Quiet quiet(quiet_);
@@ -117,7 +117,7 @@ void SheetBook::FirstUpdate()
     doc_.StartHistory();
 }
 
-void SheetBook::GridLoad()
+void DocumentController::GridLoad()
 {
     const Quiet quiet(quiet_);
     touched_ = false;
@@ -136,7 +136,7 @@ void SheetBook::GridLoad()
     TakeBankSnapshot();
 }
 
-void SheetBook::StoreAll()
+void DocumentController::StoreAll()
 {
     const int previous = current_;
     const radio::RadioImage& before = doc_.Image();
@@ -150,7 +150,7 @@ void SheetBook::StoreAll()
     SetCurrentSheet(previous);
 }
 
-bool SheetBook::GridStore(bool validate)
+bool DocumentController::GridStore(bool validate)
 {
     if (validate && editInProgress) {
         if (validateActiveCell && !validateActiveCell())
@@ -169,7 +169,7 @@ bool SheetBook::GridStore(bool validate)
     return true;
 }
 
-void SheetBook::RunStep(const std::string& label, const std::function<void(radio::CMainDoc&)>& change)
+void DocumentController::RunStep(const std::string& label, const std::function<void(radio::CMainDoc&)>& change)
 {
     GridStore(false);
     if (change)
@@ -178,7 +178,7 @@ void SheetBook::RunStep(const std::string& label, const std::function<void(radio
     doc_.CommitStep(label);
 }
 
-void SheetBook::RunGridStep(const std::function<std::string()>& change)
+void DocumentController::RunGridStep(const std::function<std::string()>& change)
 {
     GridStore(false);
     std::string label;
@@ -192,7 +192,7 @@ void SheetBook::RunGridStep(const std::function<std::string()>& change)
     doc_.CommitStep(label);
 }
 
-bool SheetBook::Undo()
+bool DocumentController::Undo()
 {
     GridStore(false);
     if (!doc_.Undo())
@@ -201,7 +201,7 @@ bool SheetBook::Undo()
     return true;
 }
 
-bool SheetBook::Redo()
+bool DocumentController::Redo()
 {
     GridStore(false);
     if (!doc_.Redo())
@@ -211,7 +211,7 @@ bool SheetBook::Redo()
 }
 
 // The grid load, with the current grid's active cell put back where it was.
-void SheetBook::LoadKeepingCell()
+void DocumentController::LoadKeepingCell()
 {
     CSpreadSheet1& grid = CurrentGrid();
     const int col = grid.ActiveCol();
@@ -226,13 +226,13 @@ void SheetBook::LoadKeepingCell()
 
 // --- Tab change
 
-void SheetBook::BeforeTabChange()
+void DocumentController::BeforeTabChange()
 {
     SetCurrentSheet(current_);
     GridStore(true); // the tab changes whatever the check said
 }
 
-void SheetBook::AfterTabChange(int sheet)
+void DocumentController::AfterTabChange(int sheet)
 {
     SetCurrentSheet(sheet);
     if (current_ >= radio::kSheetHyper1)
@@ -244,13 +244,13 @@ void SheetBook::AfterTabChange(int sheet)
 
 // --- Sheet 1's mirror
 
-int SheetBook::ActiveHyper() const
+int DocumentController::ActiveHyper() const
 {
     const int active = doc_.ActiveHyper();
     return active >= 0 && active < kHyperSheets ? active : 0;
 }
 
-void SheetBook::RefreshMirror()
+void DocumentController::RefreshMirror()
 {
     const CSpreadSheet1& source = grids_[radio::kSheetHyper1 + ActiveHyper()];
     CSpreadSheet1& mirror = grids_[radio::kSheetVfo];
@@ -264,7 +264,7 @@ void SheetBook::RefreshMirror()
     mirror.SetLocked(block, true);
 }
 
-void SheetBook::ChooseHyper(int hyper)
+void DocumentController::ChooseHyper(int hyper)
 {
     // Compared with the choice, not the active Hyper Memory: a stored 255
     // counts as the first but shows no choice, and choosing "1" must store it.
@@ -277,7 +277,7 @@ void SheetBook::ChooseHyper(int hyper)
 
 // --- Bank membership
 
-void SheetBook::TakeBankSnapshot()
+void DocumentController::TakeBankSnapshot()
 {
     const CSpreadSheet1& memories = grids_[radio::kSheetMemories];
     for (int bank = 0; bank < kBanks; ++bank)
@@ -285,23 +285,23 @@ void SheetBook::TakeBankSnapshot()
             banks_[bank][channel] = memories.GetValue(radio::col::kBank1 + bank, channel + 1) == "1" ? 1 : 0;
 }
 
-bool SheetBook::BankMember(int bank, int channel) const
+bool DocumentController::BankMember(int bank, int channel) const
 {
     return bank >= 0 && bank < kBanks && channel >= 0 && channel < kBankChannels && banks_[bank][channel];
 }
 
-void SheetBook::SetBankMember(int bank, int channel, bool member)
+void DocumentController::SetBankMember(int bank, int channel, bool member)
 {
     if (bank >= 0 && bank < kBanks && channel >= 0 && channel < kBankChannels)
         banks_[bank][channel] = member ? 1 : 0;
 }
 
-bool SheetBook::BankHasMembers(int bank) const
+bool DocumentController::BankHasMembers(int bank) const
 {
     return FirstBankMember(bank) >= 0;
 }
 
-int SheetBook::FirstBankMember(int bank) const
+int DocumentController::FirstBankMember(int bank) const
 {
     if (bank < 0 || bank >= kBanks)
         return -1;
@@ -310,7 +310,7 @@ int SheetBook::FirstBankMember(int bank) const
     return first == members.end() ? -1 : static_cast<int>(first - members.begin());
 }
 
-void SheetBook::ColourBankLabels(int hyper)
+void DocumentController::ColourBankLabels(int hyper)
 {
     const Quiet quiet(quiet_);
     CSpreadSheet1& grid = HyperGrid(hyper);
@@ -319,7 +319,7 @@ void SheetBook::ColourBankLabels(int hyper)
                           BankHasMembers(bank) ? kBlack : kBankEmptyText);
 }
 
-void SheetBook::RefreshTemplate(int sheet, int row)
+void DocumentController::RefreshTemplate(int sheet, int row)
 {
     using radio::ChannelField;
     const CSpreadSheet1& grid = grids_[Checked(sheet)];
