@@ -9,7 +9,7 @@
 // project
 #include "radio/byte_order.h"
 #include "radio/default_image.h"
-#include "radio/file_io.h"
+#include "platform/file_io.h"
 #include "radio/hyper_area.h"
 
 namespace radio {
@@ -96,7 +96,7 @@ bool CMainDoc::OnNewDocument()
 bool CMainDoc::Load(const std::string& path)
 {
     std::vector<std::uint8_t> bytes;
-    FileResult read = ReadFilePrefix(path, kRdfFileSize, bytes);
+    platform::FileResult read = platform::ReadFilePrefix(path, kRdfFileSize, bytes);
     if (!read.ok()) {
         error_ = "Cannot open file:\n" + path + "\n" + read.Reason();
         return false;
@@ -155,9 +155,9 @@ std::array<std::uint8_t, kRdfFileSize> CMainDoc::Bytes() const
 bool CMainDoc::Save(const std::string& path)
 {
     const auto bytes = Bytes();
-    FileResult written = ReplaceFile(path, bytes.data(), bytes.size());
+    platform::FileResult written = platform::ReplaceFile(path, bytes.data(), bytes.size());
     if (!written.ok()) {
-        const char* what = written.status == FileResult::CannotCreate ? "Cannot create file:\n" : "Error writing file:\n";
+        const char* what = written.status == platform::FileResult::CannotCreate ? "Cannot create file:\n" : "Error writing file:\n";
         error_ = what + path + "\n" + written.Reason();
         return false;
     }

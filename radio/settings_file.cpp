@@ -1,7 +1,7 @@
 #include "radio/settings_file.h"
 
 // Project
-#include "radio/file_io.h"
+#include "platform/file_io.h"
 
 // Standard library
 #include <algorithm>
@@ -38,14 +38,14 @@ std::optional<std::string> CheckSettingsFile(const std::vector<std::uint8_t>& by
 bool CanOpenSettingsFile(const std::string& path)
 {
     std::vector<std::uint8_t> none;
-    return ReadFilePrefix(path, 0, none).ok();
+    return platform::ReadFilePrefix(path, 0, none).ok();
 }
 
 bool ReadSettingsFile(const std::string& path, SettingsRecord& record, MessageSink& messages)
 {
     // A longer file is read as far as the record goes, as ever.
     std::vector<std::uint8_t> bytes;
-    if (!ReadFilePrefix(path, kSettingsRecordSize, bytes).ok()) {
+    if (!platform::ReadFilePrefix(path, kSettingsRecordSize, bytes).ok()) {
         messages.ShowError("Cannot open file:\n" + path, kErrorCaption);
         return false;
     }
@@ -63,10 +63,10 @@ bool WriteSettingsFile(const std::string& path, SettingsRecord& record, MessageS
     record.SetHeaderFields();
     // A folder in the file's place can never be replaced by a file.
     std::error_code ignored;
-    const FileResult result = std::filesystem::is_directory(path, ignored)
-                                  ? FileResult{FileResult::CannotCreate, EISDIR}
-                                  : ReplaceFile(path, record.Raw().data(), kSettingsRecordSize);
-    if (result.status == FileResult::CannotCreate || result.status == FileResult::CannotOpen) {
+    const platform::FileResult result = std::filesystem::is_directory(path, ignored)
+                                  ? platform::FileResult{platform::FileResult::CannotCreate, EISDIR}
+                                  : platform::ReplaceFile(path, record.Raw().data(), kSettingsRecordSize);
+    if (result.status == platform::FileResult::CannotCreate || result.status == platform::FileResult::CannotOpen) {
         messages.ShowError("Cannot create file:\n" + path, kErrorCaption);
         return false;
     }

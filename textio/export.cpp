@@ -6,7 +6,7 @@
 // project
 #include "grid/channel_columns.h"
 #include "radio/channel_record.h"
-#include "radio/file_io.h"
+#include "platform/file_io.h"
 #include "radio/frequency.h"
 
 namespace textio {
@@ -111,14 +111,14 @@ bool ExportSheet(const grid::CSpreadSheet1& grid, const std::string& path, std::
 
 bool WriteExportFile(const std::string& text, const std::string& path, std::string& error)
 {
-    const radio::FileResult result =
-        radio::ReplaceFile(path, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+    const platform::FileResult result =
+        platform::ReplaceFile(path, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
     if (result.ok())
         return true;
     // Failing to create the file has the long-standing wording; a failure while
     // writing (a full disk) is told the same way, and the old file is kept.
     // The file chosen follows on a line of its own, so the user knows which.
-    const char* what = result.status == radio::FileResult::WriteFailed ? "written" : "opened";
+    const char* what = result.status == platform::FileResult::WriteFailed ? "written" : "opened";
     error = std::string("The data file could not be ") + what + " because of this error: " +
             result.Reason().substr(0, 255) + "\n" + path;
     return false;

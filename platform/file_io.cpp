@@ -1,4 +1,4 @@
-#include "radio/file_io.h"
+#include "platform/file_io.h"
 
 // std
 #include <cerrno>
@@ -14,7 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace radio {
+namespace platform {
 namespace {
 
 FileResult Fail(FileResult::Status status, int error)
@@ -241,4 +241,4 @@ FileResult ReplaceFile(const std::string& path, const std::uint8_t* data, std::s
     return FileResult{};
 }
 
-} // namespace radio
+} // namespace platform

@@ -20,13 +20,14 @@
 #include <gtest/gtest.h>
 
 // project
-#include "radio/file_io.h"
+#include "platform/file_io.h"
 #include "radio/main_doc.h"
 #include "support/files.h"
 #include "support/temp_config.h"
 
 namespace {
 
+using namespace platform;
 using namespace radio;
 using test_support::Bytes;
 using test_support::ReadBytes;

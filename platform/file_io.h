@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace radio {
+namespace platform {
 
 struct FileResult {
     enum Status { Ok, CannotOpen, CannotCreate, WriteFailed };
@@ -33,4 +33,4 @@ FileResult ReadFilePrefix(const std::string& path, std::size_t maxBytes, std::ve
 // is refused (CannotCreate, EISDIR).
 FileResult ReplaceFile(const std::string& path, const std::uint8_t* data, std::size_t size);
 
-} // namespace radio
+} // namespace platform
