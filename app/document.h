@@ -36,6 +36,8 @@ public:
     const std::string& ErrorText() const;
 
     const std::string& Path() const { return path_; }
+    // The document keeps its data but no longer belongs to its file.
+    void ForgetPath() { path_.clear(); }
     bool HasPath() const { return !path_.empty(); }
     // The file name without its folder, or the untitled name.
     std::string Title() const;

@@ -16,14 +16,14 @@ constexpr const char* kTieStep = "Tie Setting File";
 
 void RunSettingsDialog(CChildFrame& window)
 {
-    radio::CMainDoc& doc = window.View().Document();
+    CMainView& view = window.View();
+    const radio::CMainDoc& doc = view.Document();
     CSettingsDlg dialog(settings::ApplicationSettings(), doc.Image(), doc.SourceName(), &window);
     // A setting file saved under a new name belongs to the document from now
     // on; as a step of its own the tie makes the document modified, so it is
     // saved with the radio data file rather than lost.
-    dialog.SetTieHandler([&doc](const std::string& fileName) {
-        doc.SetSourceName(fileName);
-        doc.CommitStep(kTieStep);
+    dialog.SetTieHandler([&view](const std::string& fileName) {
+        view.RunStep(kTieStep, [&fileName](radio::CMainDoc& d) { d.SetSourceName(fileName); });
     });
     dialog.exec();
 }

@@ -29,20 +29,17 @@ void ShowInStatusBar(CChildFrame& window, const std::string& text)
         frame->statusBar()->showMessage(QString::fromStdString(text), 10000);
 }
 
-// The document offers to be saved, becomes a new document (shown at once),
-// and then takes a good read as one step. After a failed or cancelled read
-// it stays the new document, unmodified, and nothing is remembered.
+// The document offers to be saved, becomes a new, untitled document (shown
+// at once, so Save asks for a name), and then takes a good read as one step.
+// After a failed or cancelled read it stays the new document, unmodified, and
+// nothing is remembered.
 void GetData(CChildFrame& window)
 {
     if (!window.SaveModified())
         return;
     CMainView& view = window.View();
-    radio::CMainDoc& doc = view.Document();
-    if (!doc.OnNewDocument())
-        return;
-    view.ReloadGrids();
-    // The load settles a few bytes: that is the new document, not an edit.
-    doc.StartHistory();
+    window.Doc().ForgetPath();
+    view.NewDocument();
     window.UpdateTitle();
 
     transfer::CGetDataDlg dialog(&window);
@@ -50,31 +47,26 @@ void GetData(CChildFrame& window)
     if (!dialog.Succeeded())
         return;
     transfer::ReadAdoption adopted;
-    view.RunStep("Read from Radio", [&](radio::CMainDoc& d) {
+    view.AdoptRead([&](radio::CMainDoc& d) {
         adopted = transfer::AdoptRead(d, dialog.Received(), std::time(nullptr), &window);
     });
     if (!adopted.keptError.empty())
         ShowInStatusBar(window, adopted.keptError);
 }
 
-// The document's settings are merged and its image made ready for the radio
-// as one step, which leaves the modified state as it was; then the dialog
-// sends it.
+// The grids are stored, then the dialog sends what the document builds for
+// the radio with its settings (the same bytes `ostrel-cli write` sends). The
+// document itself is not changed by a write. A setting file of the document
+// that is refused stops the write: its message was shown, nothing is sent.
 void SendData(CChildFrame& window)
 {
     CMainView& view = window.View();
-    radio::CMainDoc& doc = view.Document();
-    const auto settings = transfer::SettingsForWrite(doc);
-    if (!settings)
+    if (!view.Commit(true))
         return;
-    const bool wasModified = doc.IsModified();
-    view.RunStep("Prepare for Radio",
-                 [&](radio::CMainDoc& d) { transfer::PrepareDocumentForRadio(d, *settings); });
-    if (!wasModified)
-        doc.MarkClean();
-    window.UpdateTitle();
-
-    transfer::CSendDataDlg dialog(doc.Image(), &window);
+    const auto stream = transfer::StreamForWrite(view.Document());
+    if (!stream)
+        return;
+    transfer::CSendDataDlg dialog(*stream, &window);
     dialog.exec();
 }
 

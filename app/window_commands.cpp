@@ -89,13 +89,13 @@ bool LastPressInChannelGrid(CChildFrame& window)
 
 void InstallHistoryCommands(WindowCommands& commands, CChildFrame& window)
 {
-    radio::CMainDoc& doc = window.View().Document();
+    const grid::DocumentController& steps = window.View().Controller();
     commands.Register(cmd::Undo, {.run = [&window] { window.View().Undo(); },
-                                  .enabled = [&doc] { return doc.CanUndo(); },
-                                  .text = [&doc] { return doc.CanUndo() ? "Undo " + doc.UndoLabel() : "Undo"; }});
+                                  .enabled = [&steps] { return steps.CanUndo(); },
+                                  .text = [&steps] { return steps.CanUndo() ? "Undo " + steps.UndoLabel() : "Undo"; }});
     commands.Register(cmd::Redo, {.run = [&window] { window.View().Redo(); },
-                                  .enabled = [&doc] { return doc.CanRedo(); },
-                                  .text = [&doc] { return doc.CanRedo() ? "Redo " + doc.RedoLabel() : "Redo"; }});
+                                  .enabled = [&steps] { return steps.CanRedo(); },
+                                  .text = [&steps] { return steps.CanRedo() ? "Redo " + steps.RedoLabel() : "Redo"; }});
 }
 
 void InstallViewCommands(WindowCommands& commands, CChildFrame& window)

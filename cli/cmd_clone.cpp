@@ -175,12 +175,11 @@ int CmdWrite(const Args& args, std::ostream& out, std::ostream& err)
         err << doc.ErrorText() << '\n';
         return kExitFailed;
     }
-    const auto settings =
-        transfer::SettingsForWrite(doc, parser.value("settings").toLocal8Bit().toStdString());
-    if (!settings)
-        return kExitFailed; // the setting file's refusal was shown
-    transfer::PrepareDocumentForRadio(doc, *settings);
-    const transfer::Stream stream = transfer::BuildSendStream(doc.Image());
+    const auto stream = transfer::StreamForWrite(doc, parser.value("settings").toLocal8Bit().toStdString());
+    if (!stream) {
+        err << "Nothing was sent to the radio.\n"; // after the setting file's refusal
+        return kExitFailed;
+    }
 
     OpenedPort port;
     int code = kExitFailed;
@@ -188,7 +187,7 @@ int CmdWrite(const Args& args, std::ostream& out, std::ostream& err)
         return code;
     transfer::SerialClonePort link(port.serial);
     TransferLog log(parser.isSet("log"), "Write", port.serial.GetPortNum(), link, out);
-    transfer::CloneWriter writer(log.Port(), stream);
+    transfer::CloneWriter writer(log.Port(), *stream);
     transfer::RunTransfer(writer, log.Port(), TerminalHooks(err));
     log.End(writer);
     EndProgress(err);

@@ -49,11 +49,6 @@ bool SaveDocument(radio::CMainDoc& doc, const std::string& path, std::ostream& e
 int CmdNew(const Args& args, std::ostream&, std::ostream& err)
 {
     radio::CMainDoc doc(platform::DecimalSeparator());
-    doc.OnNewDocument();
-    // Saving from the program first stores the grids into the image.
-    grid::DocumentController controller(doc);
-    controller.FirstUpdate();
-    controller.GridStore(false);
     return SaveDocument(doc, args[0], err) ? kExitOk : kExitFailed;
 }
 
@@ -134,7 +129,6 @@ int CmdExport(const Args& args, std::ostream&, std::ostream& err)
     OpenDocument open;
     if (!LoadGrids(open, files[0], err))
         return kExitFailed;
-    open.controller->GridStore(false);
     const grid::CSpreadSheet1& memories = open.controller->Grid(radio::kSheetMemories);
     std::string error;
     const bool written = layout == "other" ? textio::ExportOtherSheet(memories, &open.doc.Image(), files[1], error)
@@ -156,11 +150,13 @@ int CmdResave(const Args& args, std::ostream&, std::ostream& err)
     } else if (args.size() != 1) {
         return kExitUsage;
     }
-    OpenDocument open;
-    if (!LoadGrids(open, args[0], err))
+    // Opening settles the document as the program's window shows it.
+    radio::CMainDoc doc(platform::DecimalSeparator());
+    if (!doc.Load(args[0])) {
+        err << doc.ErrorText() << '\n';
         return kExitFailed;
-    open.controller->GridStore(false);
-    return SaveDocument(open.doc, target, err) ? kExitOk : kExitFailed;
+    }
+    return SaveDocument(doc, target, err) ? kExitOk : kExitFailed;
 }
 
 } // namespace cli

@@ -9,37 +9,33 @@
 #include "platform/registry.h"
 #include "radio/channel_record.h"
 #include "radio/hyper_area.h"
+#include "radio/settings_controls.h"
 
 namespace transfer {
 namespace {
 
+using radio::HyperField;
 using radio::RadioImage;
+using radio::SettingOf;
 
-// Bytes of a Hyper Memory's settings block.
-constexpr std::size_t kBankByte = 2;
-constexpr std::size_t kMemoryLow = 3;
-constexpr std::size_t kMemoryHigh = 4;
-constexpr std::size_t kSpecialScanByte = 7;
-constexpr std::size_t kSwitchByte = 13;
-constexpr std::uint8_t kBankOnBit = radio::kMemoryBankOnBit; // byte 13 bit 4
-constexpr std::uint8_t kScanningBit = 0x80;                  // byte 13 bit 7
-constexpr std::uint8_t kSpecialScanBand = 0x3F;
-constexpr std::uint8_t kSpecialScanTop = 0xC0;
+// The bytes and bits of the settings block that the fix-ups read and write,
+// from the settings table.
+struct SettingBits {
+    int byte;
+    std::uint8_t mask;
+};
+SettingBits Bits(HyperField field) { return {SettingOf(field).byte, SettingOf(field).mask}; }
+
 // Special Scan choices 5 and up name PMS pairs 1 and up.
 constexpr int kFirstPmsChoice = 5;
-
-// Current state: mode, memory number and band in the current settings block.
-constexpr std::size_t kCurrentMode = radio::offs::kCurrentSettings + 0;   // byte 40
-constexpr std::size_t kCurrentMemory = radio::offs::kCurrentSettings + 3; // bytes 43, 44
-constexpr std::size_t kCurrentBand = radio::offs::kCurrentSettings + 5;   // byte 45
-constexpr std::size_t kCurrentSpecialScan = radio::offs::kCurrentSettings + kSpecialScanByte; // byte 47
 
 // Header byte copied into byte 56, the first byte of the settings area.
 constexpr std::size_t kIdentityCopyFrom = 6;
 
 bool InUse(const RadioImage& image, int channel)
 {
-    return channel >= 0 && channel < radio::kChannelCount && (image[radio::ChannelOffset(channel)] & 0x80) != 0;
+    return channel >= 0 && channel < radio::kChannelCount &&
+           radio::GetField(image.data() + radio::ChannelOffset(channel), radio::ChannelField::InUse) != 0;
 }
 
 bool MemoryInUse(const RadioImage& image, int memory)
@@ -57,46 +53,44 @@ int LowestMemory(const RadioImage& image, Accept accept)
     return -1;
 }
 
-void StoreMemoryNumber(std::uint8_t* s, int memory)
+int MemoryNumber(const std::uint8_t* s) { return radio::GetSetting(s, HyperField::MemoryNumber); }
+
+void Clear(std::uint8_t* s, HyperField field)
 {
-    s[kMemoryLow] = static_cast<std::uint8_t>(memory & 0xFF);
-    s[kMemoryHigh] = static_cast<std::uint8_t>(memory >> 8);
+    const SettingBits bits = Bits(field);
+    s[bits.byte] = static_cast<std::uint8_t>(s[bits.byte] & ~bits.mask);
+}
+
+bool IsSet(const std::uint8_t* s, HyperField field)
+{
+    const SettingBits bits = Bits(field);
+    return (s[bits.byte] & bits.mask) != 0;
 }
 
 // Bank (1..20) and memory of a Hyper Memory pointed at something in use.
 void FixBankAndMemory(const RadioImage& image, std::uint8_t* s)
 {
-    int bank = s[kBankByte] + ((s[kSwitchByte] & kBankOnBit) != 0 ? 1 : 0);
+    std::uint8_t& bankByte = s[Bits(HyperField::MemoryBank).byte];
+    int bank = bankByte + (IsSet(s, HyperField::MemoryBankOn) ? 1 : 0);
     if (bank > radio::kBankCount) {
         // Names no bank bitmap: counts as no bank.
         bank = 0;
-        s[kSwitchByte] &= static_cast<std::uint8_t>(~kBankOnBit);
+        Clear(s, HyperField::MemoryBankOn);
     }
-    const int memory = s[kMemoryLow] + 256 * s[kMemoryHigh];
-    if (bank == 0) {
-        s[kBankByte] = 0;
-        if (!MemoryInUse(image, memory)) {
-            const int lowest = LowestMemory(image, [](int) { return true; });
-            if (lowest >= 0) {
-                StoreMemoryNumber(s, lowest);
-            } else {
-                s[kSwitchByte] &= static_cast<std::uint8_t>(~kBankOnBit);
-                bank = 1;
-            }
-        }
-    } else {
-        const auto inBank = [&image, bank](int m) { return radio::BankBit(image, bank - 1, m); };
-        if (!(MemoryInUse(image, memory) && inBank(memory))) {
-            const int lowest = LowestMemory(image, inBank);
-            if (lowest >= 0) {
-                StoreMemoryNumber(s, lowest);
-            } else {
-                bank = 1;
-                s[kSwitchByte] &= static_cast<std::uint8_t>(~kBankOnBit);
-            }
+    const int memory = MemoryNumber(s);
+    const auto inBank = [&image, &bank](int m) { return bank == 0 || radio::BankBit(image, bank - 1, m); };
+    if (bank == 0)
+        bankByte = 0;
+    if (!(MemoryInUse(image, memory) && inBank(memory))) {
+        const int lowest = LowestMemory(image, inBank);
+        if (lowest >= 0) {
+            radio::SetSetting(s, HyperField::MemoryNumber, lowest);
+        } else {
+            Clear(s, HyperField::MemoryBankOn);
+            bank = 1;
         }
     }
-    s[kBankByte] = static_cast<std::uint8_t>(bank - 1); // no bank: 0xFF
+    bankByte = static_cast<std::uint8_t>(bank - 1); // no bank: 0xFF
 }
 
 void ClearEmptyBankLinks(const RadioImage& image, std::uint8_t* area)
@@ -107,15 +101,19 @@ void ClearEmptyBankLinks(const RadioImage& image, std::uint8_t* area)
 }
 
 // A Special Scan choice naming a PMS pair whose lower or upper edge is empty
-// (or a pair the radio does not have) falls back to 0, "Band".
-void FixSpecialScan(const RadioImage& image, std::uint8_t& choice)
+// (or a pair the radio does not have) falls back to 0, "Band"; the bits
+// above the choice are cleared.
+void FixSpecialScan(const RadioImage& image, std::uint8_t* s)
 {
-    const int x = choice & kSpecialScanBand;
-    if (x < kFirstPmsChoice)
-        return;
-    const int lower = radio::kMemoryCount + 2 * (x - kFirstPmsChoice);
-    if (!InUse(image, lower) || !InUse(image, lower + 1))
-        choice &= kSpecialScanTop;
+    const SettingBits bits = Bits(HyperField::SpecialScan);
+    std::uint8_t& choice = s[bits.byte];
+    const int x = choice & bits.mask;
+    if (x >= kFirstPmsChoice) {
+        const int lower = radio::kMemoryCount + 2 * (x - kFirstPmsChoice);
+        if (!InUse(image, lower) || !InUse(image, lower + 1))
+            choice = static_cast<std::uint8_t>(choice & ~bits.mask);
+    }
+    choice &= bits.mask;
 }
 
 void FixHyper(RadioImage& image, int hyper)
@@ -124,9 +122,8 @@ void FixHyper(RadioImage& image, int hyper)
     std::uint8_t* s = area + radio::offs::kHyperSettings;
     FixBankAndMemory(image, s);
     ClearEmptyBankLinks(image, area);
-    FixSpecialScan(image, s[kSpecialScanByte]);
-    s[kSwitchByte] &= static_cast<std::uint8_t>(~kScanningBit);
-    s[kSpecialScanByte] &= static_cast<std::uint8_t>(~kSpecialScanTop);
+    FixSpecialScan(image, s);
+    Clear(s, HyperField::Scanning);
 }
 
 // The current channel record (bytes 8-23) from the current mode: VFO (0 or 3,
@@ -134,32 +131,29 @@ void FixHyper(RadioImage& image, int hyper)
 // have leaves the record as it is.
 void SetCurrentChannel(RadioImage& image)
 {
-    const int band = image[kCurrentBand];
-    const int memory = image[kCurrentMemory] + 256 * image[kCurrentMemory + 1];
-    std::size_t from = 0;
-    switch (image[kCurrentMode]) {
+    std::uint8_t* current = image.data() + radio::offs::kCurrentSettings;
+    std::uint8_t& mode = current[Bits(HyperField::Mode).byte];
+    const int band = current[Bits(HyperField::Vfo).byte];
+    const int memory = MemoryNumber(current);
+    std::ptrdiff_t from = -1;
+    switch (mode) {
     case 0:
     case 3:
-        image[kCurrentMode] = 0;
-        if (band >= radio::kBandCount)
-            return;
-        from = radio::offs::kVfoArea + radio::kChannelRecordSize * static_cast<std::size_t>(band);
+        mode = 0;
+        from = band < radio::kBandCount ? radio::RecordOffset(radio::kSheetVfo, band) : -1;
         break;
     case 1:
-        if (band >= radio::kBandCount)
-            return;
-        from = radio::offs::kHome + radio::kChannelRecordSize * static_cast<std::size_t>(band);
+        from = band < radio::kBandCount ? radio::RecordOffset(radio::kSheetHome, band) : -1;
         break;
     case 2:
-        if (memory >= radio::kMemoryCount)
-            return;
-        from = radio::ChannelOffset(memory);
+        from = memory < radio::kMemoryCount ? radio::RecordOffset(radio::kSheetMemories, memory) : -1;
         break;
     default:
-        return;
+        break;
     }
-    std::copy_n(image.begin() + static_cast<std::ptrdiff_t>(from), radio::kChannelRecordSize,
-                image.begin() + static_cast<std::ptrdiff_t>(radio::offs::kCurrentChannel));
+    if (from >= 0)
+        std::copy_n(image.begin() + from, radio::kChannelRecordSize,
+                    image.begin() + static_cast<std::ptrdiff_t>(radio::offs::kCurrentChannel));
 }
 
 std::uint8_t ByteSum(const std::uint8_t* bytes, std::size_t count)
@@ -176,20 +170,14 @@ void FixUpForRadio(RadioImage& image)
     SetCurrentChannel(image);
     for (int hyper = 0; hyper < radio::kHyperCount; ++hyper)
         FixHyper(image, hyper);
-    FixSpecialScan(image, image[kCurrentSpecialScan]);
-    image[kCurrentSpecialScan] &= static_cast<std::uint8_t>(~kSpecialScanTop);
+    FixSpecialScan(image, image.data() + radio::offs::kCurrentSettings);
 }
 
-void PrepareForRadio(RadioImage& image, const radio::SettingsRecord& settings)
-{
-    radio::MergeSettingsIntoImage(settings.Block(), image);
-    FixUpForRadio(image);
-    image[radio::offs::kChecksum] = radio::ImageChecksum(image);
-}
-
-Stream BuildSendStream(const RadioImage& image)
+Stream BuildRadioStream(const RadioImage& image, const radio::SettingsRecord& settings)
 {
     Stream stream = image;
+    radio::MergeSettingsIntoImage(settings.Block(), stream);
+    FixUpForRadio(stream);
     if (const auto identity = RememberedIdentity())
         std::copy(identity->begin(), identity->end(), stream.begin());
     stream[radio::offs::kSetMode] = stream[kIdentityCopyFrom];

@@ -33,14 +33,12 @@ inline constexpr const char* kConfiguration1Value = "Configuration1"; // their s
 // and Special Scan, then the current Special Scan.
 void FixUpForRadio(radio::RadioImage& image);
 
-// Everything a write changes in the document's image: the settings record
-// merged in, FixUpForRadio, and the checksum byte.
-void PrepareForRadio(radio::RadioImage& image, const radio::SettingsRecord& settings);
-
-// The stream to send: the prepared image, its header replaced by the
-// remembered identity when that is valid, byte 56 set to header byte 6, and
-// the checksum computed last.
-Stream BuildSendStream(const radio::RadioImage& image);
+// What the radio receives for a document's image and its settings, built in
+// one place for the program and the command line: the settings record merged
+// in, FixUpForRadio, the header replaced by the remembered identity when that
+// is valid, byte 56 set to header byte 6, and the checksum computed last. The
+// document itself is left as it is.
+Stream BuildRadioStream(const radio::RadioImage& image, const radio::SettingsRecord& settings);
 
 // Remembers the header of an image read from the radio; false when the
 // value could not be stored.

@@ -12,31 +12,35 @@ namespace transfer {
 ReadAdoption AdoptRead(radio::CMainDoc& doc, const Stream& stream, std::time_t when, void* owner)
 {
     ReadAdoption result;
-    doc.Image() = stream;
-    doc.ClearComments();
-    result.identityStored = StoreRadioIdentity(doc.Image());
+    doc.AdoptRead(stream);
+    result.identityStored = StoreRadioIdentity(stream);
     if (!result.identityStored)
         ShowRegistryKeyError(owner);
-    doc.SetSourceName(radio::kSourceReadRadio);
     result.keptError = KeepReadCopies(stream, doc.Bytes(), when);
     return result;
 }
 
 std::optional<radio::SettingsRecord> SettingsForWrite(const radio::CMainDoc& doc, const std::string& settingFile)
 {
-    if (settingFile.empty())
-        return radio::LoadSettingsForDocument(doc.Image(), doc.SourceName(), platform::RegistrySettings(),
-                                              platform::PromptMessages())
-            .record;
+    if (settingFile.empty()) {
+        radio::LoadedSettings loaded = radio::LoadSettingsForDocument(
+            doc.Image(), doc.SourceName(), platform::RegistrySettings(), platform::PromptMessages());
+        if (loaded.fileRefused)
+            return std::nullopt;
+        return loaded.record;
+    }
     radio::SettingsRecord record;
     if (!radio::ReadSettingsFile(settingFile, record, platform::PromptMessages()))
         return std::nullopt;
     return record;
 }
 
-void PrepareDocumentForRadio(radio::CMainDoc& doc, const radio::SettingsRecord& settings)
+std::optional<Stream> StreamForWrite(const radio::CMainDoc& doc, const std::string& settingFile)
 {
-    PrepareForRadio(doc.Image(), settings);
+    const auto settings = SettingsForWrite(doc, settingFile);
+    if (!settings)
+        return std::nullopt;
+    return BuildRadioStream(doc.Image(), *settings);
 }
 
 } // namespace transfer

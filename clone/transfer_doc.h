@@ -19,20 +19,23 @@ struct ReadAdoption {
     std::string keptError; // empty when the copies were kept
 };
 
-// A good read becomes the document: the image is the stream, every comment
-// is cleared (the radio keeps none), the radio's identity is remembered
+// A good read becomes the document (CMainDoc::AdoptRead: the image is the
+// stream, every comment is cleared, the radio keeps none; the records are
+// settled); the radio's identity is remembered
 // ("Could not create the registry key." when it cannot be), the source name
 // becomes "ReadRadio", and the copies of the read are kept.
 ReadAdoption AdoptRead(radio::CMainDoc& doc, const Stream& stream, std::time_t when, void* owner = nullptr);
 
 // The settings record a write merges: the setting file given, else the one
-// that belongs to the document by its source name. None when the file given
-// was refused (the user was told why).
+// that belongs to the document by its source name or, failing that, the
+// current setting file. None when a setting file was found but refused (the
+// user was told why): a write must then send nothing.
 std::optional<radio::SettingsRecord> SettingsForWrite(const radio::CMainDoc& doc,
                                                       const std::string& settingFile = {});
 
-// The write's changes to the document's image (settings merged, fix-ups,
-// checksum byte); the modified flag is left alone.
-void PrepareDocumentForRadio(radio::CMainDoc& doc, const radio::SettingsRecord& settings);
+// The stream a write of the document sends, its settings merged: the one
+// route from a document to the radio, for the program and the command line.
+// None when its settings were refused.
+std::optional<Stream> StreamForWrite(const radio::CMainDoc& doc, const std::string& settingFile = {});
 
 } // namespace transfer

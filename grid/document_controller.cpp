@@ -108,13 +108,13 @@ void DocumentController::FirstUpdate()
             ResetTemplate(sheet);
         }
     }
+    // The document as the window first shows it is where its history starts
+    // (one that was opened, created or read is settled already).
+    doc_.StartHistory();
     GridLoad();
     SetCurrentSheet(radio::kSheetMemories);
     RefreshTemplate(radio::kSheetMemories, 1);
     TakeBankSnapshot();
-    // The load settles a few bytes (the VFO state into the active Hyper
-    // Memory): that is the document as opened, not an edit.
-    doc_.StartHistory();
 }
 
 void DocumentController::GridLoad()
@@ -136,18 +136,20 @@ void DocumentController::GridLoad()
     TakeBankSnapshot();
 }
 
-void DocumentController::StoreAll()
+bool DocumentController::StoreAll()
 {
     const int previous = current_;
     const radio::RadioImage& before = doc_.Image();
     radio::RadioImage after = before;
+    bool settled = false;
     for (int sheet = 0; sheet < kSheetCount; ++sheet) {
         SetCurrentSheet(sheet);
-        StoreSheet(doc_, after, grids_[sheet], sheet, hyperPointers_, view_);
+        settled |= StoreSheet(doc_, after, grids_[sheet], sheet, hyperPointers_, view_);
     }
     if (after != before)
         doc_.Image() = after;
     SetCurrentSheet(previous);
+    return settled;
 }
 
 bool DocumentController::GridStore(bool validate)
@@ -163,9 +165,12 @@ bool DocumentController::GridStore(bool validate)
     // user did.
     if (!touched_)
         return true;
-    StoreAll();
+    const bool settled = StoreAll();
     doc_.CommitStep(TypingLabel());
     touched_ = false;
+    // The record rules changed what a row shows: show what was stored.
+    if (settled)
+        LoadKeepingCell();
     return true;
 }
 
@@ -174,11 +179,12 @@ void DocumentController::RunStep(const std::string& label, const std::function<v
     GridStore(false);
     if (change)
         change(doc_);
+    doc_.Settle();
     LoadKeepingCell();
     doc_.CommitStep(label);
 }
 
-void DocumentController::RunGridStep(const std::function<std::string()>& change)
+bool DocumentController::RunGridStep(const std::function<std::string()>& change)
 {
     GridStore(false);
     std::string label;
@@ -187,9 +193,23 @@ void DocumentController::RunGridStep(const std::function<std::string()>& change)
         label = change ? change() : std::string();
     }
     if (label.empty())
-        return;
-    StoreAll();
-    doc_.CommitStep(label);
+        return false;
+    const bool settled = StoreAll();
+    const bool changed = doc_.CommitStep(label);
+    if (settled)
+        LoadKeepingCell();
+    return changed;
+}
+
+void DocumentController::NewDocument()
+{
+    doc_.OnNewDocument();
+    LoadKeepingCell();
+}
+
+void DocumentController::AdoptRead(const std::function<void(radio::CMainDoc&)>& adopt)
+{
+    RunStep("Read from Radio", adopt);
 }
 
 bool DocumentController::Undo()
@@ -266,13 +286,9 @@ void DocumentController::RefreshMirror()
 
 void DocumentController::ChooseHyper(int hyper)
 {
-    // Compared with the choice, not the active Hyper Memory: a stored 255
-    // counts as the first but shows no choice, and choosing "1" must store it.
     if (hyper < 0 || hyper >= kHyperSheets || hyper == HyperChoice())
         return;
-    doc_.SetActiveHyper(hyper);
-    SetHyperChoice(hyper);
-    RefreshMirror();
+    RunStep("Select Hyper Memory", [hyper](radio::CMainDoc& doc) { doc.ChooseActiveHyper(hyper); });
 }
 
 // --- Bank membership

@@ -1,10 +1,14 @@
 #pragma once
-// DocumentController: the window-free state of one document's view. It owns the eight
-// channel grids and the five Hyper Memory settings grids, knows the current
-// sheet, moves data between the grids and the document's image (grid load and
-// grid store), keeps the bank membership table and the view state, and
-// records each change as a step of the document's history. The widget that
-// shows it only turns window events into calls here.
+// DocumentController: the one route by which a window changes its document.
+// It owns the eight channel grids and the five Hyper Memory settings grids,
+// knows the current sheet, moves data between the grids and the document's
+// image (grid load and grid store: the load only shows the image, the store
+// writes records in the form the record rules give them), keeps the bank
+// membership table and the view state, and makes every change a step of the
+// document's history: typing, row commands, imports and pastes, a new
+// document, a read from the radio, the choice of the active Hyper Memory,
+// undo and redo. The widget that shows it only turns window events into
+// calls here.
 
 // std
 #include <array>
@@ -49,9 +53,9 @@ public:
     void SetCurrentSheet(int sheet);
 
     // --- The grid cycle.
-    // Once, before the view is first shown: sets up every sheet, loads,
-    // refreshes sheet 0's new-channel template from row 1, takes the bank
-    // snapshot and starts the document's history from what the load left.
+    // Once, before the view is first shown: sets up every sheet, starts the
+    // document's history from the document as it is, loads, refreshes sheet
+    // 0's new-channel template from row 1 and takes the bank snapshot.
     void FirstUpdate();
     // Fills every grid from the image and rebuilds the bank membership table.
     void GridLoad();
@@ -61,19 +65,31 @@ public:
     // edit mode is checked first: a refusal returns false and changes nothing.
     bool GridStore(bool validate);
     // One named step: the grid store (typed edits become their own step),
-    // then `change` on the document, then the grid load and the history
-    // step `label`. The current sheet and cell stay where they were.
+    // then `change` on the document, the document settled by the record
+    // rules, then the grid load and the history step `label`. The current
+    // sheet and cell stay where they were.
     void RunStep(const std::string& label, const std::function<void(radio::CMainDoc&)>& change);
     // One named step made on the grids themselves (the row commands): the
     // grid store (typed edits become their own step), then `change`, which
     // works on the grids and returns the step's name, empty when it changed
-    // nothing; its result is stored into the image as that one step.
-    void RunGridStep(const std::function<std::string()>& change);
+    // nothing; its result is stored into the image as that one step. True
+    // when the document changed.
+    bool RunGridStep(const std::function<std::string()>& change);
+    // The document starts over from the template (a new history) and the
+    // grids show it.
+    void NewDocument();
+    // The step "Read from Radio": `adopt` makes a read the document's.
+    void AdoptRead(const std::function<void(radio::CMainDoc&)>& adopt);
     // Undo / redo one step of the document's history and load the grids;
     // the current sheet and cell stay where they were. False when there was
     // nothing to undo / redo.
     bool Undo();
     bool Redo();
+    bool CanUndo() const { return doc_.CanUndo(); }
+    bool CanRedo() const { return doc_.CanRedo(); }
+    // "Typing in Memories 12", ...; empty when there is nothing to undo / redo.
+    std::string UndoLabel() const { return doc_.UndoLabel(); }
+    std::string RedoLabel() const { return doc_.RedoLabel(); }
     // The name the next typing step gets ("Typing in Memories 12").
     std::string TypingLabel() const;
     // The user changed a cell since the last grid store.
@@ -93,7 +109,9 @@ public:
     // The active Hyper Memory, 0..4 (anything else in the image counts as 0).
     int ActiveHyper() const;
     void RefreshMirror();
-    // Sheet 1's "Select Hyper Memory" list chose entry `hyper` (0..4).
+    // Sheet 1's "Select Hyper Memory" list chose entry `hyper` (0..4): the
+    // step "Select Hyper Memory", which makes the radio's current state that
+    // Hyper Memory's.
     void ChooseHyper(int hyper);
 
     // --- Bank membership (banks 0..19, channels 0..999).
@@ -142,7 +160,8 @@ private:
 
     static int Checked(int sheet) { return sheet >= 0 && sheet < kSheetCount ? sheet : 0; }
     void SetRedrawAll(bool on);
-    void StoreAll();
+    // True when the record rules changed something the grids show.
+    bool StoreAll();
     void LoadKeepingCell();
 
     radio::CMainDoc& doc_;

@@ -13,6 +13,7 @@
 #include "radio/frequency.h"
 #include "radio/hyper_area.h"
 #include "radio/lists.h"
+#include "radio/record_rules.h"
 
 namespace grid {
 namespace {
@@ -64,7 +65,7 @@ std::string RowHeader(int kind, int row) { return RowLabel(kind, row + 1); }
 int IndexOrZero(int index, int limit) { return index >= 0 && index <= limit ? index : 0; }
 
 // Cells of a record that is in use, row r (grid row r + 1).
-void LoadRecord(radio::RadioModel& model, const radio::RadioImage& image, const std::uint8_t* record, const std::uint8_t* name, CSpreadSheet1& grid,
+void LoadRecord(const radio::RadioModel& model, const radio::RadioImage& image, const std::uint8_t* record, const std::uint8_t* name, CSpreadSheet1& grid,
                 int kind, int r)
 {
     const int row = r + 1;
@@ -177,8 +178,9 @@ void StoreHyperSettings(radio::RadioImage& image, const CSpreadSheet1& settings,
                 radio::SetSetting(block, link.field, SettingValue(settings, hyper::CellOf(link.cell)));
 }
 
-// Rebuilds a record from a row whose receive frequency is valid.
-void StoreRecord(radio::RadioModel& model, radio::RadioImage& image, std::uint8_t* record, std::uint8_t* name,
+// Rebuilds a record from a row whose receive frequency is valid, in the form
+// the record rules give it. True when those rules changed what the row shows.
+bool StoreRecord(radio::RadioModel& model, radio::RadioImage& image, std::uint8_t* record, std::uint8_t* name,
                  const CSpreadSheet1& grid, int kind, int r, std::int32_t rx)
 {
     const int row = r + 1;
@@ -189,6 +191,7 @@ void StoreRecord(radio::RadioModel& model, radio::RadioImage& image, std::uint8_
     radio::SetField(record, ChannelField::Mode, radio::ModeIndexToBit(grid.ListIndex(col::kMode, row), rx));
     radio::SetField(record, ChannelField::Direction, radio::DirectionIndexToCode(grid.ListIndex(col::kDirection, row)));
     radio::SetField(record, ChannelField::Transmit, radio::ParseFrequency(grid.GetText(col::kTransmit, row)));
+    bool changed = false;
 
     if (HasNames(kind) && name != nullptr) {
         const std::string text = grid.GetText(col::kName, row);
@@ -199,25 +202,35 @@ void StoreRecord(radio::RadioModel& model, radio::RadioImage& image, std::uint8_
         };
         flag(radio::kHasNameByte, !text.empty());
         flag(radio::kShowNameByte, grid.GetValue(col::kShowName, row) == "1");
+        radio::SettleName(name);
+        const bool hasName = (name[radio::kHasNameByte] & radio::kNameFlagBit) != 0;
+        changed |= (hasName ? radio::DecodeName(name) : std::string()) != text;
     }
 
     for (const ChannelColumn& column : ChannelColumns()) {
-        if (column.rule == ColumnRule::Index) {
-            const int index = IndexOrZero(grid.ListIndex(column.col, row), column.storeLimit);
-            radio::SetField(record, column.field, index);
-            if (column.field == ChannelField::ToneMode && index >= kSplitToneFrom)
-                image[radio::offs::kSplitToneByte] |= kSplitToneBit;
-        } else if (column.rule == ColumnRule::Check) {
+        if (column.rule == ColumnRule::Index)
+            radio::SetField(record, column.field, IndexOrZero(grid.ListIndex(column.col, row), column.storeLimit));
+        else if (column.rule == ColumnRule::Check)
             radio::SetField(record, column.field, grid.GetValue(column.col, row) == "1" ? 1 : 0);
-        }
     }
     radio::SetField(record, ChannelField::Step, radio::StepIndexToCode(grid.ListIndex(col::kStep, row), rx));
+
+    std::array<std::uint8_t, radio::kChannelRecordSize> built{};
+    std::copy_n(record, built.size(), built.begin());
+    radio::SettleRecord(record, kind != radio::kSheetVfo);
+    changed |= !std::equal(built.begin(), built.end(), record);
+    if (radio::GetField(record, ChannelField::ToneMode) >= kSplitToneFrom)
+        image[radio::offs::kSplitToneByte] |= kSplitToneBit;
 
     if (IsMemory(kind, r))
         for (int bank = 0; bank < radio::kBankCount; ++bank)
             radio::SetBankBit(image, bank, r, grid.GetValue(col::kBank1 + bank, row) == "1");
-    if (kind == radio::kSheetMemories)
-        model.SetComment(r, grid.GetText(col::kComment, row));
+    if (kind == radio::kSheetMemories) {
+        const std::string comment = grid.GetText(col::kComment, row);
+        model.SetComment(r, comment);
+        changed |= model.Comment(r) != comment;
+    }
+    return changed;
 }
 
 constexpr int kDefaultCtcssIndex = 12; // 100.0 Hz
@@ -231,14 +244,11 @@ ChannelTemplate DefaultTemplate()
     return record;
 }
 
-void LoadSheet(radio::RadioModel& model, radio::RadioImage& image, CSpreadSheet1& grid, int kind,
+void LoadSheet(const radio::RadioModel& model, const radio::RadioImage& image, CSpreadSheet1& grid, int kind,
                const HyperGrids& hyperGrids, SheetViewState& view)
 {
-    if (kind == radio::kSheetMemories) {
+    if (kind == radio::kSheetMemories)
         ClearHyperGridMemories(hyperGrids);
-        // The radio's current state wins over the stored area of the active Hyper Memory.
-        radio::CopyVfoToHyper(image, radio::ActiveHyperArea(image));
-    }
 
     const int rows = radio::SheetRowCount(kind);
     for (int r = 0; r < rows; ++r) {
@@ -272,9 +282,10 @@ void LoadSheet(radio::RadioModel& model, radio::RadioImage& image, CSpreadSheet1
             LoadHyperSettings(image, *settings, kind - radio::kSheetHyper1);
 }
 
-void StoreSheet(radio::RadioModel& model, radio::RadioImage& image, const CSpreadSheet1& grid, int kind,
+bool StoreSheet(radio::RadioModel& model, radio::RadioImage& image, const CSpreadSheet1& grid, int kind,
                 const HyperGrids& hyperGrids, const SheetViewState& view)
 {
+    bool changed = false;
     const int rows = radio::SheetRowCount(kind);
     for (int r = 0; r < rows; ++r) {
         std::uint8_t* record = image.data() + radio::RecordOffset(kind, r);
@@ -289,7 +300,7 @@ void StoreSheet(radio::RadioModel& model, radio::RadioImage& image, const CSprea
                 model.SetComment(r, std::string());
             continue;
         }
-        StoreRecord(model, image, record, name, grid, kind, r, rx);
+        changed |= StoreRecord(model, image, record, name, grid, kind, r, rx);
     }
 
     if (kind == radio::kSheetVfo) {
@@ -304,6 +315,7 @@ void StoreSheet(radio::RadioModel& model, radio::RadioImage& image, const CSprea
         if (image[radio::offs::kActiveHyper] == k)
             radio::CopyHyperToVfo(image, k);
     }
+    return changed;
 }
 
 } // namespace grid

@@ -32,13 +32,15 @@ struct SheetViewState {
 // sheet also resets the per-memory cells of the Hyper Memory settings grids,
 // and the Hyper Memory sheets fill their settings grid. Comments come from
 // `doc`.
-void LoadSheet(radio::RadioModel& doc, radio::RadioImage& image, CSpreadSheet1& grid, int kind,
+void LoadSheet(const radio::RadioModel& doc, const radio::RadioImage& image, CSpreadSheet1& grid, int kind,
                const HyperGrids& hyperGrids, SheetViewState& view);
 
 // Writes the channel grid of sheet `kind` (and its settings grid) into `image`.
 // Comments go to `doc`. A row without a valid receive frequency only loses
-// its in-use bit, and on the Memories sheet its comment.
-void StoreSheet(radio::RadioModel& doc, radio::RadioImage& image, const CSpreadSheet1& grid, int kind,
+// its in-use bit, and on the Memories sheet its comment. Every record is
+// stored in the form the record rules give it; true when those rules changed
+// something a row shows (the grids then no longer show the image).
+bool StoreSheet(radio::RadioModel& doc, radio::RadioImage& image, const CSpreadSheet1& grid, int kind,
                 const HyperGrids& hyperGrids, const SheetViewState& view);
 
 } // namespace grid

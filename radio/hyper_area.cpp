@@ -11,30 +11,31 @@
 namespace radio {
 
 // Limits are the list positions the store keeps; Mode keeps 0..4 although its
-// list has three entries, and Menu # keeps 0..39 of its 48.
+// list has three entries, and Menu # keeps 0..39 of its 48. Entries are the
+// positions the settings grid can show (a check box shows two).
 const std::array<HyperSetting, 22> kHyperSettings{{
-    {HyperField::Mode, SettingKind::List, 0, 0xFF, 5},
-    {HyperField::MemoryBank, SettingKind::BankChoice, 2, 0xFF, 21},
-    {HyperField::Dtmf, SettingKind::List, 1, 0xFF, 16},
-    {HyperField::MemoryNumber, SettingKind::MemoryNumber, 3, 0, kMemoryCount},
-    {HyperField::Vfo, SettingKind::List, 5, 0xFF, 5},
-    {HyperField::MemoryScan, SettingKind::List, 13, 0x02, 2},
-    {HyperField::SpecialScan, SettingKind::List, 7, 0x3F, 55},
-    {HyperField::Scanning, SettingKind::Check, 13, 0x80, 2},
-    {HyperField::MemoryTune, SettingKind::Check, 13, 0x40, 2},
-    {HyperField::Arts, SettingKind::Check, 13, 0x20, 2},
-    {HyperField::MemoryBankOn, SettingKind::Check, kMemoryBankOnByte, kMemoryBankOnBit, 2},
-    {HyperField::Priority, SettingKind::Check, 13, 0x01, 2},
-    {HyperField::SpecialScanOn, SettingKind::NoBits, 0, 0, 0},
-    {HyperField::AutoRepeaterSplit, SettingKind::Check, 12, 0x20, 2},
-    {HyperField::AutoReceive, SettingKind::Check, 12, 0x02, 2},
-    {HyperField::AutoStep, SettingKind::Check, 12, 0x01, 2},
-    {HyperField::VfoBand, SettingKind::Check, 12, 0x04, 2},
-    {HyperField::WxAlert, SettingKind::Check, 11, 0x80, 2},
-    {HyperField::WxChannel, SettingKind::List, 8, 0xFF, 10},
-    {HyperField::MenuNumber, SettingKind::List, 6, 0xFF, 40},
-    {HyperField::PacketSpeed, SettingKind::List, 12, 0x40, 2},
-    {HyperField::PacketMic, SettingKind::Check, 12, 0x10, 2},
+    {HyperField::Mode, SettingKind::List, 0, 0xFF, 5, 3},
+    {HyperField::MemoryBank, SettingKind::BankChoice, 2, 0xFF, 21, 21},
+    {HyperField::Dtmf, SettingKind::List, 1, 0xFF, 16, 15},
+    {HyperField::MemoryNumber, SettingKind::MemoryNumber, 3, 0, kMemoryCount, kMemoryCount},
+    {HyperField::Vfo, SettingKind::List, 5, 0xFF, 5, 5},
+    {HyperField::MemoryScan, SettingKind::List, 13, 0x02, 2, 2},
+    {HyperField::SpecialScan, SettingKind::List, 7, 0x3F, 55, 55},
+    {HyperField::Scanning, SettingKind::Check, 13, 0x80, 2, 2},
+    {HyperField::MemoryTune, SettingKind::Check, 13, 0x40, 2, 2},
+    {HyperField::Arts, SettingKind::Check, 13, 0x20, 2, 2},
+    {HyperField::MemoryBankOn, SettingKind::Check, kMemoryBankOnByte, kMemoryBankOnBit, 2, 2},
+    {HyperField::Priority, SettingKind::Check, 13, 0x01, 2, 2},
+    {HyperField::SpecialScanOn, SettingKind::NoBits, 0, 0, 0, 0},
+    {HyperField::AutoRepeaterSplit, SettingKind::Check, 12, 0x20, 2, 2},
+    {HyperField::AutoReceive, SettingKind::Check, 12, 0x02, 2, 2},
+    {HyperField::AutoStep, SettingKind::Check, 12, 0x01, 2, 2},
+    {HyperField::VfoBand, SettingKind::Check, 12, 0x04, 2, 2},
+    {HyperField::WxAlert, SettingKind::Check, 11, 0x80, 2, 2},
+    {HyperField::WxChannel, SettingKind::List, 8, 0xFF, 10, 10},
+    {HyperField::MenuNumber, SettingKind::List, 6, 0xFF, 40, 48},
+    {HyperField::PacketSpeed, SettingKind::List, 12, 0x40, 2, 2},
+    {HyperField::PacketMic, SettingKind::Check, 12, 0x10, 2, 2},
 }};
 
 const HyperSetting& SettingOf(HyperField field)

@@ -33,6 +33,7 @@ struct HyperSetting {
     int byte;          // within the settings block
     std::uint8_t mask; // List and Check: the bits within the byte
     int limit;         // list positions 0..limit-1 store their index, others 0
+    int entries;       // positions the settings grid shows; others show no choice
 };
 
 inline constexpr int kMemoryBankOnByte = 13;

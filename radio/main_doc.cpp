@@ -11,6 +11,8 @@
 #include "radio/default_image.h"
 #include "platform/file_io.h"
 #include "radio/hyper_area.h"
+#include "radio/record_rules.h"
+#include "radio/settings_load.h"
 
 namespace radio {
 namespace {
@@ -89,8 +91,43 @@ bool CMainDoc::OnNewDocument()
     data_.image = DefaultImage();
     SetSourceName(rdf::kNewSource);
     error_.clear();
-    history_.Reset(data_);
+    Begin();
     return true;
+}
+
+// A document opened, created or read: the radio's current state (the VFO area
+// and current settings block) is the active Hyper Memory's, every record is
+// settled, and this is the one state of a new history.
+void CMainDoc::Begin()
+{
+    CopyVfoToHyper(data_.image, ActiveHyperArea(data_.image));
+    StartHistory();
+}
+
+void CMainDoc::StartHistory()
+{
+    SettleDocument(data_);
+    history_.Reset(data_);
+    Announce();
+}
+
+void CMainDoc::AdoptRead(const RadioImage& image)
+{
+    data_.image = image;
+    ClearComments();
+    SetSourceName(kSourceReadRadio);
+    CopyVfoToHyper(data_.image, ActiveHyperArea(data_.image));
+    SettleDocument(data_);
+}
+
+void CMainDoc::Settle() { SettleDocument(data_); }
+
+void CMainDoc::ChooseActiveHyper(int hyper)
+{
+    if (hyper < 0 || hyper >= kHyperCount)
+        return;
+    radio::SetActiveHyper(data_.image, hyper);
+    CopyHyperToVfo(data_.image, hyper);
 }
 
 bool CMainDoc::Load(const std::string& path)
@@ -133,7 +170,7 @@ bool CMainDoc::LoadBytes(const std::uint8_t* bytes, std::size_t size, const std:
     RepairHyperAreas(data.image);
     data_ = data;
     error_.clear();
-    history_.Reset(data_);
+    Begin();
     return true;
 }
 
@@ -166,27 +203,50 @@ bool CMainDoc::Save(const std::string& path)
     return true;
 }
 
-bool CMainDoc::CommitStep(const std::string& label) { return history_.Push(data_, label); }
-
-bool CMainDoc::Undo()
+bool CMainDoc::CommitStep(const std::string& label)
 {
-    const DocumentDataArea* state = history_.Undo();
-    if (state == nullptr)
+    if (!history_.Push(data_, label))
         return false;
-    data_ = *state;
+    Announce();
     return true;
 }
 
-bool CMainDoc::Redo()
+bool CMainDoc::Undo() { return Restore(history_.Undo()); }
+
+bool CMainDoc::Redo() { return Restore(history_.Redo()); }
+
+bool CMainDoc::Restore(const DocumentDataArea* state)
 {
-    const DocumentDataArea* state = history_.Redo();
     if (state == nullptr)
         return false;
     data_ = *state;
+    Announce();
     return true;
 }
 
-void CMainDoc::MarkClean() { history_.MarkClean(data_); }
+void CMainDoc::MarkClean()
+{
+    history_.MarkClean(data_);
+    Announce();
+}
+
+void CMainDoc::SetHistoryListener(HistoryListener listener)
+{
+    listener_ = std::move(listener);
+    announcedModified_ = IsModified();
+}
+
+void CMainDoc::Announce()
+{
+    if (listener_.stepsChanged)
+        listener_.stepsChanged();
+    const bool modified = IsModified();
+    if (modified == announcedModified_)
+        return;
+    announcedModified_ = modified;
+    if (listener_.modifiedChanged)
+        listener_.modifiedChanged(modified);
+}
 
 std::string CMainDoc::Comment(int row) const
 {
@@ -199,8 +259,7 @@ void CMainDoc::SetComment(int row, const std::string& text)
 {
     if (row < 0 || row >= kCommentSlots)
         return;
-    std::string cut = text.substr(0, kCommentMax);
-    cut.resize(::strnlen(cut.c_str(), cut.size())); // a slot cannot hold a zero byte
+    const std::string cut = CleanComment(text);
     if (cut == Comment(row))
         return;
     std::uint8_t* slot = data_.comments.data() + kCommentSlotSize * static_cast<std::size_t>(row);

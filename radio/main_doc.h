@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 // project
@@ -23,9 +24,19 @@ public:
 
     // A fresh document from the template image, with no comments.
     bool OnNewDocument();
+    // An image read from the radio becomes the document's: comments cleared,
+    // source "ReadRadio", the radio's current state taken into the active
+    // Hyper Memory and every record settled. Not a history step by itself.
+    void AdoptRead(const RadioImage& image);
+    // Every record in the form the record rules give it (record_rules.h).
+    void Settle();
+    // Makes Hyper Memory `hyper` (0..4) the active one: the radio's current
+    // state becomes its area. Not a history step by itself.
+    void ChooseActiveHyper(int hyper);
 
-    // Opens a radio data file. On failure returns false, keeps the document as it
-    // was and leaves the message in ErrorText().
+    // Opens a radio data file (the radio's current state taken into the active
+    // Hyper Memory, every record settled). On failure returns false, keeps the
+    // document as it was and leaves the message in ErrorText().
     bool Load(const std::string& path);
     // The same for file content already in memory (at most 67205 bytes are used).
     bool LoadBytes(const std::uint8_t* data, std::size_t size, const std::string& path);
@@ -65,15 +76,30 @@ public:
     bool IsModified() const { return !(data_ == history_.Clean()); }
     // The current data area becomes the saved one (Save and Open call it).
     void MarkClean();
-    // Forgets every step: the current data area becomes the only state and
-    // the clean one (the view calls it once the first load settled the image).
-    void StartHistory() { history_.Reset(data_); }
     const DocumentHistory& History() const { return history_; }
+    // Settles the document and makes it the one state of a new history, the
+    // clean one: the document as its window first shows it.
+    void StartHistory();
+
+    // Told after every change of the history: a step added, undone or redone,
+    // a new history, a save; and, apart, whenever the document turns modified
+    // or clean.
+    struct HistoryListener {
+        std::function<void()> stepsChanged;
+        std::function<void(bool modified)> modifiedChanged;
+    };
+    void SetHistoryListener(HistoryListener listener);
 
 private:
+    void Begin();
+    bool Restore(const DocumentDataArea* state);
+    void Announce();
+
     DocumentDataArea data_;
     DocumentHistory history_;
     std::string error_;
+    HistoryListener listener_;
+    bool announcedModified_ = false;
 };
 
 } // namespace radio

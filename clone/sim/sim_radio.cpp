@@ -14,6 +14,7 @@
 // project
 #include "clone/wire.h"
 #include "radio/default_image.h"
+#include "radio/record_rules.h"
 
 namespace transfer::sim {
 namespace {
@@ -338,8 +339,12 @@ radio::RadioImage SampleImage(unsigned seed)
     std::uniform_int_distribution<int> byte(0, 255);
     for (std::size_t i = radio::offs::kChannels; i < radio::offs::kChecksum; ++i)
         image[i] = static_cast<std::uint8_t>(byte(random));
-    image[radio::offs::kChecksum] = radio::ImageChecksum(image);
-    return image;
+    // A radio holds only channels it accepts, in the form it keeps them.
+    radio::DocumentDataArea held;
+    held.image = image;
+    radio::SettleDocument(held);
+    held.image[radio::offs::kChecksum] = radio::ImageChecksum(held.image);
+    return held.image;
 }
 
 } // namespace transfer::sim

@@ -137,8 +137,9 @@ private:
 };
 
 // The image that a fresh simulated radio holds: the template image with its
-// memories filled with varied bytes, so that a transfer moves no long runs of
-// equal bytes. Byte 31560 holds the checksum.
+// memories filled with varied bytes (so that a transfer moves no long runs of
+// equal bytes), then put in the form a radio keeps: only channels it accepts.
+// Byte 31560 holds the checksum.
 radio::RadioImage SampleImage(unsigned seed = 1);
 
 } // namespace transfer::sim

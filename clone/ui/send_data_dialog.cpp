@@ -10,7 +10,7 @@
 
 namespace transfer {
 
-CSendDataDlg::CSendDataDlg(const radio::RadioImage& prepared, QWidget* parent, std::chrono::milliseconds answerLimit)
+CSendDataDlg::CSendDataDlg(const Stream& toSend, QWidget* parent, std::chrono::milliseconds answerLimit)
     : TransferDialog(QStringLiteral("Send data to"),
                      {QStringLiteral("1. Insert cable into the Data jack on the back of the radio"),
                       QStringLiteral("2. Press and hold the [MHZ(PRI)] key while turning on the radio"),
@@ -19,7 +19,7 @@ CSendDataDlg::CSendDataDlg(const radio::RadioImage& prepared, QWidget* parent, s
                       QStringLiteral("5. Press the [LOW(Acc)] key to start clone Rx"),
                       QStringLiteral("6. Click OK to start the data transfer.")},
                      kHelpWrite, parent),
-      image_(prepared), answerLimit_(answerLimit)
+      stream_(toSend), answerLimit_(answerLimit)
 {
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     ButtonColumn()->insertWidget(0, ok_);
@@ -31,10 +31,8 @@ CSendDataDlg::CSendDataDlg(const radio::RadioImage& prepared, QWidget* parent, s
 
 void CSendDataDlg::Prepare()
 {
-    if (!OpenPort())
-        return;
-    stream_ = BuildSendStream(image_);
-    ok_->setEnabled(true);
+    if (OpenPort())
+        ok_->setEnabled(true);
 }
 
 void CSendDataDlg::Start()

@@ -1,8 +1,8 @@
 #pragma once
-// CSendDataDlg, "Send data to": writes a prepared image to the radio in
-// clone-receive mode. Opening the dialog chooses and opens the port and makes
-// the stream (the remembered identity, byte 56, the checksum); OK starts the
-// transfer and stays disabled while it runs. Every ending of a started
+// CSendDataDlg, "Send data to": writes a stream built for the radio
+// (BuildRadioStream) to the radio in clone-receive mode, byte for byte.
+// Opening the dialog chooses and opens the port; OK starts the transfer and
+// stays disabled while it runs. Every ending of a started
 // transfer gives result 1; refusals, time-outs and port failures are shown here.
 
 // project
@@ -18,7 +18,7 @@ class CSendDataDlg : public TransferDialog {
     Q_OBJECT
 public:
     // answerLimit: how long the radio may take to answer a block.
-    explicit CSendDataDlg(const radio::RadioImage& prepared, QWidget* parent = nullptr,
+    explicit CSendDataDlg(const Stream& toSend, QWidget* parent = nullptr,
                           std::chrono::milliseconds answerLimit = CloneWriter::kAnswerLimit);
 
     QPushButton* OkButton() const { return ok_; }
@@ -31,9 +31,8 @@ private:
     void Prepare();
     void Start();
 
-    radio::RadioImage image_;
+    Stream stream_;
     std::chrono::milliseconds answerLimit_;
-    Stream stream_{};
     QPushButton* ok_ = nullptr;
 };
 

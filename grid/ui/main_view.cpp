@@ -56,7 +56,6 @@ struct CMainView::Parts {
     QLabel* selectLabel = nullptr;
     QComboBox* hyperChoice = nullptr;
     QLabel* notice = nullptr;
-    bool modified = false;
     bool changingTab = false;
 };
 
@@ -81,18 +80,19 @@ CMainView::CMainView(radio::CMainDoc& doc, QWidget* parent)
 
     connect(p.tabs, &QTabBar::currentChanged, this, &CMainView::OnTabChanged);
     connect(p.hyperChoice, &QComboBox::activated, this, [this](int index) {
-        // Not a full step: the mirror alone changes, the grids stay as they are.
-        Commit(false);
-        parts_->controller.ChooseHyper(index);
-        if (doc_.CommitStep("Select Hyper Memory"))
-            emit historyChanged();
-        CheckModified();
+        CommitOpenEditors();
+        KeepScroll([&] { parts_->controller.ChooseHyper(index); });
+        ShowLoadedState();
     });
+    // The document tells when its history moves and when it turns modified or clean.
+    doc_.SetHistoryListener({.stepsChanged = [this] { emit historyChanged(); },
+                             .modifiedChanged = [this](bool) { emit modifiedChanged(); }});
 }
 
 // The grid views watch the controller's cell stores: they go first.
 CMainView::~CMainView()
 {
+    doc_.SetHistoryListener({});
     for (grid::GridView* view : parts_->grids)
         delete view;
     for (grid::GridView* view : parts_->hyperGrids)
@@ -150,7 +150,6 @@ void CMainView::OnInitialUpdate()
     p.changingTab = false;
     HideSheets();
     ShowSheet(radio::kSheetMemories);
-    p.modified = doc_.IsModified();
     LayOut(width(), height());
     QApplication::restoreOverrideCursor();
 }
@@ -174,12 +173,7 @@ grid::GridView* CMainView::MakeGridView(grid::CSpreadSheet1& sheet, bool channel
 bool CMainView::Commit(bool validate)
 {
     CommitOpenEditors();
-    const std::size_t position = doc_.History().Position();
-    const bool stored = parts_->controller.GridStore(validate);
-    if (doc_.History().Position() != position)
-        emit historyChanged();
-    CheckModified();
-    return stored;
+    return parts_->controller.GridStore(validate);
 }
 
 // Each finished user action that changed cells is stored at once, so every
@@ -187,25 +181,14 @@ bool CMainView::Commit(bool validate)
 void CMainView::AfterAction()
 {
     Parts& p = *parts_;
-    if (p.controller.CellsTouched() && !p.controller.editInProgress) {
-        const std::size_t position = doc_.History().Position();
+    if (p.controller.CellsTouched() && !p.controller.editInProgress)
         p.controller.GridStore(false);
-        if (doc_.History().Position() != position)
-            emit historyChanged();
-    }
-    CheckModified();
 }
 
-void CMainView::ReloadGrids()
+void CMainView::NewDocument()
 {
-    Parts& p = *parts_;
-    p.rows.ForgetCut();
-    p.controller.GridLoad();
-    const int sheet = CurrentSheet();
-    if (IsHyperSheet(sheet))
-        p.controller.ColourBankLabels(sheet - kHyper1);
-    if (sheet == kVfo)
-        p.controller.RefreshMirror();
+    parts_->rows.ForgetCut();
+    parts_->controller.NewDocument();
     ShowLoadedState();
 }
 
@@ -214,7 +197,6 @@ void CMainView::ShowLoadedState()
     Parts& p = *parts_;
     if (CurrentSheet() == kVfo)
         p.hyperChoice->setCurrentIndex(p.controller.HyperChoice());
-    CheckModified();
 }
 
 // Runs `work` (which loads the grids) with the shown grids' scroll positions kept.
@@ -238,7 +220,14 @@ void CMainView::RunStep(const std::string& label, const std::function<void(radio
     KeepScroll([&] { parts_->controller.RunStep(label, change); });
     parts_->rows.ForgetCut();
     ShowLoadedState();
-    emit historyChanged();
+}
+
+void CMainView::AdoptRead(const std::function<void(radio::CMainDoc&)>& adopt)
+{
+    CommitOpenEditors();
+    KeepScroll([&] { parts_->controller.AdoptRead(adopt); });
+    parts_->rows.ForgetCut();
+    ShowLoadedState();
 }
 
 bool CMainView::Undo()
@@ -248,7 +237,6 @@ bool CMainView::Undo()
     KeepScroll([&] { done = parts_->controller.Undo(); });
     parts_->rows.ForgetCut();
     ShowLoadedState();
-    emit historyChanged();
     return done;
 }
 
@@ -259,7 +247,6 @@ bool CMainView::Redo()
     KeepScroll([&] { done = parts_->controller.Redo(); });
     parts_->rows.ForgetCut();
     ShowLoadedState();
-    emit historyChanged();
     return done;
 }
 
@@ -272,14 +259,6 @@ void CMainView::CommitOpenEditors()
         if (grid::GridView* view = SettingsGridView(sheet - kHyper1))
             view->CommitOpenEditor();
     }
-}
-
-void CMainView::CheckModified()
-{
-    if (doc_.IsModified() == parts_->modified)
-        return;
-    parts_->modified = doc_.IsModified();
-    emit modifiedChanged();
 }
 
 // --- Channel row commands.
@@ -300,9 +279,7 @@ void CMainView::SetSortDialog(grid::SortAsk ask)
 void CMainView::RunRowCommand(grid::RowCommand command)
 {
     CommitOpenEditors();
-    if (parts_->rows.Run(command))
-        emit historyChanged();
-    CheckModified();
+    parts_->rows.Run(command);
 }
 
 // --- Sheets and the tab strip.
@@ -325,7 +302,6 @@ void CMainView::OnTabChanged(int sheet)
     if (sheet == kVfo)
         p.hyperChoice->setCurrentIndex(p.controller.HyperChoice());
     ShowSheet(sheet);
-    CheckModified();
 }
 
 void CMainView::HideSheets()

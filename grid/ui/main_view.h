@@ -40,11 +40,13 @@ public:
     // The grid store; false when validation refused the cell being edited
     // (the message was shown and the command must be dropped).
     bool Commit(bool validate);
-    // The grid load, after the document's image was replaced.
-    void ReloadGrids();
+    // The document starts over from the template, a new history; the grids show it.
+    void NewDocument();
     // One named step of the document's history: the commit, then `change`,
     // then the grid load; the sheet, cell and scroll position stay.
     void RunStep(const std::string& label, const std::function<void(radio::CMainDoc&)>& change);
+    // The step "Read from Radio": `adopt` makes a read the document's.
+    void AdoptRead(const std::function<void(radio::CMainDoc&)>& adopt);
     // Undo / redo one step; false when there was none.
     bool Undo();
     bool Redo();
@@ -92,7 +94,6 @@ private:
 
     grid::GridView* MakeGridView(grid::CSpreadSheet1& sheet, bool channelGrid);
     void CommitOpenEditors();
-    void CheckModified();
     void AfterAction();
     void ShowLoadedState();
     void KeepScroll(const std::function<void()>& work);

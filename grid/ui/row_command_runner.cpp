@@ -42,8 +42,7 @@ bool RowCommandRunner::Run(RowCommand command)
             PutOnDesktopClipboard();
         return false;
     }
-    const std::size_t position = controller_.Doc().History().Position();
-    controller_.RunGridStep([&]() -> std::string {
+    return controller_.RunGridStep([&]() -> std::string {
         RowChange change;
         const char* name = "";
         switch (command) {
@@ -66,7 +65,6 @@ bool RowCommandRunner::Run(RowCommand command)
         }
         return change.changed ? RowStepLabel(name, change.rows) : std::string();
     });
-    return controller_.Doc().History().Position() != position;
 }
 
 std::string RowCommandRunner::DesktopText(const CSpreadSheet1& grid, int r1, int r2)

@@ -13,6 +13,7 @@
 #include "app/command_ids.h"
 #include "platform/prompt.h"
 #include "radio/default_image.h"
+#include "radio/channel_record.h"
 #include "radio/main_doc.h"
 #include "support/temp_config.h"
 
@@ -191,6 +192,9 @@ TEST_F(Frame, YesSavesBeforeClosingAndAFailedSaveKeepsTheDocument)
     ASSERT_NE(child, nullptr);
 
     // Writing fails: the folder is gone.
+    std::uint8_t* record = child->Doc().Data().Image().data() + radio::ChannelOffset(1);
+    radio::SetField(record, radio::ChannelField::InUse, 1); // a comment belongs to a channel
+    radio::SetField(record, radio::ChannelField::Receive, 146520000);
     child->Doc().Data().SetComment(1, "first");
     std::filesystem::remove_all(folder);
     prompt_.answers = {platform::Answer::Yes};

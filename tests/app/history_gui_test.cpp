@@ -60,6 +60,7 @@ protected:
             radio::EncodeFrequency(145000000 + 25000 * i, rec + 5);
             doc.SetComment(i, "old " + std::to_string(i));
         }
+        doc.Settle(); // as the program saves it
         EXPECT_TRUE(doc.Save(path)) << doc.ErrorText();
         return path;
     }
@@ -122,6 +123,8 @@ TEST_F(History, FiftyEditsUndoToTheOpenedFileAndRedoAgain)
     const test_support::Bytes file = test_support::ReadBytes(path);
     CChildFrame* child = frame_.OpenDocument(path);
     ASSERT_NE(child, nullptr);
+    const auto opened = child->Doc().Data().Bytes();
+    EXPECT_TRUE(test_support::Bytes(opened.begin(), opened.end()) == file) << "the file was in the form the grids leave";
     grid::GridView& memories = *child->View().ChannelGridView(0);
     EXPECT_FALSE(frame_.Action(cmd::Undo)->isEnabled());
     EXPECT_EQ(MenuText(cmd::Undo), "Undo\tCtrl+Z");

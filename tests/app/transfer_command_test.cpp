@@ -19,6 +19,7 @@
 #include "app/command_ids.h"
 #include "app/portkit_loader.h"
 #include "clone/sim/sim_radio.h"
+#include "clone/transfer_doc.h"
 #include "clone/ui/send_data_dialog.h"
 #include "grid/ui/main_view.h"
 #include "platform/prompt.h"
@@ -154,7 +155,9 @@ TEST_F(TransferCommands, CancelWritesNothingToTheRegistry)
     EXPECT_FALSE(platform::Registry::GetDword(kKey, "Configuration1").has_value());
 }
 
-TEST_F(TransferCommands, SendingPreparesTheImageAsOneStepAndKeepsTheModifiedState)
+// The radio receives what the document builds with its settings; the
+// document itself is not changed by a write.
+TEST_F(TransferCommands, SendingSendsTheDocumentsStreamAndLeavesTheDocumentAsItWas)
 {
     auto sim = Radio(Role::Receive);
     ASSERT_FALSE(Doc().IsModified());
@@ -175,9 +178,11 @@ TEST_F(TransferCommands, SendingPreparesTheImageAsOneStepAndKeepsTheModifiedStat
     EXPECT_TRUE(sim->ReceivedGood());
     const auto got = sim->Received();
     ASSERT_EQ(got.size(), 31561u);
-    EXPECT_TRUE(std::equal(got.begin() + 1224, got.end() - 1, Doc().Image().begin() + 1224));
+    const auto expected = transfer::StreamForWrite(Doc());
+    ASSERT_TRUE(expected.has_value());
+    EXPECT_TRUE(std::equal(got.begin(), got.end(), expected->begin()));
     EXPECT_FALSE(Doc().IsModified());
-    EXPECT_EQ(Doc().UndoLabel(), "Prepare for Radio");
+    EXPECT_EQ(Doc().UndoLabel(), "");
     EXPECT_TRUE(prompt_.shown.empty());
 }
 

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 // project
+#include "radio/channel_record.h"
 #include "radio/main_doc.h"
 #include "support/files.h"
 #include "support/run_cli.h"
@@ -52,6 +53,10 @@ TEST_F(Cli, ResaveOfEveryOlderSizeWritesTheCurrentSizeWithCommentsInPlace)
 {
     radio::CMainDoc doc('.');
     doc.OnNewDocument();
+    for (int row : {0, 999}) { // comments belong to channels
+        radio::SetField(doc.Image().data() + radio::ChannelOffset(row), radio::ChannelField::InUse, 1);
+        radio::SetField(doc.Image().data() + radio::ChannelOffset(row), radio::ChannelField::Receive, 146520000);
+    }
     doc.SetComment(0, "First memory");
     doc.SetComment(999, "Last memory");
     const auto current = doc.Bytes();
@@ -115,6 +120,7 @@ TEST_F(Cli, InfoCountsChannelsAndBanks)
     radio::CMainDoc doc('.');
     doc.OnNewDocument();
     doc.Record(radio::kSheetMemories, 1000)[0] |= 0x80;
+    radio::SetField(doc.Record(radio::kSheetMemories, 1000), radio::ChannelField::Receive, 146520000);
     doc.SetBankBit(2, 0, true);
     doc.SetSourceName("club.rsf");
     ASSERT_TRUE(doc.Save(Path("c.rdf")));

@@ -17,7 +17,6 @@
 namespace {
 
 using radio::RadioImage;
-using transfer::BuildSendStream;
 using transfer::FixUpForRadio;
 
 constexpr const char* kKey = "Software\\Quillon\\Yaesu\\Ostrel Programmer\\Settings";
@@ -237,19 +236,26 @@ TEST(WritePreparation, SettingsAreMergedAndTheChecksumWrittenLast)
     auto block = settings.Block();
     for (std::size_t i = 0; i < block.size(); ++i)
         block[i] = static_cast<std::uint8_t>(0x30 + i % 64);
-    transfer::PrepareForRadio(image, settings);
-    EXPECT_EQ(image[56], 0x30);                  // set mode: block 0..15 -> image 56..71
-    EXPECT_EQ(image[71], 0x30 + 15);
-    EXPECT_EQ(image[578], 0x30 + 16);            // CW ID: block 16..21 -> image 578..583
-    EXPECT_EQ(image[200], 0x30 + 22);            // DTMF: block 22..277 -> image 200..455
-    EXPECT_EQ(image[455], 0x30 + 277 % 64);
-    const unsigned sum = std::accumulate(image.begin(), image.end() - 1, 0u);
-    EXPECT_EQ(image[31560], sum & 0xFF);
+    const auto sent = transfer::BuildRadioStream(image, settings);
+    EXPECT_EQ(sent[57], 0x30 + 1);               // set mode: block 0..15 -> image 56..71
+    EXPECT_EQ(sent[71], 0x30 + 15);
+    EXPECT_EQ(sent[56], sent[6]);                // then byte 56 from the header
+    EXPECT_EQ(sent[578], 0x30 + 16);             // CW ID: block 16..21 -> image 578..583
+    EXPECT_EQ(sent[200], 0x30 + 22);             // DTMF: block 22..277 -> image 200..455
+    EXPECT_EQ(sent[455], 0x30 + 277 % 64);
+    const unsigned sum = std::accumulate(sent.begin(), sent.end() - 1, 0u);
+    EXPECT_EQ(sent[31560], sum & 0xFF);
+    EXPECT_EQ(image, RadioImage{});              // the image handed over is left as it was
 }
 
 class SendStream : public ::testing::Test {
 protected:
     test_support::TempConfigHome home;
+    // The stream for an image whose own settings are merged.
+    static transfer::Stream BuildSendStream(const RadioImage& image)
+    {
+        return transfer::BuildRadioStream(image, radio::SettingsRecordFromImage(image));
+    }
 };
 
 TEST_F(SendStream, CarriesTheRememberedIdentityByte56AndAChecksumOverWhatIsSent)
@@ -257,7 +263,7 @@ TEST_F(SendStream, CarriesTheRememberedIdentityByte56AndAChecksumOverWhatIsSent)
     RadioImage image{};
     const std::vector<std::uint8_t> header{0x41, 0x48, 0x30, 0x31, 0x36, 0x24, 0x51, 0x24};
     std::copy(header.begin(), header.end(), image.begin());
-    image[100] = 0x5A;
+    image[5000] = 0x5A; // a memory not in use: no fix-up touches it
     const std::vector<std::uint8_t> identity{0x41, 0x48, 0x31, 0x32, 0x33, 0x07, 0x99, 0x01};
     platform::Registry::SetBinary(kKey, "Configuration", identity);
     platform::Registry::SetDword(kKey, "Configuration1", (0x41 + 0x48 + 0x31 + 0x32 + 0x33 + 0x07 + 0x99 + 0x01) & 0xFF);
@@ -265,7 +271,7 @@ TEST_F(SendStream, CarriesTheRememberedIdentityByte56AndAChecksumOverWhatIsSent)
     const auto sent = BuildSendStream(image);
     EXPECT_EQ(std::vector<std::uint8_t>(sent.begin(), sent.begin() + 8), identity);
     EXPECT_EQ(sent[56], 0x99);
-    EXPECT_EQ(sent[100], 0x5A);
+    EXPECT_EQ(sent[5000], 0x5A);
     const unsigned sum = std::accumulate(sent.begin(), sent.end() - 1, 0u);
     EXPECT_EQ(sent[31560], sum & 0xFF);
     EXPECT_EQ(std::vector<std::uint8_t>(image.begin(), image.begin() + 8), header); // the document keeps its own

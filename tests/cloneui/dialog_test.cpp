@@ -172,8 +172,7 @@ TEST_F(TransferDialogs, SendDataToWaitsForOkThenWritesTheStream)
     EXPECT_TRUE(okDisabledWhileRunning);
     ASSERT_TRUE(sim->WaitFinished(2s));
     const auto got = sim->Received();
-    EXPECT_TRUE(got == std::vector<std::uint8_t>(dialog.ToSend().begin(), dialog.ToSend().end()));
-    EXPECT_EQ(got[56], image[6]);
+    EXPECT_TRUE(got == std::vector<std::uint8_t>(image.begin(), image.end())); // byte for byte as handed over
     EXPECT_TRUE(prompt.shown.empty());
 }
 

@@ -20,6 +20,7 @@
 #include "radio/frequency.h"
 #include "radio/hyper_area.h"
 #include "radio/lists.h"
+#include "radio/record_rules.h"
 #include "radio/main_doc.h"
 #include "support/temp_config.h"
 
@@ -144,8 +145,14 @@ private:
             offset = DefaultOffset(rx);
         if ((direction == kMinus && offset > rx) || (direction == kPlus && rx + offset > 999990000))
             direction = kSplit;
+        if ((direction == kMinus || direction == kPlus) && offset == 0)
+            direction = kSimplex; // no shift: the rules call it simplex
         int shown = direction;
         std::int32_t tx = TransmitFrequency(rx, shown, offset, false);
+        if (tx >= 0 && !IsValidFrequency(tx)) {
+            direction = kSplit; // a shift off the radio's bands is no channel the radio takes
+            tx = -1;
+        }
         SetField(record, ChannelField::InUse, 1);
         SetField(record, ChannelField::Receive, rx);
         SetField(record, ChannelField::Transmit, tx < 0 ? Frequency() : tx);
@@ -211,6 +218,9 @@ TEST_F(SheetIo, RandomCanonicalImagesSurviveLoadAndStore)
         LoadAll();
         ASSERT_TRUE(SameImage(image, doc_.Image())) << "the load itself changed the image, seed " << seed;
         ASSERT_TRUE(SameImage(image, StoreAll())) << "seed " << seed;
+        DocumentDataArea data = doc_.Data();
+        data.image = image;
+        EXPECT_EQ(FirstUnsettled(data), "") << "seed " << seed;
     }
 }
 

@@ -114,19 +114,20 @@ TEST_F(MainViewTest, VfoSheetMirrorsTheActiveHyperMemory)
     EXPECT_FALSE(choice->isVisible());
 }
 
-TEST_F(MainViewTest, StoredHyperMemoryOutOfRangeShowsNoSelection)
+// Byte 57 outside 0..4 counts as the first Hyper Memory, and is stored so.
+TEST_F(MainViewTest, StoredHyperMemoryOutOfRangeIsTheFirst)
 {
     view.RunStep("Import", [](radio::CMainDoc& d) { d.Image()[57] = 255; });
     view.SetCurrentSheet(1);
     auto* choice = view.findChild<QComboBox*>();
     ASSERT_NE(choice, nullptr);
-    EXPECT_EQ(choice->currentIndex(), -1);
-    EXPECT_EQ(choice->currentText(), "");
-    emit choice->activated(0);
+    EXPECT_EQ(choice->currentText(), "1");
     EXPECT_EQ(doc.Image()[57], 0);
+    emit choice->activated(1);
+    EXPECT_EQ(doc.Image()[57], 1);
     EXPECT_EQ(doc.UndoLabel(), "Select Hyper Memory");
     view.RunStep("Import", [](radio::CMainDoc& d) { d.Image()[57] = 5; });
-    EXPECT_EQ(choice->currentIndex(), -1);
+    EXPECT_EQ(choice->currentText(), "1");
     view.RunStep("Import", [](radio::CMainDoc& d) { d.Image()[57] = 4; });
     EXPECT_EQ(choice->currentText(), "5");
 }

@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 // project
+#include "radio/channel_record.h"
 #include "radio/hyper_area.h"
 #include "radio/main_doc.h"
 #include "support/files.h"
@@ -69,7 +70,12 @@ TEST_F(DocumentFile, OlderSizesOpenAndSaveInTheCurrentSize)
         {64005, 63581, 1000}, {64008, 63584, 1000}, {64773, 64349, 1024}, {67208, 66781, 1100}, {67205, 66781, 1100},
     };
     for (const Variant& v : variants) {
+        // Comments belong to channels: rows without one keep none.
         CMainDoc source('.');
+        for (int row : {0, v.slots - 1}) {
+            SetField(source.Image().data() + ChannelOffset(row), ChannelField::InUse, 1);
+            SetField(source.Image().data() + ChannelOffset(row), ChannelField::Receive, 146520000);
+        }
         source.SetComment(0, "first");
         source.SetComment(v.slots - 1, "last slot");
         auto full = source.Bytes();
@@ -151,8 +157,10 @@ TEST_F(DocumentFile, UnreadablePathsNameThePathAndTheReason)
 
 TEST_F(DocumentFile, OpenRepairsHyperMemoriesAndClearsReservedHeaderBytes)
 {
+    // Not the active Hyper Memory: the open takes the radio's current state into that one.
     CMainDoc source('.');
-    std::uint8_t* area = source.Image().data() + HyperAreaOffset(0);
+    const int hyper = (ActiveHyperArea(source.Image()) + 1) % kHyperCount;
+    std::uint8_t* area = source.Image().data() + HyperAreaOffset(hyper);
     SetBankLink(area, 2, true);
     area[offs::kHyperSettings + 13] = 0xE1;
     Bytes file;
@@ -163,7 +171,7 @@ TEST_F(DocumentFile, OpenRepairsHyperMemoriesAndClearsReservedHeaderBytes)
 
     CMainDoc doc('.');
     ASSERT_TRUE(doc.Load(Path("repair.rdf")));
-    const std::uint8_t* loaded = doc.Image().data() + HyperAreaOffset(0);
+    const std::uint8_t* loaded = doc.Image().data() + HyperAreaOffset(hyper);
     EXPECT_FALSE(BankLink(loaded, 2));
     EXPECT_EQ(loaded[offs::kHyperSettings + 13], 0x01);
     for (std::size_t i = 0; i < rdf::kClearedSize; ++i)
