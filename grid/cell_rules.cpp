@@ -4,6 +4,7 @@
 #include "grid/cell_rules.h"
 
 // std
+#include <algorithm>
 #include <cctype>
 
 // project
@@ -83,6 +84,8 @@ void CellRules::OnChange(int sheet, int c, int row)
     editChanged_ = true;
     if (c == col::kName)
         KeepNameInCharset(sheet, row);
+    if (c == col::kComment)
+        KeepCommentOnOneLine(sheet, row);
     if (c == col::kReceive) {
         const std::int32_t rx = Frequency(sheet, col::kReceive, row);
         if (rx == 0 || !radio::IsValidFrequency(rx))
@@ -104,11 +107,19 @@ void CellRules::OnEditMode(int sheet, int c, int row, int mode, bool changed)
     }
     controller_.editInProgress = false;
     refused_ = {};
-    // An edit that changed nothing (Escape, or leaving at once) leaves the row alone.
+    const bool held = held_.Is(sheet, c, row);
+    held_ = {};
+    // An edit that changed nothing (Escape, or leaving at once) leaves the row
+    // alone; a refused value left so (Enter, the focus gone) stays held.
     const bool edited = changed || editChanged_;
     editChanged_ = false;
-    if (!edited)
+    if (!edited) {
+        if (held && !Refusal(sheet, c, row).empty()) {
+            held_ = {sheet, c, row};
+            controller_.editInProgress = true;
+        }
         return;
+    }
     switch (c) {
     case col::kReceive:
         ReceiveEdited(sheet, row);
@@ -118,7 +129,7 @@ void CellRules::OnEditMode(int sheet, int c, int row, int mode, bool changed)
         break;
     case col::kOffset:
     case col::kDirection:
-        OffsetOrDirectionEdited(sheet, row);
+        OffsetOrDirectionEdited(sheet, c, row);
         break;
     default:
         break;
@@ -131,48 +142,21 @@ bool CellRules::OnLeaveCell(int sheet, int c, int row, int newCol)
         Grid(sheet).SetActiveCell(c, row);
         return false;
     }
-    if (refused_.sheet == sheet && refused_.col == c && refused_.row == row) {
+    if (refused_.Is(sheet, c, row)) {
         refused_ = {};
         return true; // its message was shown as the edit ended
     }
-    const std::int32_t rx = Frequency(sheet, col::kReceive, row);
-    switch (c) {
-    case col::kReceive: {
-        if (rx == 0) {
-            if (sheet == radio::kSheetMemories)
-                UpdateSettingsGrids(row, std::string());
-            LockRow(sheet, row, true);
-            return false;
-        }
-        if (const std::string refusal = ReceiveRefusal(sheet, row, rx); !refusal.empty()) {
-            Refuse(sheet, c, row, refusal, true);
-            return true;
-        }
+    if (const std::string refusal = Refusal(sheet, c, row); !refusal.empty()) {
+        Refuse(sheet, c, row, refusal);
+        return true;
+    }
+    if (c == col::kReceive) {
+        const std::int32_t rx = Frequency(sheet, col::kReceive, row);
         if (sheet == radio::kSheetMemories)
-            UpdateSettingsGrids(row, access_.FormatFrequency(rx));
-        LockRow(sheet, row, false);
-        return false;
+            UpdateSettingsGrids(row, rx == 0 ? std::string() : access_.FormatFrequency(rx));
+        LockRow(sheet, row, rx == 0);
     }
-    case col::kTransmit:
-        if (rx >= 1 && !radio::IsValidFrequency(Frequency(sheet, col::kTransmit, row))) {
-            Refuse(sheet, c, row, rules::kInvalidTransmit, true);
-            return true;
-        }
-        return false;
-    case col::kOffset: {
-        // Only a repeater shift uses the offset: a simplex or split row of a
-        // band without a default offset shows 0 and is no reason to hold the user.
-        const int entry = Grid(sheet).ListIndex(col::kDirection, row);
-        const bool shifted = entry == 1 || entry == 2;
-        if (rx >= 1 && shifted && !radio::IsValidOffset(Frequency(sheet, col::kOffset, row))) {
-            Refuse(sheet, c, row, rules::kInvalidOffset, false);
-            return true;
-        }
-        return false;
-    }
-    default:
-        return false;
-    }
+    return false;
 }
 
 void CellRules::OnLeaveRow(int sheet, int row)
@@ -224,25 +208,47 @@ bool CellRules::ValidateActiveCell()
 
 // --- End of an edit
 
-std::string CellRules::ReceiveRefusal(int sheet, int row, std::int32_t rx)
+std::string CellRules::Refusal(int sheet, int c, int row)
 {
-    if (rules::IsBandSheet(sheet)) {
-        if (std::string refusal = rules::BandRowRefusal(row, rx); !refusal.empty())
-            return refusal;
+    const std::int32_t rx = Frequency(sheet, col::kReceive, row);
+    if (rx == 0) // an empty row: there is nothing to check
+        return {};
+    switch (c) {
+    case col::kReceive:
+        return rules::ReceiveRefusal(sheet, row, rx);
+    case col::kTransmit:
+        return radio::IsValidFrequency(Frequency(sheet, col::kTransmit, row)) ? std::string() : rules::kInvalidTransmit;
+    case col::kOffset:
+    case col::kDirection: {
+        // The offset takes effect only with a repeater shift, and then the
+        // transmit frequency it gives must be one the row can use.
+        int direction = radio::DirectionIndexToCode(Grid(sheet).ListIndex(col::kDirection, row));
+        const bool shifted = direction == radio::kMinus || direction == radio::kPlus;
+        const std::int32_t offset = Frequency(sheet, col::kOffset, row);
+        if (!rules::IsTakenOffset(offset, shifted))
+            return rules::kInvalidOffset;
+        return shifted ? rules::ShiftRefusal(sheet, row, radio::TransmitFrequency(rx, direction, offset, false))
+                       : std::string();
     }
-    // A band row takes only what the radio can store, as the memories do.
-    return radio::IsValidFrequency(rx) ? std::string() : rules::kInvalidReceive;
+    default:
+        return {};
+    }
 }
 
-void CellRules::Refuse(int sheet, int c, int row, const std::string& message, bool reopen)
+void CellRules::Refuse(int sheet, int c, int row, const std::string& message)
 {
     ShowPlain(message);
-    if (!reopen)
-        return;
     CSpreadSheet1& grid = Grid(sheet);
     grid.SetActiveCell(c, row);
     grid.SetEditMode(true);
     controller_.editInProgress = true;
+    held_ = {sheet, c, row};
+}
+
+void CellRules::RefuseEdit(int sheet, int c, int row, const std::string& message)
+{
+    Refuse(sheet, c, row, message);
+    refused_ = {sheet, c, row};
 }
 
 void CellRules::ReceiveEdited(int sheet, int row)
@@ -257,9 +263,8 @@ void CellRules::ReceiveEdited(int sheet, int row)
         LockRow(sheet, row, true);
         return;
     }
-    if (const std::string refusal = ReceiveRefusal(sheet, row, rx); !refusal.empty()) {
-        Refuse(sheet, col::kReceive, row, refusal, true);
-        refused_ = {sheet, col::kReceive, row};
+    if (const std::string refusal = Refusal(sheet, col::kReceive, row); !refusal.empty()) {
+        RefuseEdit(sheet, col::kReceive, row, refusal);
         return;
     }
     if (sheet == radio::kSheetMemories)
@@ -290,19 +295,24 @@ void CellRules::RecomputeFromReceive(int sheet, int row, std::int32_t rx)
 void CellRules::TransmitEdited(int sheet, int row)
 {
     CSpreadSheet1& grid = Grid(sheet);
-    if (grid.ListIndex(col::kDirection, row) == rules::kSplitEntry)
-        return;
     const std::int32_t rx = Frequency(sheet, col::kReceive, row);
     const std::int32_t tx = Frequency(sheet, col::kTransmit, row);
     if (rx == 0)
         return;
-    if (!radio::IsValidFrequency(tx)) {
-        Refuse(sheet, col::kTransmit, row, rules::kInvalidTransmit, true);
-        refused_ = {sheet, col::kTransmit, row};
+    // A split row keeps any transmit frequency the radio can use.
+    if (const std::string refusal = Refusal(sheet, col::kTransmit, row); !refusal.empty()) {
+        RefuseEdit(sheet, col::kTransmit, row, refusal);
         return;
     }
+    if (grid.ListIndex(col::kDirection, row) == rules::kSplitEntry)
+        return;
     int direction = radio::kSimplex;
-    const std::int32_t offset = radio::DirectionAndOffset(rx, direction, tx);
+    std::int32_t offset = radio::DirectionAndOffset(rx, direction, tx);
+    // A difference of exactly the largest shift is no offset the radio keeps.
+    if ((direction == radio::kMinus || direction == radio::kPlus) && !radio::IsValidOffset(offset)) {
+        direction = radio::kSplit;
+        offset = radio::DefaultOffset(rx);
+    }
     grid.SetListIndex(col::kDirection, row, radio::DirectionCodeToIndex(direction));
     if (offset > 0)
         grid.SetText(col::kOffset, row, rules::TypedOffsetText(offset));
@@ -310,12 +320,21 @@ void CellRules::TransmitEdited(int sheet, int row)
         ShowOffset(sheet, row, offset); // equal frequencies in a band without a default offset
 }
 
-void CellRules::OffsetOrDirectionEdited(int sheet, int row)
+void CellRules::OffsetOrDirectionEdited(int sheet, int c, int row)
 {
     const std::int32_t rx = Frequency(sheet, col::kReceive, row);
+    if (rx == 0)
+        return;
+    if (const std::string refusal = Refusal(sheet, c, row); !refusal.empty()) {
+        RefuseEdit(sheet, c, row, refusal);
+        return;
+    }
+    const std::int32_t offset = Frequency(sheet, col::kOffset, row);
+    if (offset == 0) // nothing a shift could use: shown as a load shows it
+        ShowOffset(sheet, row, offset);
     int direction = radio::DirectionIndexToCode(Grid(sheet).ListIndex(col::kDirection, row));
-    const std::int32_t tx = radio::TransmitFrequency(rx, direction, Frequency(sheet, col::kOffset, row), false);
-    if (rx > 0 && tx > 0)
+    const std::int32_t tx = radio::TransmitFrequency(rx, direction, offset, false);
+    if (tx > 0)
         SetFrequency(sheet, col::kTransmit, row, tx);
 }
 
@@ -335,6 +354,18 @@ void CellRules::KeepNameInCharset(int sheet, int row)
     }
     if (kept != text)
         grid.SetText(col::kName, row, kept);
+}
+
+// A comment is one cell of a line of rows: line ends and tabs pasted into
+// it would split the row wherever rows travel as text.
+void CellRules::KeepCommentOnOneLine(int sheet, int row)
+{
+    CSpreadSheet1& grid = Grid(sheet);
+    std::string text = grid.GetText(col::kComment, row);
+    if (text.find_first_of("\r\n\t") == std::string::npos)
+        return;
+    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n' || c == '\t'; }, ' ');
+    grid.SetText(col::kComment, row, text);
 }
 
 std::int32_t CellRules::Frequency(int sheet, int c, int row)

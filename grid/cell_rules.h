@@ -50,11 +50,14 @@ private:
     void ReceiveEdited(int sheet, int row);
     void RecomputeFromReceive(int sheet, int row, std::int32_t rx);
     void TransmitEdited(int sheet, int row);
-    void OffsetOrDirectionEdited(int sheet, int row);
-    // The message a receive or transmit frequency is refused with; empty when taken.
-    static std::string ReceiveRefusal(int sheet, int row, std::int32_t rx);
-    // Shows a refusal; with `reopen` the cell goes back into edit mode.
-    void Refuse(int sheet, int col, int row, const std::string& message, bool reopen);
+    void OffsetOrDirectionEdited(int sheet, int col, int row);
+    // The message the value of a frequency, offset or direction cell is
+    // refused with; empty when taken.
+    std::string Refusal(int sheet, int col, int row);
+    // Shows a refusal, puts the cell back into edit mode and holds it.
+    void Refuse(int sheet, int col, int row, const std::string& message);
+    // The same at the end of an edit: the move that follows is held quietly.
+    void RefuseEdit(int sheet, int col, int row, const std::string& message);
 
     // Row helpers.
     std::int32_t Frequency(int sheet, int col, int row);
@@ -67,19 +70,27 @@ private:
     void ClearRow(int sheet, int row);
     void UpdateSettingsGrids(int row, const std::string& text);
     void KeepNameInCharset(int sheet, int row);
+    void KeepCommentOnOneLine(int sheet, int row);
 
     CSpreadSheet1& Grid(int sheet);
 
     RuleAccess& access_;
     DocumentController& controller_;
     bool editChanged_ = false; // the cell in edit mode changed since the edit began
-    // The cell whose end of edit was just refused: the move that follows is
-    // held without a second message.
-    struct Refused {
+    struct Cell {
         int sheet = -1;
         int col = 0;
         int row = 0;
-    } refused_;
+        bool Is(int s, int c, int r) const { return sheet == s && col == c && row == r; }
+    };
+    // The cell whose end of edit was just refused: the move that follows is
+    // held without a second message.
+    Cell refused_;
+    // The cell holding a refused value. Until the value is corrected, or the
+    // edit is cancelled (the view then puts back what the cell held), the
+    // edit counts as in progress, so that no store takes the refused value
+    // for the row's channel.
+    Cell held_;
 };
 
 } // namespace grid

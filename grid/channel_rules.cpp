@@ -8,6 +8,7 @@
 
 // project
 #include "radio/channel_record.h"
+#include "radio/frequency.h"
 
 namespace grid::rules {
 namespace {
@@ -48,6 +49,30 @@ std::string BandRowRefusal(int row, std::int32_t rx)
         if (hole.high > 0 && rx >= hole.low && rx <= hole.high)
             taken = false;
     return taken ? std::string() : band.message;
+}
+
+std::string ReceiveRefusal(int sheet, int row, std::int32_t rx)
+{
+    if (IsBandSheet(sheet)) {
+        if (std::string refusal = BandRowRefusal(row, rx); !refusal.empty())
+            return refusal;
+    }
+    // A band row takes only what the radio can store, as the memories do.
+    return radio::IsValidFrequency(rx) ? std::string() : kInvalidReceive;
+}
+
+std::string ShiftRefusal(int sheet, int row, std::int32_t tx)
+{
+    if (!radio::IsValidFrequency(tx))
+        return kTransmitOutsideBands;
+    if (IsBandSheet(sheet) && !BandRowRefusal(row, tx).empty())
+        return kTransmitOutsideRow;
+    return {};
+}
+
+bool IsTakenOffset(std::int32_t offset, bool shifted)
+{
+    return radio::IsValidOffset(offset) || (offset == 0 && !shifted);
 }
 
 std::string TypedOffsetText(std::int32_t offset)

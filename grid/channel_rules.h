@@ -14,6 +14,8 @@ inline constexpr const char* kInvalidReceive = "Please enter a valid receive fre
 inline constexpr const char* kInvalidTransmit = "Please enter a valid transmit frequency";
 inline constexpr const char* kInvalidOffset = "Please enter a valid offset frequency";
 inline constexpr const char* kNoReceive = "A receive frequency must be entered before editing channel data.";
+inline constexpr const char* kTransmitOutsideBands = "The offset would put the transmit frequency outside the radio's bands";
+inline constexpr const char* kTransmitOutsideRow = "The offset would put the transmit frequency outside this row's band";
 inline constexpr const char* kAppTitle = "Ostrel Programmer";
 
 // Direction list entries.
@@ -23,6 +25,19 @@ inline constexpr int kSplitEntry = 3;
 // The message a band row (1..5: "144" ... "850") gives for a receive
 // frequency it does not take; empty when it takes it.
 std::string BandRowRefusal(int row, std::int32_t rx);
+
+// The message a row of `sheet` refuses a receive frequency with (a band
+// row's range, else "Please enter a valid receive frequency"); empty when taken.
+std::string ReceiveRefusal(int sheet, int row, std::int32_t rx);
+
+// The message a row of `sheet` refuses the transmit frequency of a shift
+// (direction and offset) with: outside the radio's bands, or on a band row
+// outside its band; empty when taken.
+std::string ShiftRefusal(int sheet, int row, std::int32_t tx);
+
+// An offset the offset cell takes: a valid one, or 0 on a row without a
+// repeater shift (a band whose default offset is 0 shows it so).
+bool IsTakenOffset(std::int32_t offset, bool shifted);
 
 // The offset written into column 3 after a transmit frequency was typed:
 // below 1 MHz "%3.0f kHz" of the offset in kHz, else "%5.3f MHz" in MHz.

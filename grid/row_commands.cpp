@@ -9,6 +9,7 @@
 #include <numeric>
 
 // project
+#include "grid/channel_rules.h"
 #include "grid/hyper_layout.h"
 #include "grid/sheet_setup.h"
 #include "platform/prompt.h"
@@ -221,6 +222,26 @@ void RowCommands::WriteRow(CSpreadSheet1& grid, int row, std::string_view line, 
         grid.SetLocked({col::kBank1, row, col::kBank1 + kBanks - 1, row}, true);
 }
 
+bool RowCommands::Fits(int row, std::string_view line) const
+{
+    const std::vector<std::string_view> cells = SplitCells(line);
+    auto frequency = [&](int c) {
+        const std::size_t i = static_cast<std::size_t>(c - 1);
+        return i < cells.size() ? radio::ParseFrequency(std::string(cells[i])) : 0;
+    };
+    const int sheet = controller_.CurrentSheet();
+    const std::int32_t rx = frequency(col::kReceive);
+    if (rx == 0 || !rules::IsBandSheet(sheet))
+        return true; // an empty row, or a memory
+    return rules::ReceiveRefusal(sheet, row, rx).empty() && rules::ShiftRefusal(sheet, row, frequency(col::kTransmit)).empty();
+}
+
+std::string PasteSkippedText(int rows)
+{
+    return std::to_string(rows) + (rows == 1 ? " channel was" : " channels were") +
+           " not pasted: a row takes only the frequencies of its band.";
+}
+
 RowChange RowCommands::Paste()
 {
     const std::optional<Rows> rows = Selection();
@@ -236,9 +257,20 @@ RowChange RowCommands::Paste()
     QuietBook quiet(controller_, memories);
     CSpreadSheet1& grid = controller_.CurrentGrid();
     const std::vector<std::string_view> lines = SplitLines(slots_->Slot(0));
+    Landing landing{first, std::vector<bool>(static_cast<std::size_t>(last - first + 1)),
+                    std::vector<bool>(static_cast<std::size_t>(held))};
+    int skipped = 0;
     for (int row = first; row <= last; ++row) {
         const std::size_t i = static_cast<std::size_t>((row - first) % held);
-        WriteRow(grid, row, i < lines.size() ? lines[i] : std::string_view(), memories && row > kShiftRows);
+        const std::string_view line = i < lines.size() ? lines[i] : std::string_view();
+        // A row that cannot take the channel keeps its own.
+        if (!Fits(row, line)) {
+            ++skipped;
+            continue;
+        }
+        WriteRow(grid, row, line, memories && row > kShiftRows);
+        landing.written[static_cast<std::size_t>(row - first)] = true;
+        landing.lines[i] = true;
     }
     if (memories && first <= kShiftRows) {
         const int settingsLast = std::min(last, kShiftRows);
@@ -246,6 +278,8 @@ RowChange RowCommands::Paste()
             CSpreadSheet1& settings = controller_.HyperGrid(k);
             const std::vector<std::string_view> slot = SplitLines(slots_->Slot(1 + k));
             for (int row = first; row <= settingsLast; ++row) {
+                if (!landing.Wrote(row))
+                    continue;
                 const std::size_t i = static_cast<std::size_t>((row - first) % held);
                 const Block cells{hyper::kChannelCol, row, hyper::kScanCol, row};
                 if (i < slot.size()) {
@@ -262,16 +296,23 @@ RowChange RowCommands::Paste()
             }
         }
     }
-    ClearCutOutside(first, last);
+    const int written = static_cast<int>(std::count(landing.written.begin(), landing.written.end(), true));
+    if (skipped > 0)
+        platform::ShowMessage(PasteSkippedText(skipped), kPasteCaption, platform::Icon::Warning);
+    if (written == 0)
+        return {};
+    ClearLandedCut(landing);
     cut_.reset();
     controller_.TakeBankSnapshot();
-    return {true, last - first + 1};
+    return {true, written};
 }
 
-// The rows of a pending cut that the paste did not land on are cleared; a
-// cut whose rows are no longer the ones held (another window copied since)
-// clears nothing.
-void RowCommands::ClearCutOutside(int first, int last)
+// The rows of a pending cut whose channels landed somewhere are cleared,
+// unless the paste wrote over them; a channel that found no row (the paste
+// ran out of rows, or its row refused it) stays where it was. A cut whose
+// rows are no longer the ones held (another window copied since) clears
+// nothing.
+void RowCommands::ClearLandedCut(const Landing& landing)
 {
     if (!cut_ || cut_->text != slots_->Slot(0))
         return;
@@ -281,9 +322,11 @@ void RowCommands::ClearCutOutside(int first, int last)
         controller_.SetCurrentSheet(radio::kSheetMemories);
     {
         QuietBook quiet(controller_, true);
-        for (int row = cut_->rows.first; row <= cut_->rows.last; ++row)
-            if (!sameSheet || row < first || row > last)
+        for (int row = cut_->rows.first; row <= cut_->rows.last; ++row) {
+            const std::size_t line = static_cast<std::size_t>(row - cut_->rows.first);
+            if (line < landing.lines.size() && landing.lines[line] && !(sameSheet && landing.Wrote(row)))
                 ClearRows(row, row);
+        }
     }
     if (!sameSheet)
         controller_.SetCurrentSheet(previous);

@@ -63,6 +63,9 @@ inline constexpr const char* kInsertCaption = "Insert";
 inline constexpr const char* kInsertWarning = "Upper memories will be lost.\nContinue?";
 inline constexpr const char* kSortErrorCaption = "Sort Error";
 inline constexpr const char* kSortNothingSelected = "No channels were selected for sorting.";
+inline constexpr const char* kPasteCaption = "Paste";
+// What a Paste tells when some of its channels found no row to take them.
+std::string PasteSkippedText(int rows);
 
 // What a command did to the grids.
 struct RowChange {
@@ -112,6 +115,17 @@ private:
         Rows rows;
         std::string text; // slot 0 as the cut wrote it
     };
+    // Where a paste put the rows it held.
+    struct Landing {
+        int first = 0;
+        std::vector<bool> written; // per target row from `first`: the row took its line
+        std::vector<bool> lines;   // per line of slot 0: it landed on some row
+        bool Wrote(int row) const
+        {
+            const int i = row - first;
+            return i >= 0 && i < static_cast<int>(written.size()) && written[static_cast<std::size_t>(i)];
+        }
+    };
 
     // The selection of the current grid, or nothing when none.
     std::optional<Rows> Selection() const;
@@ -122,11 +136,14 @@ private:
     int HeldRows() const;
     // Target end row of a paste region starting at `row`.
     int RegionEnd(int row) const;
+    // A line of slot 0 that row `row` of the current sheet can take: an
+    // empty row, a memory, or a channel whose frequencies a band row takes.
+    bool Fits(int row, std::string_view line) const;
     void WriteRow(CSpreadSheet1& grid, int row, std::string_view line, bool scanLimit);
     void ClearRows(int first, int last);
     void CopyRows(int first, int last, int dest);
     void ReorderRows(int first, int last, const std::vector<int>& order);
-    void ClearCutOutside(int first, int last);
+    void ClearLandedCut(const Landing& landing);
     bool AskInsert(int keepLast);
 
     DocumentController& controller_;

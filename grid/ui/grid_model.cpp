@@ -182,6 +182,7 @@ void GridModel::BeginEdit(const QModelIndex& index)
 {
     Busy busy(*this);
     editChanged_ = false;
+    editStart_ = {ColOf(index), RowOf(index), sheet_.GetText(ColOf(index), RowOf(index))};
     sheet_.SetEditMode(true);
     sheet_.RaiseEditMode(ColOf(index), RowOf(index), 1, false);
 }
@@ -193,6 +194,17 @@ void GridModel::EndEdit(const QModelIndex& index)
     const bool changed = editChanged_;
     editChanged_ = false;
     sheet_.RaiseEditMode(ColOf(index), RowOf(index), 0, changed);
+}
+
+void GridModel::CancelEdit(const QModelIndex& index)
+{
+    Busy busy(*this);
+    const int col = ColOf(index);
+    const int row = RowOf(index);
+    if (editStart_.col == col && editStart_.row == row && sheet_.GetText(col, row) != editStart_.text)
+        sheet_.SetText(col, row, editStart_.text);
+    editChanged_ = false;
+    EndEdit(index);
 }
 
 void GridModel::ReportLocked(const QModelIndex& index)

@@ -41,6 +41,10 @@ public:
     // An editor opened on the cell / closed again.
     void BeginEdit(const QModelIndex& index);
     void EndEdit(const QModelIndex& index);
+    // The edit is cancelled (Escape): the cell takes back the text it held
+    // when the user began the edit, even where a refused value was written
+    // into it since; then the edit ends unchanged.
+    void CancelEdit(const QModelIndex& index);
     // The user tried to edit a locked cell.
     void ReportLocked(const QModelIndex& index);
     // The current cell is about to move from one cell to another; true when
@@ -94,6 +98,12 @@ private:
     int busy_ = 0;
     bool syncPending_ = false;
     bool editChanged_ = false; // the open editor's session changed its cell
+    // The cell the user last began to edit and the text it held then.
+    struct EditStart {
+        int col = 0;
+        int row = 0;
+        std::string text;
+    } editStart_;
     bool resetting_ = false;
 };
 

@@ -207,6 +207,12 @@ void GridView::CommitOpenEditor()
         view->CommitEditor();
 }
 
+void GridView::CancelOpenEditor()
+{
+    if (SheetTableView* view = EditingView())
+        view->CancelEditor();
+}
+
 void GridView::SetCurrentQuietly(const QModelIndex& index)
 {
     quietCurrent_ = true;

@@ -26,6 +26,9 @@ public:
     SheetTableView* EditingView();
     // Writes an open editor's value into the store (the editor stays open).
     void CommitOpenEditor();
+    // Cancels an open editor as Escape does (the grid is put away with a
+    // refused value in it).
+    void CancelOpenEditor();
     // Height in pixels of the header row and every data row, from the store.
     int ContentHeight() const;
     // The scroll bars' values (x horizontal, y vertical) and back.

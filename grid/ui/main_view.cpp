@@ -296,7 +296,12 @@ void CMainView::OnTabChanged(int sheet)
     if (p.changingTab || p.grids[0] == nullptr)
         return;
     CommitOpenEditors();
+    const int previous = p.controller.CurrentSheet();
     p.controller.BeforeTabChange();
+    // The tab changes whatever the check said: a value it refused is
+    // dropped, so the channel the cell held is what gets stored.
+    if (grid::GridView* view = ChannelGridView(previous))
+        view->CancelOpenEditor();
     HideSheets();
     p.controller.AfterTabChange(sheet);
     if (sheet == kVfo)

@@ -60,6 +60,12 @@ void SheetTableView::FinishEdit()
     }
 }
 
+void SheetTableView::CancelEditor()
+{
+    if (QWidget* editor = OpenEditor())
+        closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+}
+
 void SheetTableView::OpenEditorFromStore(const QModelIndex& index)
 {
     storeDriven_ = true;
@@ -135,7 +141,10 @@ void SheetTableView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEdit
     GridModel::Busy busy(model_);
     if (!storeDriven_) {
         const QPointer<QWidget> guard(editor);
-        model_.EndEdit(currentIndex());
+        if (hint == QAbstractItemDelegate::RevertModelCache)
+            model_.CancelEdit(currentIndex());
+        else
+            model_.EndEdit(currentIndex());
         // The edit-mode event may refuse the value and keep the cell in edit
         // mode, or close and reopen the cell while its message is up (the
         // editor is then gone): either way this editor is not to be closed.

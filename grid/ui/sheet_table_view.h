@@ -31,6 +31,9 @@ public:
     void CommitEditor();
     // Writes the open editor's value and closes it, as leaving the cell does.
     void FinishEdit();
+    // Closes the open editor as Escape does: the cell takes back what it
+    // held when its edit began.
+    void CancelEditor();
     // Follow the store's edit mode: open or close an editor without raising
     // the edit-mode event again (and, when closing, without writing).
     void OpenEditorFromStore(const QModelIndex& index);

@@ -22,6 +22,7 @@
 #include <QAction>
 
 // std
+#include <functional>
 #include <sstream>
 #include <gtest/gtest.h>
 
@@ -143,6 +144,31 @@ TEST_F(TypedEdits, ACommandChosenWhileARefusedValueIsInTheCellDoesNotRun)
     ASSERT_NE(child_->View().Editing().AllowedCharacters(), nullptr);
     EXPECT_TRUE(child_->View().Editing().AllowedCharacters()->isVisible());
     EXPECT_EQ(SavedRow(4), "4\t446.00000\t441.00000\t5.00 MHz\tMinus\tFM\t");
+}
+
+TEST_F(TypedEdits, AChannelLeftWithARefusedValueIsSavedAsItWas)
+{
+    test_support::ViewTyping& t = *typing_;
+    const std::function<void()> ways[] = {
+        [&] { QTest::keyClick(t.Editor(0), Qt::Key_Escape); },
+        [&] {
+            child_->View().SetCurrentSheet(radio::kSheetHome);
+            child_->View().SetCurrentSheet(radio::kSheetMemories);
+        },
+    };
+    int row = 4;
+    for (const auto& leave : ways) {
+        t.Type(0, 1, row, "146.94");
+        const std::string saved = std::to_string(row) + "\t146.94000\t146.34000\t600 kHz\tMinus\tFM\t";
+        ASSERT_EQ(SavedRow(row), saved);
+        t.ReplaceCell(0, 1, row, "920", Qt::Key_Tab);
+        ASSERT_NE(t.Editor(0), nullptr);
+        leave();
+        test_support::ViewTyping::Settle();
+        frame_.Dispatch(cmd::Save);
+        EXPECT_EQ(SavedRow(row), saved) << row;
+        ++row;
+    }
 }
 
 TEST_F(TypedEdits, BankSettingsIsOfferedOnTheMemoriesSheetWithItsCheckMark)

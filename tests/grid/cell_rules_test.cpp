@@ -12,6 +12,8 @@
 
 // test
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 #include "support/temp_config.h"
 
 // project
@@ -174,6 +176,75 @@ TEST_F(RulesTest, OffsetIsCheckedOnlyWhereTheRowShiftsByIt)
     EndEdit(0, 3, 2);
     EXPECT_EQ(Grid(0).GetText(2, 2), "461.00000");
     EXPECT_FALSE(Grid(0).RaiseLeaveCell(3, 2, 4, 2));
+}
+
+// An offset or direction takes effect only when the transmit frequency they
+// give is one the row can use; otherwise the cell is refused and held, and
+// nothing of the row changes.
+TEST_F(RulesTest, OffsetAndDirectionAreTakenOnlyWithATransmitFrequencyTheRowCanUse)
+{
+    struct Step {
+        int col;
+        const char* text;
+    };
+    struct Case {
+        int sheet;
+        int row;
+        std::vector<Step> steps; // after the receive frequency
+        const char* message;     // of the last step, "" when taken
+        const char* tx;
+        const char* direction;
+    };
+    const char* const kOffset = "Please enter a valid offset frequency";
+    const Case cases[] = {
+        {0, 2, {{1, "146.52"}, {3, "0.123"}}, kOffset, "146.52", "Simplex"},
+        {0, 3, {{1, "146.52"}, {3, "150"}}, kOffset, "146.52", "Simplex"},
+        {0, 4, {{1, "442.5"}, {3, "0.125"}}, kOffset, "447.5", "Plus"},
+        {0, 5, {{1, "146.52"}, {3, "2"}, {4, "Plus"}}, "", "148.52", "Plus"},
+        {0, 6, {{1, "146.52"}, {3, "2"}, {4, "Minus"}}, "", "144.52", "Minus"},
+        {0, 7, {{1, "110"}, {3, "5"}, {4, "Minus"}},
+         "The offset would put the transmit frequency outside the radio's bands", "110", "Minus"},
+        {0, 8, {{1, "850"}, {4, "Plus"}}, kOffset, "850", "Plus"},
+        {2, 1, {{1, "199"}, {3, "5"}, {4, "Plus"}},
+         "The offset would put the transmit frequency outside this row's band", "199", "Plus"},
+        {2, 1, {{1, "199"}, {4, "Minus"}, {3, "99"}},
+         "The offset would put the transmit frequency outside the radio's bands", "198.4", "Minus"},
+    };
+    for (const Case& c : cases) {
+        controller.SetCurrentSheet(c.sheet);
+        for (const Step& step : c.steps) {
+            prompt.shown.clear();
+            Grid(c.sheet).SetActiveCell(step.col, c.row);
+            Grid(c.sheet).RaiseEditMode(step.col, c.row, 1, false);
+            Write(c.sheet, step.col, c.row, step.text);
+            EndEdit(c.sheet, step.col, c.row);
+        }
+        const std::string at = std::string(c.steps.back().text) + " on row " + std::to_string(c.row);
+        EXPECT_EQ(prompt.shown.empty() ? "" : prompt.shown[0].text, std::string(c.message)) << at;
+        EXPECT_EQ(std::stod(Grid(c.sheet).GetText(2, c.row)), std::stod(c.tx)) << at;
+        EXPECT_EQ(Grid(c.sheet).GetText(4, c.row), c.direction) << at;
+        // A refused value is held: no store takes it until it is corrected.
+        EXPECT_EQ(controller.editInProgress, *c.message != 0) << at;
+        EXPECT_EQ(controller.GridStore(true), *c.message == 0) << at;
+        Grid(c.sheet).SetEditMode(false);
+        controller.editInProgress = false;
+    }
+
+    // Frequencies exactly the largest shift apart make a split channel.
+    Write(0, 1, 10, "146");
+    EndEdit(0, 1, 10);
+    Write(0, 2, 10, "245.95");
+    EndEdit(0, 2, 10);
+    EXPECT_EQ(Grid(0).GetText(4, 10), "Split");
+    EXPECT_EQ(Grid(0).GetText(3, 10), "600 kHz");
+}
+
+TEST_F(RulesTest, CommentsKeepToOneLine)
+{
+    Write(0, 1, 2, "146.52");
+    EndEdit(0, 1, 2);
+    Write(0, 35, 2, "club\trepeater\r\nnet");
+    EXPECT_EQ(Grid(0).GetText(35, 2), "club repeater  net");
 }
 
 TEST_F(RulesTest, ScanLimitBankCellsAskForNothingAndStayLocked)

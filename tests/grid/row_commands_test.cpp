@@ -7,6 +7,7 @@
 
 // test
 #include <gtest/gtest.h>
+#include <vector>
 #include "row_docs.h"
 #include "support/temp_config.h"
 
@@ -248,17 +249,65 @@ TEST_F(RowsTest, RowsMovedUnderAPendingCutDropTheCut)
 TEST_F(RowsTest, CutOnMemoriesPastedOnAHyperSheetEmptiesTheMemoriesRows)
 {
     Fill({1, 2, 3, 4, 5});
+    PutChannel(doc, 4, {250000000, "", ""});
     Load();
     Select(4, 5);
     rows.Cut();
     controller.AfterTabChange(radio::kSheetHyper1);
-    controller.CurrentGrid().SelectBlock({1, 4, 35, 4});
+    controller.CurrentGrid().SelectBlock({1, 1, 35, 1});
     rows.Paste();
-    EXPECT_EQ(controller.CurrentGrid().GetText(kRx, 4), "140.40000");
-    EXPECT_EQ(controller.CurrentGrid().GetText(kRx, 5), "140.50000");
+    EXPECT_EQ(controller.CurrentGrid().GetText(kRx, 1), "140.40000"); // band rows "144" and "250"
+    EXPECT_EQ(controller.CurrentGrid().GetText(kRx, 2), "250.00000");
     EXPECT_EQ(Rx(4), "");
     EXPECT_EQ(Rx(5), "");
     EXPECT_EQ(Rx(3), "140.30000");
+    EXPECT_TRUE(prompt.shown.empty());
+}
+
+// Channels that find no row (the paste runs out of rows, or a band row
+// refuses their frequency) stay in the rows they were cut from.
+TEST_F(RowsTest, ACutPastedWhereItDoesNotFitClearsOnlyTheChannelsThatLanded)
+{
+    const std::int32_t cut[] = {146520000, 250000000, 446000000, 146940000, 146000000};
+    struct Case {
+        int sheet;
+        int target;
+        std::vector<std::string> landed; // receive frequencies from the target row on
+        std::vector<bool> cleared;       // per cut row 5..9
+        std::string message;
+    };
+    const Case cases[] = {
+        {radio::kSheetMemories, 998, {"146.52000", "250.00000", "446.00000"}, {true, true, true, false, false}, ""},
+        // Home rows "144", "250", "350", "430", "850": only the first two take theirs.
+        {radio::kSheetHome, 1, {"146.52000", "250.00000"}, {true, true, false, false, false},
+         "3 channels were not pasted: a row takes only the frequencies of its band."},
+    };
+    for (int i = 0; i < 5; ++i)
+        PutChannel(doc, 4 + i, {cut[i], "", ""});
+    Load();
+    for (const Case& c : cases) {
+        controller.GridLoad();
+        controller.AfterTabChange(radio::kSheetMemories);
+        Select(5, 9);
+        ASSERT_TRUE(rows.Cut());
+        controller.AfterTabChange(c.sheet);
+        CSpreadSheet1& target = controller.CurrentGrid();
+        const std::string untouched = target.GetText(kRx, c.target + 2);
+        target.SelectBlock({1, c.target, 35, c.target});
+        prompt.shown.clear();
+        EXPECT_EQ(rows.Paste().rows, static_cast<int>(c.landed.size())) << c.sheet;
+        for (std::size_t i = 0; i < c.landed.size(); ++i)
+            EXPECT_EQ(target.GetText(kRx, c.target + static_cast<int>(i)), c.landed[i]) << c.sheet;
+        if (c.sheet == radio::kSheetHome) {
+            EXPECT_EQ(target.GetText(kRx, c.target + 2), untouched) << "a refusing row keeps its channel";
+        }
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(Rx(5 + i).empty(), c.cleared[static_cast<std::size_t>(i)]) << c.sheet << " row " << 5 + i;
+        ASSERT_EQ(prompt.shown.size(), c.message.empty() ? 0U : 1U) << c.sheet;
+        if (!c.message.empty()) {
+            EXPECT_EQ(prompt.shown[0].text, c.message);
+        }
+    }
 }
 
 TEST_F(RowsTest, ShiftsStopAtTheLastChannelRow)

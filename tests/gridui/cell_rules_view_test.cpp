@@ -10,7 +10,9 @@
 #include "radio/main_doc.h"
 
 // Qt
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QTest>
 
@@ -18,6 +20,9 @@
 #include "support/temp_config.h"
 #include "support/view_typing.h"
 #include <gtest/gtest.h>
+
+// std
+#include <functional>
 
 namespace {
 
@@ -124,6 +129,105 @@ TEST_F(CellRulesView, InvalidReceiveFrequencyKeepsTheCellInEditMode)
         ClearCell(0, 1, row);
         Messages();
     }
+}
+
+// However the user gets away from a refused receive frequency, the channel
+// the cell held is what the document keeps.
+TEST_F(CellRulesView, ARefusedReceiveFrequencyNeverCostsTheChannel)
+{
+    struct Way {
+        const char* name;
+        std::function<void()> leave;
+        std::size_t messages; // shown while leaving
+    };
+    const Way ways[] = {
+        {"Escape", [&] { QTest::keyClick(Editor(0), Qt::Key_Escape); }, 0},
+        {"Enter, then Escape",
+         [&] {
+             QTest::keyClick(Editor(0), Qt::Key_Return);
+             Settle();
+             EXPECT_FALSE(view.Commit(true)) << "the refused value is still held";
+             ASSERT_NE(Editor(0), nullptr);
+             QTest::keyClick(Editor(0), Qt::Key_Escape);
+         },
+         1},
+        {"a tab change",
+         [&] {
+             view.SetCurrentSheet(2);
+             view.SetCurrentSheet(0);
+         },
+         1},
+    };
+    int row = 20;
+    for (const Way& way : ways) {
+        Type(0, 1, row, "146.94");
+        ReplaceCell(0, 2, row, "147.5"); // a split channel
+        ASSERT_EQ(Text(0, 4, row), "Split");
+        const std::string rx = Text(0, 1, row);
+        const radio::RadioImage before = doc.Image();
+        Messages();
+
+        ReplaceCell(0, 1, row, "920", Qt::Key_Tab);
+        EXPECT_EQ(Messages(), std::vector<std::string>{kInvalidReceive}) << way.name;
+        way.leave();
+        Settle();
+        EXPECT_EQ(Messages().size(), way.messages) << way.name;
+        EXPECT_FALSE(Cells(0).EditMode()) << way.name;
+        EXPECT_EQ(Text(0, 1, row), rx) << way.name;
+        EXPECT_TRUE(view.Commit(true)) << way.name;
+        EXPECT_EQ(doc.Image(), before) << way.name;
+        EXPECT_EQ(Text(0, 2, row), "147.5") << way.name;
+        ++row;
+    }
+}
+
+// An offset takes effect only where the transmit frequency it gives is one
+// the row can use; Escape puts back what the cell held.
+TEST_F(CellRulesView, AnOffsetOrDirectionIsTakenOnlyWhereTheRowCanUseIt)
+{
+    Type(0, 1, 2, "146.52");
+    ReplaceCell(0, 3, 2, "150");
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Please enter a valid offset frequency"});
+    ASSERT_NE(Editor(0), nullptr);
+    QTest::keyClick(Editor(0), Qt::Key_Escape);
+    EXPECT_EQ(Text(0, 3, 2), "600 kHz");
+    ReplaceCell(0, 3, 2, "2");
+    EXPECT_EQ(Text(0, 2, 2), "146.52000"); // simplex: the offset waits
+    ChooseWithKey(0, 4, 2, Qt::Key_Down);
+    EXPECT_EQ(Text(0, 4, 2), "Minus");
+    EXPECT_EQ(Text(0, 2, 2), "144.52000");
+    ChooseWithKey(0, 4, 2, Qt::Key_Down);
+    EXPECT_EQ(Text(0, 4, 2), "Plus");
+    EXPECT_EQ(Text(0, 2, 2), "148.52000");
+    EXPECT_TRUE(Messages().empty());
+
+    // Home row "144" keeps its transmit frequency in its band.
+    view.SetCurrentSheet(2);
+    ReplaceCell(2, 1, 1, "199");
+    ReplaceCell(2, 3, 1, "9"); // no list entry starts so: 9 MHz
+    ChooseWithKey(2, 4, 1, Qt::Key_Down);
+    EXPECT_EQ(Text(2, 2, 1), "190.00000");
+    ChooseWithKey(2, 4, 1, Qt::Key_Down);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"The offset would put the transmit frequency outside this row's band"});
+    ASSERT_NE(Editor(2), nullptr);
+    QTest::keyClick(Editor(2), Qt::Key_Escape);
+    Settle();
+    EXPECT_EQ(Text(2, 4, 1), "Minus");
+    EXPECT_EQ(Text(2, 2, 1), "190.00000");
+    EXPECT_TRUE(view.Commit(true));
+}
+
+TEST_F(CellRulesView, APastedCommentStaysOnOneLine)
+{
+    Type(0, 1, 1, "146.52");
+    QGuiApplication::clipboard()->setText(QStringLiteral("club\trepeater\nnet"));
+    Click(0, 35, 1);
+    QTest::keyClick(&Channel(0), Qt::Key_F2);
+    ASSERT_NE(Editor(0), nullptr);
+    QTest::keyClick(Editor(0), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(Editor(0), Qt::Key_Return);
+    Settle();
+    EXPECT_EQ(Text(0, 35, 1), "club repeater net");
 }
 
 TEST_F(CellRulesView, RefusalKeepsTheEditorOfTheFrozenColumn)
