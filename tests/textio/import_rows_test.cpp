@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 
 // project
+#include "portkit/core/import_table.h"
 #include "radio/main_doc.h"
 #include "textio/import_rules.h"
+#include "textio/paste_rows.h"
 
 namespace {
 
@@ -277,6 +279,46 @@ TEST_F(ImportRows, ShiftValuesTheRadioCannotUseAreRefusedAndTheRowGetsWhatTheCel
                       channel, true);
     EXPECT_EQ(importer.Counts().refused, 0);
     EXPECT_EQ(Byte(channel, 12), 0);
+}
+
+// A comment is one line of its cell, at most 30 bytes, never half a character:
+// from a file through the wizard's 30-byte slot, and from pasted text.
+TEST_F(ImportRows, CommentsAreOneLineAndCutByWholeCharacters)
+{
+    const std::string e = "\xC3\xA9"; // é in UTF-8
+    std::string fifteen;
+    for (int i = 0; i < 15; ++i)
+        fifteen += e;
+    const std::string ascii29(29, 'c');
+    const struct {
+        std::string comment;
+        std::string stored;
+    } cases[] = {
+        {"a\tb\r\nc\rd\ne", "a b  c d e"},
+        {ascii29 + e, ascii29},                              // é would end past byte 30
+        {ascii29 + "\xE9xyz", ascii29 + "\xE9"},             // 8-bit text: a byte a character
+        {"x" + fifteen, "x" + fifteen.substr(0, 28)},        // through the wizard's slot
+    };
+    std::vector<std::string> names;
+    std::vector<int> widths;
+    for (const textio::ImportColumn& column : textio::kImportColumns) {
+        names.emplace_back(column.name);
+        widths.push_back(column.width);
+    }
+    std::vector<int> assignment{2, 36}; // Receive Frequency, Comment
+    std::vector<char> record(textio::RecordSize());
+    int channel = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(channel);
+        portkit::FillImportRecord({"145.5", c.comment}, assignment, widths, record.data());
+        textio::RowImporter importer(doc);
+        ASSERT_TRUE(importer.PlaceRecord(record.data(), channel, true));
+        EXPECT_EQ(doc.Comment(channel), c.stored);
+        ++channel;
+    }
+    const textio::PastedRows pasted = textio::ReadPastedRows("Receive Frequency\tComment\n145.5\t\"two\nlines\tand a tab\"\n");
+    ASSERT_EQ(textio::PlacePastedRows(doc, pasted, channel, channel).placed, 1);
+    EXPECT_EQ(doc.Comment(channel), "two lines and a tab");
 }
 
 TEST_F(ImportRows, ASplitChannelNeverTransmitsOnAFrequencyTheRadioCannotUse)
