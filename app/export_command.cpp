@@ -15,7 +15,6 @@
 
 // Qt
 #include <QFileDialog>
-#include <QFileInfo>
 
 namespace app {
 namespace {
@@ -30,23 +29,38 @@ struct ExportChoice {
     bool otherLayout = false;
 };
 
-// The chosen file, with the extension of the chosen filter added to a bare name
-// (tab by default), and whether other programs' layout was chosen.
+// The extension the filter gives a bare name: csv for the comma filters, else tab.
+QString SuffixOf(const QString& filter)
+{
+    auto chosen = [&filter](const QString& name) { return filter.simplified() == name.simplified(); };
+    return chosen(kCsvFilter) || chosen(kOtherFilter) ? QStringLiteral("csv") : QStringLiteral("tab");
+}
+
+// A save dialog that gives a bare name the extension of the chosen filter
+// before it looks for the file, so that replacing an existing one is asked
+// about under the name that is written.
+class ExportDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        setDefaultSuffix(SuffixOf(selectedNameFilter()));
+        QFileDialog::accept();
+    }
+};
+
+// The chosen file and whether other programs' layout was chosen.
 ExportChoice AskExportPath(QWidget* parent)
 {
-    QFileDialog dialog(parent, QStringLiteral("Export Radio File"), QStringLiteral("."),
-                       kTabFilter + ";;" + kCsvFilter + ";;" + kOtherFilter + ";;" + kAllFilter);
+    ExportDialog dialog(parent, QStringLiteral("Export Radio File"), QStringLiteral("."),
+                        kTabFilter + ";;" + kCsvFilter + ";;" + kOtherFilter + ";;" + kAllFilter);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    QString path = platform::RunFileDialog(dialog);
+    const QString path = platform::RunFileDialog(dialog);
     if (path.isEmpty())
         return {};
-    const QString filter = dialog.selectedNameFilter();
-    // The dialog hands the filter back with its blanks simplified.
-    auto chosen = [&filter](const QString& name) { return filter.simplified() == name.simplified(); };
-    if (QFileInfo(path).suffix().isEmpty())
-        path += chosen(kCsvFilter) || chosen(kOtherFilter) ? QStringLiteral(".csv") : QStringLiteral(".tab");
-    return {PathBytes(path), chosen(kOtherFilter)};
+    return {PathBytes(path), dialog.selectedNameFilter().simplified() == kOtherFilter.simplified()};
 }
 
 } // namespace

@@ -29,7 +29,7 @@ struct ImportOptions {
     std::optional<char> delimiter; // unset: comma for a .csv file, else tab
     std::optional<char> qualifier; // '\0': none
     bool consecutive = false;
-    std::size_t skip = 0;
+    std::optional<std::size_t> skip; // unset: the lines above the heading line
     int start = 1;
     bool overwrite = false;
     std::vector<std::pair<std::size_t, int>> map; // file column (0-based), column (1-based, 0 Ignore)
@@ -39,16 +39,21 @@ constexpr const char* kImportHelp =
     "Usage: ostrel-cli import TEXT --into DOC.rdf [-o OUT.rdf] [options]\n"
     "Places the rows of a delimited text file into memory channels of DOC.rdf and\n"
     "saves it (to OUT.rdf with -o, else DOC.rdf is replaced whole).\n\n"
-    "  --delimiter tab|comma|semicolon|space|C   field delimiter (default tab, comma for .csv)\n"
-    "  --qualifier none|double|single            text qualifier (default none)\n"
+    "  --delimiter tab|comma|semicolon|space|C   field delimiter (default: the one that\n"
+    "                                            splits the heading line into column names;\n"
+    "                                            without one tab, comma for .csv)\n"
+    "  --qualifier none|double|single            text qualifier (default double when a\n"
+    "                                            field opens with a double quote, else none)\n"
     "  --consecutive                             treat consecutive delimiters as one\n"
     "  --skip N                                  lines at the start that are not imported\n"
+    "                                            (default: the lines above the heading line)\n"
     "  --start N                                 starting radio memory, 1 to 1100 (default 1)\n"
     "  --overwrite                               overwrite existing channels\n"
     "  --map K=NAME                              file column K (from 1) is column NAME\n"
     "                                            (\"Ignore\" to skip it); repeatable\n"
     "A heading row naming the columns is found and not imported, as in the wizard;\n"
-    "other programs' CSV heading (Location,Name,Frequency,...) is read in its own layout.\n";
+    "other programs' CSV heading (Location,Name,Frequency,...) is read in its own layout.\n"
+    "A transmit frequency or offset the radio cannot use is refused and counted.\n";
 
 constexpr int kHelpShown = -1;
 
@@ -235,7 +240,8 @@ int PlaceRows(const portkit::ImportTable& table, std::vector<int> assignment, st
 
 void PrintCounts(const textio::ImportCounts& counts, std::ostream& out)
 {
-    out << "Rows placed: " << counts.placed << '\n' << "Rows dropped: " << counts.DroppedTotal() << '\n';
+    out << "Rows placed: " << counts.placed << '\n' << "Fields refused: " << counts.refused << '\n'
+        << "Rows dropped: " << counts.DroppedTotal() << '\n';
     for (int reason = 0; reason < textio::kDropReasonCount; ++reason)
         out << "  " << textio::DropReasonText(static_cast<textio::DropReason>(reason)) << ": "
             << counts.dropped[static_cast<std::size_t>(reason)] << '\n';
@@ -263,15 +269,22 @@ int CmdImport(const Args& args, std::ostream& out, std::ostream& err)
     controller.FirstUpdate();
     controller.GridStore(false);
 
-    const bool other = options.skip < lines.size() && textio::IsOtherHeading(lines[options.skip]);
-    // Other programs' layout is comma-separated with quoted texts, whatever the options say.
-    portkit::SplitOptions split;
-    split.delimiter = other ? ',' : options.delimiter.value_or(EndsWithCsv(options.text) ? ',' : '\t');
-    split.consecutive = !other && options.consecutive;
-    const char qualifier = other ? '"' : options.qualifier.value_or('\0');
-    split.useQualifier = qualifier != '\0';
-    split.qualifier = split.useQualifier ? qualifier : '"';
-    const portkit::ImportTable table = portkit::BuildImportTable(lines, options.skip, split);
+    // What the options leave open, the file's heading line tells.
+    const portkit::SniffedFile sniffed = portkit::SniffImportFile(lines, ColumnNames());
+    const std::size_t skip = options.skip.value_or(sniffed.Found(lines) ? sniffed.heading : 0);
+    const bool other = skip < lines.size() && textio::IsOtherHeading(lines[skip]);
+    portkit::SplitOptions split = sniffed.split;
+    if (!sniffed.Found(lines) && EndsWithCsv(options.text))
+        split.delimiter = ',';
+    // Other programs' layout is split as its heading line is, whatever the options say.
+    if (!other) {
+        split.delimiter = options.delimiter.value_or(split.delimiter);
+        split.consecutive = options.consecutive;
+        const char qualifier = options.qualifier.value_or(split.useQualifier ? '"' : '\0');
+        split.useQualifier = qualifier != '\0';
+        split.qualifier = split.useQualifier ? qualifier : '"';
+    }
+    const portkit::ImportTable table = portkit::BuildImportTable(lines, skip, split);
 
     textio::ImportCounts counts;
     if (other) {

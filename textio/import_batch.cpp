@@ -1,7 +1,6 @@
 #include "textio/import_batch.h"
 
 // std
-#include <fstream>
 
 // project
 #include "platform/locale.h"
@@ -14,62 +13,34 @@ void ImportBatch::Add(const void* record, int channelIndex, bool overwrite)
     rows_.push_back({FieldsFromRecord(record), channelIndex, overwrite});
 }
 
-FileHeadings HeadingsOfLine(std::string line)
+namespace {
+
+std::vector<std::string> ColumnNames()
+{
+    std::vector<std::string> names;
+    for (const ImportColumn& column : kImportColumns)
+        names.emplace_back(column.name);
+    return names;
+}
+
+FileHeadings HeadingsOfCells(const std::vector<std::string>& cells)
 {
     FileHeadings headings;
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    headings.otherLayout = IsOtherHeading(line);
-    const char separator = line.find('\t') != std::string::npos ? '\t' : ',';
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = line.find(separator, start);
-        std::string cell = line.substr(start, end - start);
-        if (cell.size() >= 2 && cell.front() == '"' && cell.back() == '"')
-            cell = cell.substr(1, cell.size() - 2);
+    for (const std::string& cell : cells)
         if (const int k = ColumnIndex(cell); k >= 0)
             headings.named.set(static_cast<std::size_t>(k));
-        if (end == std::string::npos)
-            return headings;
-        start = end + 1;
-    }
+    return headings;
 }
 
-FileHeadings ReadFileHeadings(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::string line;
-    bool first = true;
-    while (std::getline(in, line)) {
-        if (first && line.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0)
-            line.erase(0, kByteOrderMark.size());
-        first = false;
-        if (line.empty() || line == "\r" || line[0] == '#')
-            continue;
-        FileHeadings headings = HeadingsOfLine(line);
-        std::vector<std::string> lines;
-        if (headings.otherLayout && portkit::ReadImportFile(path, lines))
-            headings.otherRows = OtherRowsByLocation(lines);
-        return headings;
-    }
-    return {};
-}
-
-std::map<std::string, OtherRow> OtherRowsByLocation(const std::vector<std::string>& lines)
+// The rows after the heading line, split as it is, by Location.
+std::map<std::string, OtherRow> OtherRowsAfter(const std::vector<std::string>& lines, std::size_t heading,
+                                               const portkit::SplitOptions& split)
 {
     std::map<std::string, OtherRow> rows;
-    if (lines.empty() || !portkit::IsOtherProgramHeading(lines.front()))
-        return rows;
-    // Split as the command line splits such a file.
-    portkit::SplitOptions split;
-    split.delimiter = ',';
-    split.useQualifier = true;
-    split.qualifier = '"';
-    const portkit::ImportTable table = portkit::BuildImportTable(lines, 0, split);
+    const portkit::ImportTable table = portkit::BuildImportTable(lines, heading + 1, split);
     std::vector<std::string> repeated;
-    for (std::size_t r = 1; r < table.rows.size(); ++r) {
+    for (const std::vector<std::string>& cells : table.rows) {
         OtherRow row;
-        const std::vector<std::string>& cells = table.rows[r];
         for (std::size_t k = 0; k < row.size() && k < cells.size(); ++k)
             row[k] = cells[k];
         const std::string& location = row[ocol::kLocation];
@@ -79,6 +50,36 @@ std::map<std::string, OtherRow> OtherRowsByLocation(const std::vector<std::strin
     for (const std::string& location : repeated)
         rows.erase(location);
     return rows;
+}
+
+} // namespace
+
+FileHeadings HeadingsOfLine(const std::string& line)
+{
+    return HeadingsOfLines(portkit::SplitImportLines(line));
+}
+
+FileHeadings HeadingsOfLines(const std::vector<std::string>& lines)
+{
+    const portkit::SniffedFile sniffed = portkit::SniffImportFile(lines, ColumnNames());
+    if (!sniffed.Found(lines))
+        return {};
+    FileHeadings headings = HeadingsOfCells(portkit::SplitLine(lines[sniffed.heading], sniffed.split));
+    headings.otherLayout = IsOtherHeading(lines[sniffed.heading]);
+    if (headings.otherLayout)
+        headings.otherRows = OtherRowsAfter(lines, sniffed.heading, sniffed.split);
+    return headings;
+}
+
+FileHeadings ReadFileHeadings(const std::string& path)
+{
+    std::vector<std::string> lines;
+    return portkit::ReadImportFile(path, lines) ? HeadingsOfLines(lines) : FileHeadings();
+}
+
+std::map<std::string, OtherRow> OtherRowsByLocation(const std::vector<std::string>& lines)
+{
+    return HeadingsOfLines(lines).otherRows;
 }
 
 namespace {

@@ -42,13 +42,17 @@ struct FileHeadings {
     std::map<std::string, OtherRow> otherRows;
 };
 
-// The heading line of a text file: its first non-empty line that is not a
-// '#' comment, a UTF-8 byte-order mark dropped, split at tabs or commas. When
-// it is other programs' heading, the file's rows are read too.
+// The heading line of a text file: among its first lines (a UTF-8 byte-order
+// mark dropped), the one that names our columns or other programs' columns
+// when split at tabs, semicolons or commas, its cells quoted or not. Lines
+// above it (titles) are passed over. When it is other programs' heading, the
+// file's rows are read too, split as the heading is.
 FileHeadings ReadFileHeadings(const std::string& path);
-FileHeadings HeadingsOfLine(std::string line);
+FileHeadings HeadingsOfLines(const std::vector<std::string>& lines);
+// A file of the one line.
+FileHeadings HeadingsOfLine(const std::string& line);
 // The rows after other programs' heading in `lines` (as ReadImportFile gives
-// them), by Location; empty when the first line is not that heading.
+// them), by Location; empty when the lines have no such heading.
 std::map<std::string, OtherRow> OtherRowsByLocation(const std::vector<std::string>& lines);
 
 // Places every row of the batch into the model's image. "Show Name" and

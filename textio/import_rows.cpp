@@ -2,12 +2,14 @@
 
 // std
 #include <algorithm>
+#include <cctype>
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <strings.h>
 
 // project
+#include "portkit/core/import_table.h"
 #include "radio/channel_record.h"
 #include "radio/frequency.h"
 #include "radio/hyper_area.h"
@@ -60,42 +62,71 @@ struct Shift {
     std::int32_t transmit;
 };
 
-// Direction, offset and transmit frequency of a row received on `rx`.
-Shift ShiftOf(const RowFields& fields, std::int32_t rx)
+// An offset the row gives, as the Offset Frequency column takes it: one the
+// radio cannot use (0, no multiple of 50 kHz, 99.95 MHz or more) is refused
+// and counted, and the row keeps the default offset of its receive frequency.
+// That default itself (0 from 450 MHz on) is no refusal.
+std::int32_t CheckedOffset(std::int32_t offset, std::int32_t rx, int& refused)
+{
+    if (radio::IsValidOffset(offset) || offset == radio::DefaultOffset(rx))
+        return offset;
+    ++refused;
+    return radio::DefaultOffset(rx);
+}
+
+// A transmit frequency the row gives, as the Transmit Frequency column takes
+// it: one the radio cannot use is refused and counted, and reads as 0.
+std::int32_t CheckedTransmit(const std::string& text, int& refused)
+{
+    const std::int32_t tx = radio::ParseFrequency(text);
+    if (radio::IsValidFrequency(tx))
+        return tx;
+    ++refused;
+    return 0;
+}
+
+// Direction, offset and transmit frequency of a row received on `rx`, as the
+// cells would show them: the transmit frequency of a simplex, minus or plus
+// row follows from its direction and offset; a transmit frequency given for
+// a minus or plus row sets direction and offset as typing it would.
+Shift ShiftOf(const RowFields& fields, std::int32_t rx, int& refused)
 {
     const std::string& direction = Field(fields, icol::kDirection);
-    if (direction.empty())
-        return {radio::kSimplex, radio::DefaultOffset(rx), rx};
-
-    Shift shift{DirectionCodeFromText(direction), 0, rx};
+    const std::string& offsetText = Field(fields, icol::kOffset);
+    const std::string& transmitText = Field(fields, icol::kTransmit);
+    Shift shift{DirectionCodeFromText(direction), radio::DefaultOffset(rx), rx};
+    if (!offsetText.empty())
+        shift.offset = CheckedOffset(radio::ParseFrequency(offsetText), rx, refused);
+    const std::int32_t tx = transmitText.empty() ? 0 : CheckedTransmit(transmitText, refused);
     // A lone code digit is a direction, never an offset of 1, 2 or 3 MHz.
     const std::int32_t d = IsDirectionDigit(direction) ? 0 : radio::ParseFrequency(direction);
-    const std::string& offsetText = Field(fields, icol::kOffset);
-    // A transmit frequency the radio cannot use counts as not given.
-    const std::int32_t tx = radio::ParseFrequency(Field(fields, icol::kTransmit));
-    if (radio::IsValidFrequency(tx)) {
+
+    if (tx != 0 && (shift.code == radio::kMinus || shift.code == radio::kPlus)) {
+        shift.offset = radio::DirectionAndOffset(rx, shift.code, tx);
         shift.transmit = tx;
-        shift.offset = offsetText.empty() ? radio::DefaultOffset(rx) : radio::ParseFrequency(offsetText);
-        // A simplex channel transmits on its receive frequency: that says
-        // nothing about the offset it keeps for a shift.
-        const bool keepsOffset = shift.code == radio::kSplit || shift.code == radio::kSimplex;
-        if (shift.offset != Distance(tx, rx) && !keepsOffset)
-            shift.offset = Distance(tx, rx);
-    } else if (!offsetText.empty()) {
-        shift.offset = radio::ParseFrequency(offsetText);
-        shift.transmit = TransmitByCode(rx, shift.code, shift.offset);
-    } else if (d >= kTransmitInDirection) {
-        shift.code = (shift.code & ~3) | 4;
-        shift.transmit = d;
-        shift.offset = Distance(d, rx);
-        if (shift.offset >= kTransmitInDirection || shift.offset % radio::kOffsetUnit != 0)
-            shift.offset = radio::DefaultOffset(rx);
-    } else if (d != 0) {
-        shift.offset = d;
-    } else {
-        shift.offset = radio::DefaultOffset(rx);
-        shift.transmit = TransmitByCode(rx, shift.code, shift.offset);
+        return shift;
     }
+    if (tx != 0 && shift.code == radio::kSplit) {
+        shift.transmit = tx;
+        return shift;
+    }
+    if (tx == 0 && transmitText.empty() && offsetText.empty() && d >= kTransmitInDirection) {
+        // The direction column holds the transmit frequency of a split row. One
+        // the radio cannot use is refused: the text then says no direction.
+        shift.code = radio::kSplit;
+        shift.transmit = CheckedTransmit(direction, refused);
+        if (shift.transmit == 0) {
+            shift.code = radio::kSimplex;
+            shift.transmit = rx;
+            return shift;
+        }
+        shift.offset = radio::IsValidOffset(Distance(d, rx)) ? Distance(d, rx) : radio::DefaultOffset(rx);
+        return shift;
+    }
+    if (offsetText.empty() && d != 0 && d < kTransmitInDirection) // "+5", "-0.6": direction and offset at once
+        shift.offset = CheckedOffset(d, rx, refused);
+    if (shift.code == radio::kMinus || shift.code == radio::kPlus)
+        shift.transmit = TransmitByCode(rx, shift.code, shift.offset);
     return shift;
 }
 
@@ -107,6 +138,28 @@ int StepFor(std::int32_t rx, const std::string& text)
     if (radio::StepIndexToCode(radio::StepCodeToIndex(code, rx), rx) != code)
         return radio::StepIndexToCode(0, rx);
     return code;
+}
+
+// A name as its cell takes it: capitals, only the radio's characters (others
+// are left out, as typing them is refused), at most six of them.
+std::string NameText(const std::string& text)
+{
+    std::string kept;
+    for (const char c : text) {
+        const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        if (radio::NameCharCode(upper) >= 0 && kept.size() < static_cast<std::size_t>(radio::kNameLength))
+            kept += upper;
+    }
+    return kept;
+}
+
+// A comment as one line of its cell: CR, LF and Tab each become a blank, so
+// that copied rows stay rows; cut to the comment slot by whole characters.
+std::string CommentText(std::string text)
+{
+    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n' || c == '\t'; }, ' ');
+    text.resize(portkit::CharacterCut(text, kCommentBytes));
+    return text;
 }
 
 void SetFlag(std::uint8_t& byte, bool on)
@@ -200,14 +253,14 @@ void RowImporter::StoreRow(const RowFields& fields, int channel, std::int32_t rx
     std::uint8_t* record = image.data() + radio::ChannelOffset(channel);
     radio::SetField(record, ChannelField::Receive, rx);
 
-    const Shift shift = ShiftOf(fields, rx);
+    const Shift shift = ShiftOf(fields, rx, counts_.refused);
     radio::SetField(record, ChannelField::Direction, shift.code);
     radio::SetField(record, ChannelField::Offset, shift.offset);
     radio::SetField(record, ChannelField::Transmit, shift.transmit);
     radio::SetField(record, ChannelField::InUse, 1);
 
     std::uint8_t* name = image.data() + radio::NameOffset(radio::kSheetMemories, channel);
-    const std::string& nameText = Field(fields, icol::kName);
+    const std::string nameText = NameText(Field(fields, icol::kName));
     SetFlag(name[radio::kHasNameByte], false);
     radio::EncodeName(nameText, name); // capitals, six characters, blanks for the rest
     if (!nameText.empty()) {
@@ -239,7 +292,7 @@ void RowImporter::StoreRow(const RowFields& fields, int channel, std::int32_t rx
     if (extras.scan >= 0 && channel < radio::kMemoryCount)
         for (int hyper = 0; hyper < radio::kHyperCount; ++hyper)
             radio::SetScanValue(image, hyper, channel, extras.scan);
-    model_.SetComment(channel, Field(fields, icol::kComment).substr(0, kCommentBytes));
+    model_.SetComment(channel, CommentText(Field(fields, icol::kComment)));
 }
 
 ColumnSet ColumnsWithValues(const RowFields& fields, ColumnSet sofar)

@@ -33,6 +33,9 @@ const char* DropReasonText(DropReason reason);
 struct ImportCounts {
     int placed = 0;
     std::array<int, kDropReasonCount> dropped{};
+    // Fields of placed rows that the radio cannot take (a transmit frequency
+    // or an offset): never stored, the row keeps what it gets without them.
+    int refused = 0;
 
     int Dropped(DropReason reason) const { return dropped[static_cast<std::size_t>(reason)]; }
     int DroppedTotal() const;

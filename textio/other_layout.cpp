@@ -7,6 +7,7 @@
 #include <strings.h>
 
 // project
+#include "portkit/core/import_table.h"
 #include "radio/frequency.h"
 #include "radio/hyper_area.h"
 #include "radio/lists.h"
@@ -179,13 +180,7 @@ std::string ToneText(int ctcssIndex)
 
 } // namespace
 
-bool IsOtherHeading(std::string_view line)
-{
-    std::string heading;
-    for (const char* name : kOtherHeadings)
-        heading += (heading.empty() ? "" : ",") + std::string(name);
-    return line.substr(0, heading.size()) == heading && (line.size() == heading.size() || line[heading.size()] == ',');
-}
+bool IsOtherHeading(std::string_view line) { return portkit::IsOtherProgramHeading(line); }
 
 ConvertedRow FromOtherRow(const OtherRow& row)
 {

@@ -68,7 +68,8 @@ struct ConvertedRow {
     RowExtras extras;
 };
 
-// Whether a line is that layout's heading (more columns may follow it).
+// Whether a line is that layout's heading, split at commas, semicolons or
+// tabs, its cells quoted or not (more columns may follow it).
 bool IsOtherHeading(std::string_view line);
 
 // One row of that layout as our row.

@@ -45,6 +45,36 @@ constexpr std::array<ForeignHeading, 3> kSpreadsheetColumns{{
 
 constexpr std::string_view kChannelNumberName = "Channel Number";
 
+bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+
+// Length of the UTF-8 sequence a lead byte opens, 0 for a byte that opens none.
+std::size_t SequenceLength(unsigned char c)
+{
+    if (c < 0x80)
+        return 1;
+    if (c >= 0xC2 && c <= 0xDF)
+        return 2;
+    if (c >= 0xE0 && c <= 0xEF)
+        return 3;
+    if (c >= 0xF0 && c <= 0xF4)
+        return 4;
+    return 0;
+}
+
+bool IsUtf8(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t n = SequenceLength(static_cast<unsigned char>(text[i]));
+        if (n == 0 || i + n > text.size())
+            return false;
+        for (std::size_t k = 1; k < n; ++k)
+            if (!IsContinuation(static_cast<unsigned char>(text[i + k])))
+                return false;
+        i += n;
+    }
+    return true;
+}
+
 bool StartsWithComment(const std::string& line)
 {
     return !line.empty() && line.front() == '#';
@@ -107,13 +137,75 @@ void AssignEmptyFirstHeading(const std::vector<std::string>& heading, HeaderMatc
     match.layout = ImportLayout::Spreadsheet;
 }
 
+constexpr std::array<char, 3> kSniffedDelimiters{'\t', ';', ','};
+constexpr std::size_t kSniffedLines = 20; // how far down a heading is looked for
+constexpr int kHeadingNamesNeeded = 2;
+
+bool IsOtherProgramCells(const std::vector<std::string>& cells)
+{
+    if (cells.size() < 17)
+        return false;
+    std::string joined;
+    for (std::size_t col = 0; col < 17; ++col)
+        joined += (col ? "," : "") + cells[col];
+    return joined == kOtherProgramHeading;
+}
+
+SplitOptions QuotedSplit(char delimiter) { return SplitOptions{delimiter, false, true, '"'}; }
+
+// Whether a field of some line opens with a double quote.
+bool HasQuotedField(const std::vector<std::string>& lines)
+{
+    for (const std::string& line : lines)
+        for (std::size_t i = 0; i < line.size(); ++i)
+            if (line[i] == '"' && (i == 0 || line[i - 1] == '\t' || line[i - 1] == ';' || line[i - 1] == ','))
+                return true;
+    return false;
+}
+
+// How many of `names` a line names when split with `split`.
+int NamesInLine(const std::string& line, const SplitOptions& split, const std::vector<std::string>& names)
+{
+    ImportTable table;
+    table.rows.push_back(SplitLine(line, split));
+    table.columns = table.rows.front().size();
+    const std::vector<int> assignment = DetectHeader(table, names).assignment;
+    return static_cast<int>(std::count_if(assignment.begin(), assignment.end(), [](int a) { return a != 0; }));
+}
+
 } // namespace
 
 bool IsOtherProgramHeading(std::string_view line)
 {
-    if (line.substr(0, kOtherProgramHeading.size()) != kOtherProgramHeading)
-        return false;
-    return line.size() == kOtherProgramHeading.size() || line[kOtherProgramHeading.size()] == ',';
+    return std::any_of(kSniffedDelimiters.begin(), kSniffedDelimiters.end(),
+                       [line](char c) { return IsOtherProgramCells(SplitLine(line, QuotedSplit(c))); });
+}
+
+SniffedFile SniffImportFile(const std::vector<std::string>& lines, const std::vector<std::string>& names)
+{
+    SniffedFile sniffed;
+    sniffed.split.useQualifier = HasQuotedField(lines);
+    sniffed.split.qualifier = '"';
+    sniffed.heading = lines.size();
+    for (std::size_t i = 0; i < lines.size() && i < kSniffedLines; ++i) {
+        int best = kHeadingNamesNeeded - 1;
+        for (const char c : kSniffedDelimiters) {
+            SplitOptions split = sniffed.split;
+            split.delimiter = c;
+            const int named = IsOtherProgramCells(SplitLine(lines[i], split))
+                                  ? static_cast<int>(kOtherProgramColumns.size())
+                                  : NamesInLine(lines[i], split, names);
+            if (named > best) {
+                best = named;
+                sniffed.split.delimiter = c;
+                sniffed.heading = i;
+            }
+        }
+        if (sniffed.Found(lines))
+            return sniffed;
+    }
+    sniffed.split.delimiter = '\t';
+    return sniffed;
 }
 
 std::vector<std::string> SplitImportLines(std::string_view text)
@@ -130,8 +222,8 @@ std::vector<std::string> SplitImportLines(std::string_view text)
         if (!line.empty())
             lines.emplace_back(line);
     }
-    const auto heading = std::find_if_not(lines.begin(), lines.end(), StartsWithComment);
-    if (heading != lines.end() && IsOtherProgramHeading(*heading))
+    const auto leading = lines.begin() + static_cast<long>(std::min(lines.size(), kSniffedLines));
+    if (std::any_of(lines.begin(), leading, [](const std::string& line) { return IsOtherProgramHeading(line); }))
         lines.erase(std::remove_if(lines.begin(), lines.end(), StartsWithComment), lines.end());
     return lines;
 }
@@ -184,13 +276,8 @@ HeaderMatch DetectHeader(const ImportTable& table, const std::vector<std::string
     if (table.rows.empty())
         return match;
     const std::vector<std::string>& heading = table.rows.front();
-    if (heading.size() >= 17) {
-        std::string joined;
-        for (std::size_t col = 0; col < 17; ++col)
-            joined += (col ? "," : "") + heading[col];
-        if (joined == kOtherProgramHeading)
-            match.layout = ImportLayout::OtherProgram;
-    }
+    if (IsOtherProgramCells(heading))
+        match.layout = ImportLayout::OtherProgram;
     for (std::size_t n = 0; n < names.size(); ++n) {
         // The name itself anywhere in the row wins over a foreign heading for it.
         for (const bool exact : {true, false}) {
@@ -222,6 +309,17 @@ const char* CheckAssignment(const std::vector<int>& assignment)
     return used.empty() ? "No columns were identified!" : nullptr;
 }
 
+std::size_t CharacterCut(std::string_view text, std::size_t max)
+{
+    if (text.size() <= max)
+        return text.size();
+    std::size_t cut = max;
+    if (IsUtf8(text))
+        while (cut > 0 && IsContinuation(static_cast<unsigned char>(text[cut])))
+            --cut;
+    return cut;
+}
+
 std::size_t ImportRecordSize(const std::vector<int>& widths)
 {
     std::size_t size = 0;
@@ -243,7 +341,7 @@ void FillImportRecord(const std::vector<std::string>& row, const std::vector<int
         if (a < 1 || a > static_cast<int>(widths.size()) || widths[a - 1] < 1)
             continue;
         const std::size_t room = static_cast<std::size_t>(widths[a - 1] - 1);
-        const std::size_t n = std::min(row[col].size(), room);
+        const std::size_t n = CharacterCut(row[col], room);
         std::memcpy(record + offsets[a - 1], row[col].data(), n);
     }
 }

@@ -6,7 +6,7 @@
 // Typical use:
 //   std::vector<std::string> lines;
 //   if (!ReadImportFile(path, lines)) ...;            // cannot be opened
-//   SplitOptions split{','};                          // or DefaultSplitOptions(lines)
+//   SplitOptions split = SniffImportFile(lines, names).split; // or chosen
 //   ImportTable table = BuildImportTable(lines, skip, split);
 //   HeaderMatch header = DetectHeader(table, names);  // names: the caller's columns
 //   if (header.Found()) ++skip;                       // the heading row is not imported
@@ -32,7 +32,7 @@
 //    "DCS" and "Tx Narrow" are taken for "CTCSS Tone", "DCS Code" and "Narrow".
 // Such files may start with a UTF-8 byte-order mark (ReadImportFile drops it)
 // and the OtherProgram layout may carry '#' comment lines (dropped when that
-// heading is the first line that is not a comment).
+// heading is among the file's first 20 lines).
 
 // own
 #include "portkit/core/import_split.h"
@@ -53,7 +53,9 @@ std::vector<std::string> SplitImportLines(std::string_view text);
 // Reads path and splits it as SplitImportLines; false when it cannot be read.
 bool ReadImportFile(const std::string& path, std::vector<std::string>& lines);
 
-// True when line is the OtherProgram heading (comma-delimited, more columns allowed).
+// True when line is the OtherProgram heading: split at commas, semicolons or
+// tabs (double quotes as qualifier), its first cells are the 17 headings;
+// more columns may follow.
 bool IsOtherProgramHeading(std::string_view line);
 
 // The fields of the lines from skip on. A line that gives no field at all
@@ -81,16 +83,35 @@ struct HeaderMatch {
 // foreign headings, and is not taken yet. Nothing found when the table is empty.
 HeaderMatch DetectHeader(const ImportTable& table, const std::vector<std::string>& names);
 
+// The split settings a file suggests, and its heading line. The qualifier is
+// the double quote when some field of the file opens with one. The heading is
+// the first of the leading lines that names at least two of `names` (or is
+// the OtherProgram heading) when split at tabs, semicolons or commas, and the
+// delimiter is the one that finds the most names there. A file without such a
+// line is split at tabs.
+struct SniffedFile {
+    SplitOptions split;
+    std::size_t heading = 0; // index of the heading line; lines.size() when none
+    bool Found(const std::vector<std::string>& lines) const { return heading < lines.size(); }
+};
+SniffedFile SniffImportFile(const std::vector<std::string>& lines, const std::vector<std::string>& names);
+
 // The assignment text problem of step 3, or nullptr when the assignment is
 // usable: "No columns were identified!" or "Columns cannot be duplicated!".
 const char* CheckAssignment(const std::vector<int>& assignment);
+
+// How many bytes of text fit in max bytes without cutting a character in two:
+// a text that is valid UTF-8 is cut before the lead byte of a character that
+// does not fit whole; any other text is 8-bit, one character a byte.
+std::size_t CharacterCut(std::string_view text, std::size_t max);
 
 // Sum of the widths (negative widths count as 0): the size of one record.
 std::size_t ImportRecordSize(const std::vector<int>& widths);
 
 // Writes one row into record (ImportRecordSize bytes): zeroes it, then for each
 // column whose assignment a is not 0, copies the cell into slot a (1-based;
-// slots back to back in the names' order) cut to widths[a-1] - 1 bytes, followed
+// slots back to back in the names' order) cut to widths[a-1] - 1 bytes (never
+// inside a character, see CharacterCut), followed
 // by zero bytes. Assignments outside 1..widths.size() are ignored.
 void FillImportRecord(const std::vector<std::string>& row, const std::vector<int>& assignment,
                       const std::vector<int>& widths, char* record);

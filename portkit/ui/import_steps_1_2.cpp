@@ -117,10 +117,11 @@ CImportStep2::CImportStep2(ImportSession& session, QWidget* parent)
     layout->addLayout(qualifierRow);
     layout->addWidget(view_, 1);
 
-    // A file in the other programs' layout is comma-delimited; otherwise Tab.
-    const bool comma = !session_.lines.empty() && IsOtherProgramHeading(session_.lines.front());
-    session_.split = SplitOptions{comma ? ',' : '\t', false, false, '"'};
-    (comma ? comma_ : tab_)->setChecked(true);
+    // The delimiter that splits the file's heading line, and the double quote
+    // when a field opens with one, so that an exported file reads back as written.
+    session_.split = SniffImportFile(session_.lines, session_.Names()).split;
+    Delimiter(session_.split.delimiter)->setChecked(true);
+    qualifier_->setCurrentIndex(session_.split.useQualifier ? 1 : 0);
 
     connect(tab_, &QRadioButton::clicked, this, [this] { OnDelimiter('\t'); });
     connect(semicolon_, &QRadioButton::clicked, this, [this] { OnDelimiter(';'); });

@@ -18,6 +18,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 // std
@@ -41,6 +43,36 @@ void AnswerFileDialog(const QString& path)
 }
 
 } // namespace
+
+// A bare name gets its extension before the dialog looks for the file, so the
+// question about replacing it names the file that would be replaced.
+TEST(ExportCommand, ReplacingAFileIsAskedAboutUnderItsFullName)
+{
+    test_support::TempConfigHome home;
+    test_support::TempDir dir;
+    CMainFrame frame;
+    frame.show();
+    ASSERT_NE(frame.NewDocument(), nullptr);
+    const std::string path = dir.path() + "/list";
+    std::ofstream(path + ".tab") << "kept\n";
+
+    QString question;
+    AnswerFileDialog(QString::fromStdString(path));
+    // Says No to the question, then cancels the dialog that stays open.
+    QTimer::singleShot(50, [&question] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            question = box->text();
+            box->button(QMessageBox::No)->click();
+        }
+        QTimer::singleShot(0, [] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+    });
+    frame.Dispatch(cmd::Export);
+    EXPECT_TRUE(question.contains(QStringLiteral("list.tab"))) << question.toStdString();
+    EXPECT_EQ(test_support::ReadText(path + ".tab"), "kept\n");
+}
 
 TEST(ExportCommand, WritesTheShownSheetOrSaysWhyNot)
 {

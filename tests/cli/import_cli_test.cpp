@@ -34,10 +34,10 @@ void WriteText(const std::string& path, const std::string& text)
     test_support::WriteBytes(path, test_support::Bytes(text.begin(), text.end()));
 }
 
-std::string Counts(int placed, int empty, int outside, int noFree, int receive)
+std::string Counts(int placed, int empty, int outside, int noFree, int receive, int refused = 0)
 {
     std::ostringstream out;
-    out << "Rows placed: " << placed << "\nRows dropped: " << empty + outside + noFree + receive
+    out << "Rows placed: " << placed << "\nFields refused: " << refused << "\nRows dropped: " << empty + outside + noFree + receive
         << "\n  no field at all: " << empty << "\n  channel number outside 1 to 1100: " << outside
         << "\n  no free channel left: " << noFree << "\n  receive frequency refused: " << receive << '\n';
     return out.str();

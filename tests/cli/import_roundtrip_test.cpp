@@ -13,7 +13,9 @@
 #include <gtest/gtest.h>
 
 // project
+#include "grid/document_controller.h"
 #include "radio/main_doc.h"
+#include "textio/export.h"
 #include "support/files.h"
 #include "support/run_cli.h"
 #include "support/temp_config.h"
@@ -94,16 +96,29 @@ std::string RandomList(int rows)
 class ImportRoundTrip : public ::testing::Test {
 protected:
     std::string Path(const std::string& name) const { return dir.path() + "/" + name; }
-    // A new document `doc` with `text` imported (overwriting) and exported to
-    // `exported`. The export puts texts holding a double quote in quotes.
+    // A new document `doc` with `text` imported (overwriting, the other
+    // options at their defaults) and exported to `exported`.
     void Import(const std::string& text, const std::string& doc, const std::string& exported,
-                const char* qualifier = "double")
+                std::vector<std::string> options = {})
     {
         test_support::WriteBytes(Path("in.tab"), test_support::Bytes(text.begin(), text.end()));
         ASSERT_EQ(RunCli({"new", Path(doc)}), cli::kExitOk);
-        ASSERT_EQ(RunCli({"import", Path("in.tab"), "--into", Path(doc), "--overwrite", "--qualifier", qualifier}),
-                  cli::kExitOk);
+        std::vector<std::string> args{"import", Path("in.tab"), "--into", Path(doc), "--overwrite"};
+        args.insert(args.end(), options.begin(), options.end());
+        ASSERT_EQ(RunCli(args), cli::kExitOk);
         ASSERT_EQ(RunCli({"export", Path(doc), Path(exported)}), cli::kExitOk);
+    }
+
+    // Channel records, names, banks, scan values and comments of two documents.
+    static void ExpectSameChannels(const std::string& a, const std::string& b)
+    {
+        radio::CMainDoc first('.');
+        radio::CMainDoc second('.');
+        ASSERT_TRUE(first.Load(a));
+        ASSERT_TRUE(second.Load(b));
+        for (std::size_t i = 1224; i < 30280; ++i)
+            ASSERT_EQ(first.Image()[i], second.Image()[i]) << "image byte " << i;
+        EXPECT_EQ(first.Data().comments, second.Data().comments);
     }
 
     test_support::TempConfigHome home;
@@ -112,25 +127,39 @@ protected:
 
 TEST_F(ImportRoundTrip, ExportedListImportsIntoTheSameChannels)
 {
-    Import(RandomList(800), "a.rdf", "a.tab", "none");
+    Import(RandomList(800), "a.rdf", "a.tab", {"--qualifier", "none"});
     const std::string first = ReadText(Path("a.tab"));
     ASSERT_GT(Table(first, '\t').size(), 400u);
     Import(first, "b.rdf", "b.tab");
     EXPECT_EQ(ReadText(Path("b.tab")), first);
+    ExpectSameChannels(Path("a.rdf"), Path("b.rdf"));
+}
 
-    radio::CMainDoc a('.');
-    radio::CMainDoc b('.');
-    ASSERT_TRUE(a.Load(Path("a.rdf")));
-    ASSERT_TRUE(b.Load(Path("b.rdf")));
-    // Records, names, banks and comments alike.
-    for (std::size_t i = 1224; i < 30280; ++i)
-        ASSERT_EQ(a.Image()[i], b.Image()[i]) << "image byte " << i;
-    EXPECT_EQ(a.Data().comments, b.Data().comments);
+// Whatever the name, the separator and the decimal separator of an export,
+// the import's defaults read it back: names and comments with commas and
+// double quotes, frequencies with a decimal comma.
+TEST_F(ImportRoundTrip, AnExportImportsBackWithTheDefaultsInEveryLocale)
+{
+    Import(RandomList(600), "a.rdf", "a.tab", {"--qualifier", "none"});
+    for (const char separator : {'.', ','}) {
+        radio::CMainDoc doc(separator);
+        ASSERT_TRUE(doc.Load(Path("a.rdf")));
+        grid::DocumentController controller(doc);
+        controller.FirstUpdate();
+        for (const char* name : {"list.tab", "list.csv", "list.TAB", "list"}) {
+            SCOPED_TRACE(std::string(1, separator) + " " + name);
+            std::string error;
+            ASSERT_TRUE(textio::ExportSheet(controller.Grid(radio::kSheetMemories), Path(name), error)) << error;
+            ASSERT_EQ(RunCli({"new", Path("b.rdf")}), cli::kExitOk);
+            ASSERT_EQ(RunCli({"import", Path(name), "--into", Path("b.rdf"), "--overwrite"}), cli::kExitOk);
+            ExpectSameChannels(Path("a.rdf"), Path("b.rdf"));
+        }
+    }
 }
 
 TEST_F(ImportRoundTrip, OtherProgramsLayoutKeepsWhatItCanSay)
 {
-    Import(RandomList(800), "a.rdf", "a.tab", "none");
+    Import(RandomList(800), "a.rdf", "a.tab", {"--qualifier", "none"});
     ASSERT_EQ(RunCli({"export", "--layout", "other", Path("a.rdf"), Path("a.csv")}), cli::kExitOk);
     ASSERT_EQ(RunCli({"new", Path("b.rdf")}), cli::kExitOk);
     ASSERT_EQ(RunCli({"import", Path("a.csv"), "--into", Path("b.rdf"), "--overwrite"}), cli::kExitOk);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 // project
+#include "portkit/core/import_table.h"
 #include "radio/main_doc.h"
 #include "support/temp_config.h"
 
@@ -148,6 +149,90 @@ TEST_F(ImportBatchTest, OtherProgramsRowsAreCompletedFromTheFileRowWithTheirLoca
     EXPECT_EQ(doc.Image()[1256 + 4] & 0x0F, 2);
     EXPECT_EQ(doc.Image()[1256 + 8] & 0x3F, 8);
     EXPECT_EQ(doc.Image()[30280] & 0x3C, 0);
+}
+
+// One file in other programs' layout, as the wizard reads it with the
+// settings it starts with and the title lines skipped: the channels it gives.
+struct Imported {
+    std::vector<std::uint8_t> image;
+    std::vector<std::string> comments;
+};
+Imported ImportWithWizardDefaults(const std::string& text)
+{
+    test_support::TempDir dir;
+    const std::string path = dir.path() + "/list.csv";
+    std::ofstream(path, std::ios::binary) << text;
+    std::vector<std::string> lines;
+    EXPECT_TRUE(portkit::ReadImportFile(path, lines));
+    std::vector<std::string> names;
+    std::vector<int> widths;
+    for (const textio::ImportColumn& column : textio::kImportColumns) {
+        names.emplace_back(column.name);
+        widths.push_back(column.width);
+    }
+    const portkit::SniffedFile sniffed = portkit::SniffImportFile(lines, names);
+    const portkit::ImportTable table = portkit::BuildImportTable(lines, sniffed.heading, sniffed.split);
+    const portkit::HeaderMatch header = portkit::DetectHeader(table, names);
+    EXPECT_EQ(header.layout, portkit::ImportLayout::OtherProgram);
+    textio::ImportBatch batch;
+    std::vector<char> record(textio::RecordSize());
+    for (std::size_t r = 1; r < table.rows.size(); ++r) {
+        portkit::FillImportRecord(table.rows[r], header.assignment, widths, record.data());
+        batch.Add(record.data(), static_cast<int>(r - 1), true);
+    }
+    radio::CMainDoc doc('.');
+    doc.OnNewDocument();
+    EXPECT_EQ(textio::PlaceBatch(doc, batch, textio::ReadFileHeadings(path)).placed, 3);
+    Imported imported{{doc.Image().begin() + 1224, doc.Image().begin() + 31560}, {}};
+    for (int channel = 0; channel < 3; ++channel)
+        imported.comments.push_back(doc.Comment(channel));
+    return imported;
+}
+
+TEST(OtherLayoutVariants, SemicolonsQuotesAndTitleLinesGiveTheChannelsOfThePlainFile)
+{
+    const std::vector<std::vector<std::string>> rows{
+        {"Location", "Name", "Frequency", "Duplex", "Offset", "Tone", "rToneFreq", "cToneFreq", "DtcsCode",
+         "DtcsPolarity", "RxDtcsCode", "CrossMode", "Mode", "TStep", "Skip", "Power", "Comment"},
+        {"1", "RPT", "146.940000", "-", "0.600000", "TSQL", "88.5", "100.0", "023", "NN", "023", "Tone->Tone", "NFM",
+         "12.50", "S", "10W", "Sat, Sun"},
+        {"2", "SPLIT", "146.520000", "split", "147.120000", "DTCS", "88.5", "88.5", "754", "NN", "754",
+         "Tone->Tone", "FM", "25.00", "", "5W", ""},
+        {"3", "X", "442.500000", "+", "5.000000", "Cross", "88.5", "131.8", "023", "NN", "365", "Tone->DTCS", "AM",
+         "20.00", "P", "20W", ""},
+    };
+    // Every cell quoted, or only those that hold the delimiter.
+    auto file = [&rows](char delimiter, bool quoteAll, const std::string& title) {
+        std::string text = title;
+        for (const auto& row : rows) {
+            for (std::size_t k = 0; k < row.size(); ++k) {
+                const bool quote = quoteAll || row[k].find(delimiter) != std::string::npos;
+                text += (k ? std::string(1, delimiter) : "") + (quote ? '"' + row[k] + '"' : row[k]);
+            }
+            text += "\r\n";
+        }
+        return text;
+    };
+    const Imported plain = ImportWithWizardDefaults(file(',', false, ""));
+    EXPECT_EQ(plain.image[4] & 0x0F, 2);                     // TSQL: Enc-Dec
+    EXPECT_EQ(plain.image[16] & 0x07, 4);                    // split
+    EXPECT_EQ(plain.image[32 + 4] & 0x0F, 6);                // Enc-DCS
+    const struct {
+        const char* what;
+        std::string text;
+    } variants[] = {
+        {"semicolons", file(';', false, "")},
+        {"quoted headings and cells", file(',', true, "")},
+        {"semicolons, quoted", file(';', true, "")},
+        {"title lines", file(',', false, "My channels\r\nexported 2024-05-01\r\n")},
+        {"tabs under a title", file('\t', false, "\xEF\xBB\xBFMy channels\n")},
+    };
+    for (const auto& variant : variants) {
+        SCOPED_TRACE(variant.what);
+        const Imported imported = ImportWithWizardDefaults(variant.text);
+        EXPECT_EQ(imported.image, plain.image);
+        EXPECT_EQ(imported.comments, plain.comments);
+    }
 }
 
 TEST(ImportStep, LabelNamesTheChannelCount)

@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 
 // project
+#include "portkit/core/import_table.h"
 #include "radio/main_doc.h"
 #include "textio/import_rules.h"
+#include "textio/paste_rows.h"
 
 namespace {
 
@@ -146,8 +148,8 @@ TEST_F(ImportRows, AFrequencyInTheDirectionColumnMakesASplitChannel)
     EXPECT_EQ(Bytes(RecordAt(0) + 5, 3), (std::vector<std::uint8_t>{0x01, 0x47, 0x12}));
     EXPECT_EQ(Bytes(RecordAt(0) + 11, 2), (std::vector<std::uint8_t>{0x00, 0x0C}));
 
-    // A split 11.111 MHz away is no 50 kHz multiple: the default offset instead.
-    importer.PlaceRow(Row({{"Receive Frequency", "146.52"}, {"Offset Direction", "157.631"}}), 1, true);
+    // A split 11.11 MHz away is no 50 kHz multiple: the default offset instead.
+    importer.PlaceRow(Row({{"Receive Frequency", "146.52"}, {"Offset Direction", "157.63"}}), 1, true);
     EXPECT_EQ(Byte(1, 0) & 0x07, 4);
     EXPECT_EQ(Bytes(RecordAt(1) + 11, 2), (std::vector<std::uint8_t>{0x00, 0x0C}));
 }
@@ -162,8 +164,8 @@ TEST_F(ImportRows, DirectionTextsCarryingAnOffset)
     };
     // Receive 146.52 MHz; default offset 600 kHz.
     const Case cases[] = {
-        {"+5", 3, 100, {0x01, 0x46, 0x52}},   // offset 5 MHz, transmit stays the receive frequency
-        {"-0.6", 2, 12, {0x01, 0x46, 0x52}},
+        {"+5", 3, 100, {0x01, 0x51, 0x52}},   // offset 5 MHz, transmit by direction and offset
+        {"-0.6", 2, 12, {0x01, 0x45, 0x92}},
         {"-5", 2, 12, {0x01, 0x45, 0x92}},    // negative whole part: default offset, by the code
         {"Plus", 3, 12, {0x01, 0x47, 0x12}},
         {"minus", 2, 12, {0x01, 0x45, 0x92}},
@@ -227,6 +229,98 @@ TEST_F(ImportRows, TransmitAndOffsetColumns)
     EXPECT_EQ(Bytes(RecordAt(3) + 5, 3), (std::vector<std::uint8_t>{0x01, 0x46, 0x40}));
 }
 
+TEST_F(ImportRows, ShiftValuesTheRadioCannotUseAreRefusedAndTheRowGetsWhatTheCellsWouldShow)
+{
+    struct Case {
+        const char* direction;
+        const char* offset;
+        const char* transmit;
+        int code;
+        std::uint8_t units; // offset in 50 kHz units
+        std::uint8_t tx[3];
+        int refused;
+    };
+    // Receive 146.52 MHz; default offset 600 kHz, so plus transmits on 147.12 MHz.
+    const Case cases[] = {
+        {"+", "0", "", 3, 12, {0x01, 0x47, 0x12}, 1},
+        {"Plus", "600", "", 3, 12, {0x01, 0x47, 0x12}, 1},      // 600 MHz
+        {"Plus", "0.625", "", 3, 12, {0x01, 0x47, 0x12}, 1},    // no 50 kHz multiple
+        {"Plus", "99.95", "", 3, 12, {0x01, 0x47, 0x12}, 1},
+        {"Plus", "1.00 MHz", "", 3, 20, {0x01, 0x47, 0x52}, 0},
+        {"+0", "", "", 3, 12, {0x01, 0x47, 0x12}, 0},           // no number: the default
+        {"+100", "", "", 0, 12, {0x01, 0x46, 0x52}, 1},         // a transmit frequency below every band
+        {"920", "", "", 0, 12, {0x01, 0x46, 0x52}, 1},          // a transmit frequency the radio has not
+        {"1455", "", "", 0, 12, {0x01, 0x46, 0x52}, 1},
+        {"Split", "", "920", 4, 12, {0x01, 0x46, 0x52}, 1},
+        {"Split", "", "147.9", 4, 12, {0x01, 0x47, 0x90}, 0},
+        {"Plus", "", "1455", 3, 12, {0x01, 0x47, 0x12}, 1},
+        {"Plus", "", "145.92", 2, 12, {0x01, 0x45, 0x92}, 0},   // the transmit frequency sets the shift
+        {"Minus", "", "146.525", 4, 12, {0x81, 0x46, 0x52}, 0}, // as typing it would: split
+    };
+    int channel = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.direction) + " / " + c.offset + " / " + c.transmit);
+        textio::RowImporter importer(doc);
+        ASSERT_TRUE(importer.PlaceRow(Row({{"Receive Frequency", "146.52"},
+                                           {"Offset Direction", c.direction},
+                                           {"Offset Frequency", c.offset},
+                                           {"Transmit Frequency", c.transmit}}),
+                                      channel, true));
+        EXPECT_EQ(Byte(channel, 0) & 0x07, c.code);
+        EXPECT_EQ(Byte(channel, 11), 0);
+        EXPECT_EQ(Byte(channel, 12), c.units);
+        EXPECT_EQ(Bytes(RecordAt(channel) + 5, 3), (std::vector<std::uint8_t>{c.tx[0], c.tx[1], c.tx[2]}));
+        EXPECT_EQ(importer.Counts().refused, c.refused);
+        ++channel;
+    }
+    // From 450 MHz on the default offset is 0: the 0.0000 an export writes there is no refusal.
+    textio::RowImporter importer(doc);
+    importer.PlaceRow(Row({{"Receive Frequency", "460.0"}, {"Offset Direction", "Simplex"}, {"Offset Frequency", "0.0000"}}),
+                      channel, true);
+    EXPECT_EQ(importer.Counts().refused, 0);
+    EXPECT_EQ(Byte(channel, 12), 0);
+}
+
+// A comment is one line of its cell, at most 30 bytes, never half a character:
+// from a file through the wizard's 30-byte slot, and from pasted text.
+TEST_F(ImportRows, CommentsAreOneLineAndCutByWholeCharacters)
+{
+    const std::string e = "\xC3\xA9"; // é in UTF-8
+    std::string fifteen;
+    for (int i = 0; i < 15; ++i)
+        fifteen += e;
+    const std::string ascii29(29, 'c');
+    const struct {
+        std::string comment;
+        std::string stored;
+    } cases[] = {
+        {"a\tb\r\nc\rd\ne", "a b  c d e"},
+        {ascii29 + e, ascii29},                              // é would end past byte 30
+        {ascii29 + "\xE9xyz", ascii29 + "\xE9"},             // 8-bit text: a byte a character
+        {"x" + fifteen, "x" + fifteen.substr(0, 28)},        // through the wizard's slot
+    };
+    std::vector<std::string> names;
+    std::vector<int> widths;
+    for (const textio::ImportColumn& column : textio::kImportColumns) {
+        names.emplace_back(column.name);
+        widths.push_back(column.width);
+    }
+    std::vector<int> assignment{2, 36}; // Receive Frequency, Comment
+    std::vector<char> record(textio::RecordSize());
+    int channel = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(channel);
+        portkit::FillImportRecord({"145.5", c.comment}, assignment, widths, record.data());
+        textio::RowImporter importer(doc);
+        ASSERT_TRUE(importer.PlaceRecord(record.data(), channel, true));
+        EXPECT_EQ(doc.Comment(channel), c.stored);
+        ++channel;
+    }
+    const textio::PastedRows pasted = textio::ReadPastedRows("Receive Frequency\tComment\n145.5\t\"two\nlines\tand a tab\"\n");
+    ASSERT_EQ(textio::PlacePastedRows(doc, pasted, channel, channel).placed, 1);
+    EXPECT_EQ(doc.Comment(channel), "two lines and a tab");
+}
+
 TEST_F(ImportRows, ASplitChannelNeverTransmitsOnAFrequencyTheRadioCannotUse)
 {
     textio::RowImporter importer(doc);
@@ -242,8 +336,9 @@ TEST_F(ImportRows, NameIsCutToSixRadioCharacters)
     textio::RowImporter importer(doc);
     importer.PlaceRow(Row({{"Receive Frequency", "145.5"}, {"Name", "repeater"}}), 0, true);
     EXPECT_EQ(Bytes(NameAt(0), 8), (std::vector<std::uint8_t>{27, 14, 25, 14, 10, 29, 0x80, 0x80}));
+    // Characters the radio has not are left out, as typing them is refused.
     importer.PlaceRow(Row({{"Receive Frequency", "145.5"}, {"Name", "a~b"}}), 1, true);
-    EXPECT_EQ(Bytes(NameAt(1), 8), (std::vector<std::uint8_t>{10, 36, 11, 36, 36, 36, 0x80, 0x80}));
+    EXPECT_EQ(Bytes(NameAt(1), 8), (std::vector<std::uint8_t>{10, 11, 36, 36, 36, 36, 0x80, 0x80}));
     // No name: six zero bytes, no name flag, the show flag as it was.
     importer.PlaceRow(Row({{"Receive Frequency", "145.5"}}), 2, true);
     EXPECT_EQ(Bytes(NameAt(2), 8), (std::vector<std::uint8_t>{0, 0, 0, 0, 0, 0, 0x80, 0x00}));
