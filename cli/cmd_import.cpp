@@ -265,10 +265,6 @@ int CmdImport(const Args& args, std::ostream& out, std::ostream& err)
         err << doc.ErrorText() << '\n';
         return kExitFailed;
     }
-    grid::DocumentController controller(doc);
-    controller.FirstUpdate();
-    controller.GridStore(false);
-
     // What the options leave open, the file's heading line tells.
     const portkit::SniffedFile sniffed = portkit::SniffImportFile(lines, ColumnNames());
     const std::size_t skip = options.skip.value_or(sniffed.Found(lines) ? sniffed.heading : 0);
@@ -286,24 +282,29 @@ int CmdImport(const Args& args, std::ostream& out, std::ostream& err)
     }
     const portkit::ImportTable table = portkit::BuildImportTable(lines, skip, split);
 
-    textio::ImportCounts counts;
-    if (other) {
-        if (!options.map.empty()) {
-            err << "--map does not apply to a file in other programs' layout: its heading names the columns\n";
-            return kExitUsage;
-        }
-        textio::RowImporter importer(doc);
-        PlaceOtherRows(table, options, importer);
-        counts = importer.Counts();
-    } else {
-        const portkit::HeaderMatch header = portkit::DetectHeader(table, ColumnNames());
-        if (const int code = PlaceRows(table, header.assignment, header.Found() ? 1 : 0, options, doc, counts, err);
-            code != kExitOk)
-            return code;
+    if (other && !options.map.empty()) {
+        err << "--map does not apply to a file in other programs' layout: its heading names the columns\n";
+        return kExitUsage;
     }
 
-    controller.GridLoad();
-    controller.GridStore(false);
+    // The rows go in as the program's File > Import puts them: one step of
+    // the document controller, which settles every record it placed.
+    grid::DocumentController controller(doc);
+    controller.FirstUpdate();
+    textio::ImportCounts counts;
+    int code = kExitOk;
+    controller.RunStep("Import", [&](radio::CMainDoc& into) {
+        if (other) {
+            textio::RowImporter importer(into);
+            PlaceOtherRows(table, options, importer);
+            counts = importer.Counts();
+            return;
+        }
+        const portkit::HeaderMatch header = portkit::DetectHeader(table, ColumnNames());
+        code = PlaceRows(table, header.assignment, header.Found() ? 1 : 0, options, into, counts, err);
+    });
+    if (code != kExitOk)
+        return code;
     if (!doc.Save(options.output)) {
         err << doc.ErrorText() << '\n';
         return kExitFailed;
