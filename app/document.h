@@ -36,8 +36,13 @@ public:
     const std::string& ErrorText() const;
 
     const std::string& Path() const { return path_; }
-    // The document keeps its data but no longer belongs to its file.
-    void ForgetPath() { path_.clear(); }
+    // The document keeps its data but no longer belongs to its file: it is
+    // untitled, shown as `untitledName`.
+    void ForgetPath(std::string untitledName)
+    {
+        path_.clear();
+        untitledName_ = std::move(untitledName);
+    }
     bool HasPath() const { return !path_.empty(); }
     // The file name without its folder, or the untitled name.
     std::string Title() const;

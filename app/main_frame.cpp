@@ -199,9 +199,14 @@ void CMainFrame::SetTextSlot(int slot, std::string text)
     textSlots_[static_cast<std::size_t>(slot)] = std::move(text);
 }
 
+std::string CMainFrame::NextUntitledName()
+{
+    return app::UntitledName(++untitledCount_);
+}
+
 CChildFrame* CMainFrame::NewDocument()
 {
-    auto document = std::make_unique<app::Document>(app::UntitledName(++untitledCount_));
+    auto document = std::make_unique<app::Document>(NextUntitledName());
     if (!document->NewFile())
         return nullptr;
     return AddChild(std::move(document));

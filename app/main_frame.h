@@ -34,6 +34,8 @@ public:
 
     // A new document from the template image in a new window.
     CChildFrame* NewDocument();
+    // The name of the next untitled document: "Untitled", "Untitled2", ...
+    std::string NextUntitledName();
     // Opens a radio data file in a new window (or activates the window that
     // already shows it); nullptr after the "File Error" message.
     CChildFrame* OpenDocument(const std::string& path);

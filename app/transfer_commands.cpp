@@ -14,6 +14,7 @@
 // project
 #include "app/child_frame.h"
 #include "app/command_ids.h"
+#include "app/main_frame.h"
 #include "clone/transfer_doc.h"
 #include "clone/ui/get_data_dialog.h"
 #include "clone/ui/send_data_dialog.h"
@@ -38,7 +39,8 @@ void GetData(CChildFrame& window)
     if (!window.SaveModified())
         return;
     CMainView& view = window.View();
-    window.Doc().ForgetPath();
+    auto* frame = qobject_cast<CMainFrame*>(window.window());
+    window.Doc().ForgetPath(frame != nullptr ? frame->NextUntitledName() : app::UntitledName(1));
     view.NewDocument();
     window.UpdateTitle();
 

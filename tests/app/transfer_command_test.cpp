@@ -89,6 +89,23 @@ protected:
     CChildFrame* window_ = nullptr;
 };
 
+// A read replaces the document: the window no longer belongs to the file it
+// showed, so Save cannot overwrite that file with the radio's content.
+TEST_F(TransferCommands, AReadIntoANamedWindowMakesItUntitled)
+{
+    const std::string path = state_.path() + "/club.rdf";
+    ASSERT_TRUE(window_->Doc().SaveFile(path));
+    const test_support::Bytes saved = test_support::ReadBytes(path);
+    ASSERT_TRUE(window_->Doc().HasPath());
+    auto sim = Radio(Role::Send);
+    frame_.Dispatch(cmd::GetData);
+    ASSERT_EQ(Doc().SourceName(), "ReadRadio");
+    EXPECT_FALSE(window_->Doc().HasPath());
+    EXPECT_EQ(window_->Doc().Title().rfind("Untitled", 0), 0u) << window_->Doc().Title();
+    EXPECT_TRUE(window_->windowTitle().startsWith("Untitled")) << window_->windowTitle().toStdString();
+    EXPECT_EQ(test_support::ReadBytes(path), saved);
+}
+
 TEST_F(TransferCommands, AGoodReadIsOneStepThatUndoTakesBack)
 {
     Doc().SetComment(2, "before");
