@@ -165,11 +165,13 @@ std::uint8_t ByteSum(const std::uint8_t* bytes, std::size_t count)
 
 void FixUpForRadio(RadioImage& image)
 {
-    // Hyper Memory 1..5 is active; anything else in byte 57 counts as the first.
-    radio::CopyHyperToVfo(image, radio::ActiveHyperArea(image));
-    SetCurrentChannel(image);
+    // The Hyper Memories are fixed first, so that the current state taken
+    // from the active one (1..5; anything else in byte 57 counts as the
+    // first) and the current channel never name what does not exist.
     for (int hyper = 0; hyper < radio::kHyperCount; ++hyper)
         FixHyper(image, hyper);
+    radio::CopyHyperToVfo(image, radio::ActiveHyperArea(image));
+    SetCurrentChannel(image);
     FixSpecialScan(image, image.data() + radio::offs::kCurrentSettings);
 }
 

@@ -28,9 +28,9 @@ using Identity = std::array<std::uint8_t, kHeaderSize>;
 inline constexpr const char* kConfigurationValue = "Configuration";   // 8 bytes
 inline constexpr const char* kConfiguration1Value = "Configuration1"; // their sum, modulo 256
 
-// The fix-ups on the image alone, in order: current state from the active
-// Hyper Memory, current channel, each Hyper Memory's bank, memory, bank links
-// and Special Scan, then the current Special Scan.
+// The fix-ups on the image alone, in order: each Hyper Memory's bank, memory,
+// bank links and Special Scan, then the current state from the active Hyper
+// Memory, the current channel, and the current Special Scan.
 void FixUpForRadio(radio::RadioImage& image);
 
 // What the radio receives for a document's image and its settings, built in

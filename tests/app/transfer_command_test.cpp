@@ -177,6 +177,14 @@ TEST_F(TransferCommands, CancelWritesNothingToTheRegistry)
 TEST_F(TransferCommands, SendingSendsTheDocumentsStreamAndLeavesTheDocumentAsItWas)
 {
     auto sim = Radio(Role::Receive);
+    // The active Hyper Memory 1 points at memory 1000 (empty) and links bank 3 (empty).
+    window_->View().RunStep("Import", [](radio::CMainDoc& d) {
+        d.Image()[584 + 112 + 3] = 0xE7; // Memory # 999, low byte first
+        d.Image()[584 + 112 + 4] = 0x03;
+        d.Image()[584 + 86] |= 0x20;     // bank 3
+        d.ChooseActiveHyper(0);
+    });
+    ASSERT_TRUE(Doc().Save(state_.path() + "/before.rdf"));
     ASSERT_FALSE(Doc().IsModified());
     WithNextDialog([](QWidget* dialog) {
         auto* send = qobject_cast<transfer::CSendDataDlg*>(dialog);
@@ -198,8 +206,17 @@ TEST_F(TransferCommands, SendingSendsTheDocumentsStreamAndLeavesTheDocumentAsItW
     const auto expected = transfer::StreamForWrite(Doc());
     ASSERT_TRUE(expected.has_value());
     EXPECT_TRUE(std::equal(got.begin(), got.end(), expected->begin()));
+    // The fix-ups reach the line: the lowest memory in use, no link to an empty bank.
+    int lowest = 0;
+    while (lowest < 1000 && (Doc().Image()[1224 + 16 * lowest] & 0x80) == 0)
+        ++lowest;
+    ASSERT_LT(lowest, 1000);
+    EXPECT_EQ(got[699] + 256 * got[700], lowest);
+    EXPECT_EQ(got[43] + 256 * got[44], lowest); // the current state too
+    EXPECT_EQ(got[670] & 0x20, 0);
+    EXPECT_EQ(Doc().Image()[699] + 256 * Doc().Image()[700], 999); // the document as it was
     EXPECT_FALSE(Doc().IsModified());
-    EXPECT_EQ(Doc().UndoLabel(), "");
+    EXPECT_EQ(Doc().UndoLabel(), "Import"); // the write added no step
     EXPECT_TRUE(prompt_.shown.empty());
 }
 

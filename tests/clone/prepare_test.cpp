@@ -50,10 +50,16 @@ TEST(WritePreparation, CurrentStateComesFromTheActiveHyperMemory)
     image[Settings(2) + 13] = 0x00;
     const RadioImage before = image;
     FixUpForRadio(image);
+    // The area after its own fix-ups (bank links to empty banks cleared):
+    // the current state never names what does not exist.
+    EXPECT_NE(before[Area(2) + 86], 0);
+    EXPECT_EQ(image[Area(2) + 86], 0);
     for (std::size_t i = 0; i < 128; ++i)
-        ASSERT_EQ(image[72 + i], before[Area(2) + i]) << "VFO area byte " << i;
+        ASSERT_EQ(image[72 + i], image[Area(2) + i]) << "VFO area byte " << i;
     for (std::size_t i = 0; i < 16; ++i)
-        ASSERT_EQ(image[40 + i], before[Settings(2) + i]) << "current settings byte " << i;
+        ASSERT_EQ(image[40 + i], image[Settings(2) + i]) << "current settings byte " << i;
+    for (std::size_t i = 0; i < 80; ++i)
+        ASSERT_EQ(image[72 + i], before[Area(2) + i]) << "band record byte " << i;
 
     // A byte 57 naming no Hyper Memory (there are five) takes the first.
     RadioImage odd{};
@@ -98,7 +104,8 @@ TEST(WritePreparation, CurrentChannelFollowsTheMode)
     EXPECT_EQ(current(prepared(7, 3, 517)), std::vector<std::uint8_t>(16, 0xEE));
     // A band or memory the radio does not have leaves the record alone.
     EXPECT_EQ(current(prepared(1, 9, 0)), std::vector<std::uint8_t>(16, 0xEE));
-    EXPECT_EQ(current(prepared(2, 0, 4000)), std::vector<std::uint8_t>(16, 0xEE));
+    // A memory the radio does not have is first pointed at the lowest memory in use.
+    EXPECT_EQ(current(prepared(2, 0, 4000))[0], 0xC0 | 0x80);
 }
 
 TEST(WritePreparation, AHyperMemoryWithoutABankIsPointedAtTheLowestMemoryInUse)

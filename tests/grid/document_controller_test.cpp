@@ -11,6 +11,7 @@
 // project
 #include "grid/hyper_layout.h"
 #include "radio/channel_record.h"
+#include "radio/hyper_area.h"
 
 namespace grid {
 namespace {
@@ -226,6 +227,60 @@ TEST_F(BookTest, ViewStateLivesInTheBook)
     controller.Template(radio::kSheetHome)[0] = 0x55;
     controller.ResetTemplate(radio::kSheetHome);
     EXPECT_EQ(controller.Template(radio::kSheetHome)[0], 0);
+}
+
+// The radio's current state (VFO area) belongs to the active Hyper Memory:
+// opening takes it into that one, choosing another makes the current state
+// the chosen one's, and no later open, undo or redo copies an old state over
+// a Hyper Memory. Band 144 of each area is told apart by its frequency.
+TEST(HyperChoice, EveryHyperMemoryKeepsItsDataThroughChoiceSaveReopenUndoAndRedo)
+{
+    test_support::TempConfigHome config;
+    const auto rxOf = [](const radio::RadioImage& image, std::size_t area) {
+        return radio::GetField(image.data() + area, radio::ChannelField::Receive);
+    };
+    const std::size_t vfo = radio::offs::kVfoArea;
+    const auto hyper = [](int k) { return radio::HyperAreaOffset(k); };
+    const std::string path = config.path() + "/hyper.rdf";
+    {
+        radio::CMainDoc file('.');
+        radio::SetField(file.Image().data() + vfo, radio::ChannelField::Receive, 148000000);
+        for (int k = 0; k < 5; ++k)
+            radio::SetField(file.Image().data() + hyper(k), radio::ChannelField::Receive, 140000000 + 1000000 * k);
+        radio::SetActiveHyper(file.Image(), 0);
+        ASSERT_TRUE(file.Save(path));
+    }
+    radio::CMainDoc doc('.');
+    ASSERT_TRUE(doc.Load(path));
+    DocumentController controller(doc);
+    controller.FirstUpdate();
+    EXPECT_EQ(rxOf(doc.Image(), hyper(0)), 148000000); // the radio's current state
+
+    controller.ChooseHyper(2);
+    EXPECT_EQ(doc.UndoLabel(), "Select Hyper Memory");
+    const radio::RadioImage chosen = doc.Image();
+    const auto expectAreas = [&](const radio::RadioImage& image, const char* when) {
+        EXPECT_EQ(image[radio::offs::kActiveHyper], 2) << when;
+        EXPECT_EQ(rxOf(image, vfo), 142000000) << when;
+        const std::int32_t expected[] = {148000000, 141000000, 142000000, 143000000, 144000000};
+        for (int k = 0; k < 5; ++k)
+            EXPECT_EQ(rxOf(image, hyper(k)), expected[k]) << when << ", Hyper Memory " << k + 1;
+    };
+    expectAreas(doc.Image(), "chosen");
+
+    ASSERT_TRUE(doc.Save(path));
+    radio::CMainDoc reopened('.');
+    ASSERT_TRUE(reopened.Load(path));
+    EXPECT_EQ(reopened.Image(), chosen);
+
+    ASSERT_TRUE(controller.Undo());
+    EXPECT_EQ(doc.Image()[radio::offs::kActiveHyper], 0);
+    EXPECT_EQ(rxOf(doc.Image(), hyper(2)), 142000000);
+    ASSERT_TRUE(controller.Redo());
+    expectAreas(doc.Image(), "redone");
+    controller.GridLoad();
+    EXPECT_TRUE(controller.GridStore(false));
+    expectAreas(doc.Image(), "loaded and stored");
 }
 
 } // namespace
