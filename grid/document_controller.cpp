@@ -214,17 +214,18 @@ void DocumentController::AdoptRead(const std::function<void(radio::CMainDoc&)>& 
 
 bool DocumentController::Undo()
 {
-    GridStore(false);
-    if (!doc_.Undo())
-        return false;
-    LoadKeepingCell();
-    return true;
+    return MoveInHistory(&radio::CMainDoc::Undo);
 }
 
 bool DocumentController::Redo()
 {
+    return MoveInHistory(&radio::CMainDoc::Redo);
+}
+
+bool DocumentController::MoveInHistory(bool (radio::CMainDoc::*move)())
+{
     GridStore(false);
-    if (!doc_.Redo())
+    if (!(doc_.*move)())
         return false;
     LoadKeepingCell();
     return true;

@@ -163,6 +163,8 @@ private:
     // True when the record rules changed something the grids show.
     bool StoreAll();
     void LoadKeepingCell();
+    // Undo or redo: typed edits stored first, the grids loaded after.
+    bool MoveInHistory(bool (radio::CMainDoc::*move)());
 
     radio::CMainDoc& doc_;
     std::array<CSpreadSheet1, kSheetCount> grids_;
