@@ -8,6 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
 export QT_QPA_PLATFORM=offscreen
+# Compiler cache entries keyed by paths below this folder, so a checkout in
+# another folder reuses what an earlier build compiled.
+export CCACHE_BASEDIR="$PWD"
 jobs=$(nproc)
 
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
