@@ -202,9 +202,10 @@ bool StoreRecord(radio::RadioModel& model, radio::RadioImage& image, std::uint8_
         };
         flag(radio::kHasNameByte, !text.empty());
         flag(radio::kShowNameByte, grid.GetValue(col::kShowName, row) == "1");
+        std::array<std::uint8_t, radio::kNameRecordSize> encoded{};
+        std::copy_n(name, encoded.size(), encoded.begin());
         radio::SettleName(name);
-        const bool hasName = (name[radio::kHasNameByte] & radio::kNameFlagBit) != 0;
-        changed |= (hasName ? radio::DecodeName(name) : std::string()) != text;
+        changed |= !std::equal(encoded.begin(), encoded.end(), name);
     }
 
     for (const ChannelColumn& column : ChannelColumns()) {
@@ -228,7 +229,7 @@ bool StoreRecord(radio::RadioModel& model, radio::RadioImage& image, std::uint8_
     if (kind == radio::kSheetMemories) {
         const std::string comment = grid.GetText(col::kComment, row);
         model.SetComment(r, comment);
-        changed |= model.Comment(r) != comment;
+        changed |= !radio::IsCleanComment(comment);
     }
     return changed;
 }

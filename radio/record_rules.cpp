@@ -122,6 +122,12 @@ std::string CleanComment(const std::string& text)
     return clean;
 }
 
+bool IsCleanComment(std::string_view text)
+{
+    return text.size() <= kCommentMax &&
+           std::none_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n' || c == '\t' || c == '\0'; });
+}
+
 void SettleHyperSettings(std::uint8_t* block)
 {
     std::uint8_t settled[kHyperSettingsSize];

@@ -11,6 +11,7 @@
 // std
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // project
 #include "radio/document_data.h"
@@ -30,6 +31,8 @@ void SettleName(std::uint8_t* name);
 // A comment as the grids leave it: at most 30 characters, CR, LF and Tab
 // replaced by spaces, zeros after the text.
 std::string CleanComment(const std::string& text);
+// The text is a comment as the grids leave it (CleanComment gives it back).
+bool IsCleanComment(std::string_view text);
 
 // The settings block of a Hyper Memory: every setting inside its list.
 void SettleHyperSettings(std::uint8_t* block);
