@@ -103,6 +103,10 @@ void CellRules::OnEditMode(int sheet, int c, int row, int mode, bool changed)
     if (mode != 0) {
         controller_.editInProgress = true;
         editChanged_ = false;
+        if (!held_.Is(sheet, c, row)) {
+            editCell_ = {sheet, c, row};
+            editOriginal_ = Grid(sheet).GetText(c, row);
+        }
         return;
     }
     controller_.editInProgress = false;
@@ -114,7 +118,8 @@ void CellRules::OnEditMode(int sheet, int c, int row, int mode, bool changed)
     const bool edited = changed || editChanged_;
     editChanged_ = false;
     if (!edited) {
-        if (held && !Refusal(sheet, c, row).empty()) {
+        const bool original = editCell_.Is(sheet, c, row) && Grid(sheet).GetText(c, row) == editOriginal_;
+        if (held && !original && !Refusal(sheet, c, row).empty()) {
             held_ = {sheet, c, row};
             controller_.editInProgress = true;
         }

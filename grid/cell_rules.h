@@ -91,6 +91,10 @@ private:
     // edit counts as in progress, so that no store takes the refused value
     // for the row's channel.
     Cell held_;
+    // What the cell being edited held before its first refused value: put
+    // back (Escape), it is what the document holds and is never held again.
+    Cell editCell_;
+    std::string editOriginal_;
 };
 
 } // namespace grid

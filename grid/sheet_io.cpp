@@ -293,12 +293,18 @@ bool StoreSheet(radio::RadioModel& model, radio::RadioImage& image, const CSprea
         const std::ptrdiff_t nameAt = radio::NameOffset(kind, r);
         std::uint8_t* name = nameAt < 0 ? nullptr : image.data() + nameAt;
         const std::int32_t rx = radio::ParseFrequency(grid.GetText(col::kReceive, r + 1));
+        if (!radio::IsValidFrequency(rx) && kind != radio::kSheetMemories) {
+            // A band row always has its record: one left without a frequency
+            // keeps what it held, and shows it again.
+            changed |= grid.GetText(col::kReceive, r + 1) !=
+                       model.FormatFrequency(radio::GetField(record, ChannelField::Receive));
+            continue;
+        }
         if (!radio::IsValidFrequency(rx)) {
             radio::SetField(record, ChannelField::InUse, 0);
             // The comment belongs to the channel: left in the table it would
             // come back when the slot is next filled through the image.
-            if (kind == radio::kSheetMemories)
-                model.SetComment(r, std::string());
+            model.SetComment(r, std::string());
             continue;
         }
         changed |= StoreRecord(model, image, record, name, grid, kind, r, rx);

@@ -36,8 +36,9 @@ void LoadSheet(const radio::RadioModel& doc, const radio::RadioImage& image, CSp
                const HyperGrids& hyperGrids, SheetViewState& view);
 
 // Writes the channel grid of sheet `kind` (and its settings grid) into `image`.
-// Comments go to `doc`. A row without a valid receive frequency only loses
-// its in-use bit, and on the Memories sheet its comment. Every record is
+// Comments go to `doc`. A Memories row without a valid receive frequency
+// only loses its in-use bit and its comment; a band row without one keeps
+// its record. Every record is
 // stored in the form the record rules give it; true when those rules changed
 // something a row shows (the grids then no longer show the image).
 bool StoreSheet(radio::RadioModel& doc, radio::RadioImage& image, const CSpreadSheet1& grid, int kind,

@@ -48,8 +48,8 @@ constexpr int kDocuments = 100;
 // both ways, the next ones from the command line only (compared with the
 // stream of the program's dialog), the rest compare the dialog's stream with
 // the one the write route builds from the file as the command line opens it.
-constexpr int kBothOnLine = 8;
-constexpr int kCliOnLine = 20;
+constexpr int kBothOnLine = 3;
+constexpr int kCliOnLine = 8;
 constexpr int kPort = 4;
 constexpr std::size_t kStreamBytes = 31561;
 
