@@ -19,6 +19,7 @@
 
 // std
 #include <array>
+#include <vector>
 
 namespace app {
 namespace {
@@ -43,8 +44,9 @@ std::string AskImportPath(QWidget* parent)
     return path.isEmpty() ? std::string() : PathBytes(path);
 }
 
-// Runs the wizard on `path`; false when it did not finish. Rows always go
-// to the Memories records, whichever sheet is shown.
+// Runs the wizard on `path` and keeps its column assignment with the rows;
+// false when it did not finish. Rows always go to the Memories records,
+// whichever sheet is shown.
 bool RunWizard(CMainView& view, const std::string& path, textio::ImportBatch& batch)
 {
     std::array<const char*, textio::kImportColumnCount> names{};
@@ -58,7 +60,15 @@ bool RunWizard(CMainView& view, const std::string& path, textio::ImportBatch& ba
     g_batch = &batch;
     const bool finished = ImportData(data, names.data(), widths.data(), path.c_str(), &CollectRow);
     g_batch = nullptr;
-    return finished;
+    if (!finished)
+        return false;
+    // Which columns the user assigned: a column set to Ignore hands over the
+    // same zero bytes as an assigned one with an empty cell.
+    const std::vector<int> assignment = ImportAssignment();
+    batch.SetAssignment(assignment);
+    // Rows came without an assignment only from a library that lacks the
+    // entry (after the loader's message): nothing is placed then.
+    return batch.Empty() || !assignment.empty();
 }
 
 void RunImport(CMainView& view)

@@ -13,6 +13,7 @@
 // std
 #include <cstdarg>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -225,6 +226,15 @@ bool ImportData(const ImportDataStruct& data, const char* const* names, const in
 {
     auto* fn = Bind<decltype(&portkit_import_data)>("portkit_import_data");
     return fn != nullptr && fn(&data, names, widths, path, callback) != 0;
+}
+
+std::vector<int> ImportAssignment()
+{
+    auto* fn = Bind<decltype(&portkit_import_assignment)>("portkit_import_assignment");
+    std::vector<int> assignment(fn != nullptr ? static_cast<std::size_t>(fn(nullptr, 0)) : 0);
+    if (fn != nullptr)
+        fn(assignment.data(), static_cast<int>(assignment.size()));
+    return assignment;
 }
 
 // ---- the library's prompt ---------------------------------------------------------------

@@ -222,11 +222,7 @@ int PlaceRows(const portkit::ImportTable& table, std::vector<int> assignment, st
         err << problem << '\n';
         return kExitFailed;
     }
-    textio::ColumnSet present;
-    for (int index : assignment)
-        if (index > 0)
-            present.set(static_cast<std::size_t>(index - 1));
-    textio::RowImporter importer(doc, present);
+    textio::RowImporter importer(doc, textio::AssignedColumns(assignment));
     const std::vector<int> widths = ColumnWidths();
     std::vector<char> record(portkit::ImportRecordSize(widths));
     int handed = 0;

@@ -23,15 +23,6 @@ std::vector<std::string> ColumnNames()
     return names;
 }
 
-FileHeadings HeadingsOfCells(const std::vector<std::string>& cells)
-{
-    FileHeadings headings;
-    for (const std::string& cell : cells)
-        if (const int k = ColumnIndex(cell); k >= 0)
-            headings.named.set(static_cast<std::size_t>(k));
-    return headings;
-}
-
 // The rows after the heading line, split as it is, by Location.
 std::map<std::string, OtherRow> OtherRowsAfter(const std::vector<std::string>& lines, std::size_t heading,
                                                const portkit::SplitOptions& split)
@@ -64,7 +55,7 @@ FileHeadings HeadingsOfLines(const std::vector<std::string>& lines)
     const portkit::SniffedFile sniffed = portkit::SniffImportFile(lines, ColumnNames());
     if (!sniffed.Found(lines))
         return {};
-    FileHeadings headings = HeadingsOfCells(portkit::SplitLine(lines[sniffed.heading], sniffed.split));
+    FileHeadings headings;
     headings.otherLayout = IsOtherHeading(lines[sniffed.heading]);
     if (headings.otherLayout)
         headings.otherRows = OtherRowsAfter(lines, sniffed.heading, sniffed.split);
@@ -106,10 +97,7 @@ ConvertedRow ConvertOtherSlots(const RowFields& slots, const FileHeadings& headi
 
 ImportCounts PlaceBatch(radio::RadioModel& model, const ImportBatch& batch, const FileHeadings& headings)
 {
-    ColumnSet present = headings.named;
-    for (const ImportBatch::Row& row : batch.Rows())
-        present = ColumnsWithValues(row.fields, present);
-    RowImporter importer(model, headings.otherLayout ? ColumnSet() : present);
+    RowImporter importer(model, headings.otherLayout ? ColumnSet() : batch.Columns());
     for (const ImportBatch::Row& row : batch.Rows()) {
         if (!headings.otherLayout) {
             importer.PlaceRow(row.fields, row.channelIndex, row.overwrite);

@@ -1,8 +1,9 @@
 #pragma once
 // The rows of one import as the import wizard hands them over, kept until the
 // wizard has finished and then placed in one go, so that the whole import is
-// one step of the document's history. The file's heading line tells which
-// columns it has and whether it is in other programs' layout.
+// one step of the document's history. The wizard's column assignment tells
+// which columns the file feeds; the file's heading line tells whether it is in
+// other programs' layout.
 
 // std
 #include <map>
@@ -20,6 +21,11 @@ class ImportBatch {
 public:
     // One call of the wizard's row callback.
     void Add(const void* record, int channelIndex, bool overwrite);
+    // The column assignment the wizard finished with (one number per file
+    // column, 0 "Ignore"): a column set to Ignore is not fed, though its slot
+    // reads as empty as an assigned column's empty cell.
+    void SetAssignment(const std::vector<int>& assignment) { columns_ = AssignedColumns(assignment); }
+    ColumnSet Columns() const { return columns_; }
     bool Empty() const { return rows_.empty(); }
     std::size_t Size() const { return rows_.size(); }
 
@@ -32,11 +38,11 @@ public:
 
 private:
     std::vector<Row> rows_;
+    ColumnSet columns_;
 };
 
 struct FileHeadings {
     bool otherLayout = false; // the heading of other programs' CSV layout
-    ColumnSet named;          // our column names found in the heading line
     // For a file in other programs' layout: its rows as the command line reads
     // them, by Location. A Location that more than one row gives is left out.
     std::map<std::string, OtherRow> otherRows;
@@ -56,8 +62,8 @@ FileHeadings HeadingsOfLine(const std::string& line);
 std::map<std::string, OtherRow> OtherRowsByLocation(const std::vector<std::string>& lines);
 
 // Places every row of the batch into the model's image. "Show Name" and
-// "Clock Shift" count as present when the heading names them or a row gives
-// them a value. Rows of a file in other programs' layout are converted first,
+// "Clock Shift" are read only when the batch's assignment feeds them, as
+// ostrel-cli import reads them. Rows of a file in other programs' layout are converted first,
 // the columns the wizard has no slot for (cToneFreq, RxDtcsCode, CrossMode,
 // Skip) taken from the file row with the same Location and Frequency.
 ImportCounts PlaceBatch(radio::RadioModel& model, const ImportBatch& batch, const FileHeadings& headings);

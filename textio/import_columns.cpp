@@ -24,6 +24,15 @@ int ColumnIndex(const std::string& name)
     return -1;
 }
 
+ColumnSet AssignedColumns(const std::vector<int>& assignment)
+{
+    ColumnSet assigned;
+    for (const int index : assignment)
+        if (index > 0 && index <= kImportColumnCount)
+            assigned.set(static_cast<std::size_t>(index - 1));
+    return assigned;
+}
+
 RowFields FieldsFromRecord(const void* record)
 {
     RowFields fields;

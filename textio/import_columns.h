@@ -8,6 +8,7 @@
 #include <bitset>
 #include <cstddef>
 #include <string>
+#include <vector>
 
 // project
 #include "radio/channel_record.h"
@@ -79,6 +80,9 @@ std::size_t RecordSize();
 
 // Position of a column name (exact, case-sensitive), or -1.
 int ColumnIndex(const std::string& name);
+// The columns a file feeds under an import wizard's column assignment: one
+// number per file column, 0 "Ignore", k the k-th column of kImportColumns.
+ColumnSet AssignedColumns(const std::vector<int>& assignment);
 
 // A record's slots as texts (each read up to its terminator, never past the slot).
 RowFields FieldsFromRecord(const void* record);

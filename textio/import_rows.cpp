@@ -295,12 +295,4 @@ void RowImporter::StoreRow(const RowFields& fields, int channel, std::int32_t rx
     model_.SetComment(channel, CommentText(Field(fields, icol::kComment)));
 }
 
-ColumnSet ColumnsWithValues(const RowFields& fields, ColumnSet sofar)
-{
-    for (int k = 0; k < kImportColumnCount; ++k)
-        if (!Field(fields, k).empty())
-            sofar.set(static_cast<std::size_t>(k));
-    return sofar;
-}
-
 } // namespace textio

@@ -79,9 +79,6 @@ private:
     ImportCounts counts_;
 };
 
-// `sofar` with the columns in which `fields` has a value added.
-ColumnSet ColumnsWithValues(const RowFields& fields, ColumnSet sofar);
-
 // A model over a copy of an image, for counting without changing anything.
 class ScratchModel : public radio::RadioModel {
 public:

@@ -8,6 +8,10 @@
 #include "portkit/ui/import_wizard.h"
 #include "portkit/ui/sort_dialog.h"
 
+// std
+#include <algorithm>
+#include <vector>
+
 extern "C" int portkit_sort(void* parent, SortOptions* options)
 {
     return portkit::RunSort(parent, options) ? 1 : 0;
@@ -19,6 +23,14 @@ extern "C" int portkit_import_data(const ImportDataStruct* data, const char* con
     return portkit::RunImport(data, names, widths, path, callback) ? 1 : 0;
 }
 
+extern "C" int portkit_import_assignment(int* assignment, int capacity)
+{
+    const std::vector<int>& finished = portkit::FinishedAssignment();
+    if (assignment != nullptr && capacity > 0)
+        std::copy_n(finished.begin(), std::min(finished.size(), static_cast<std::size_t>(capacity)), assignment);
+    return static_cast<int>(finished.size());
+}
+
 bool Sort(void* parent, SortOptions& options)
 {
     return portkit_sort(parent, &options) != 0;
@@ -28,4 +40,11 @@ bool ImportData(const ImportDataStruct& data, const char* const* names, const in
                 ImportRowCallback callback)
 {
     return portkit_import_data(&data, names, widths, path, callback) != 0;
+}
+
+std::vector<int> ImportAssignment()
+{
+    std::vector<int> assignment(static_cast<std::size_t>(portkit_import_assignment(nullptr, 0)));
+    portkit_import_assignment(assignment.data(), static_cast<int>(assignment.size()));
+    return assignment;
 }

@@ -19,6 +19,13 @@ constexpr int kFirstHelpContext = 200;
 constexpr std::array<const char*, 4> kTitles = {"Import Step 1 of 4", "Import Step 2 of 4",
                                                 "Import Step 3 of 4", "Import Step 4 of 4"};
 
+// Library-wide, as the wizard is: only one import runs at a time.
+std::vector<int>& Finished()
+{
+    static std::vector<int> assignment;
+    return assignment;
+}
+
 } // namespace
 
 ImportWizard::ImportWizard(ImportSession& session, QWidget* parent)
@@ -67,6 +74,7 @@ void ImportWizard::OnPageChanged(int id)
 bool RunImport(const ImportDataStruct* data, const char* const* names, const int* widths, const char* path,
                ImportRowCallback callback)
 {
+    Finished().clear();
     if (data == nullptr || path == nullptr)
         return false;
     ImportSession session(*data, names, widths, callback);
@@ -78,7 +86,15 @@ bool RunImport(const ImportDataStruct* data, const char* const* names, const int
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr)
         return false;
     ImportWizard wizard(session, nullptr);
-    return wizard.exec() == QDialog::Accepted;
+    if (wizard.exec() != QDialog::Accepted)
+        return false;
+    Finished() = session.assignment;
+    return true;
+}
+
+const std::vector<int>& FinishedAssignment()
+{
+    return Finished();
 }
 
 } // namespace portkit

@@ -8,6 +8,7 @@
 
 // std
 #include <functional>
+#include <vector>
 
 // Qt
 #include <QWizard>
@@ -158,5 +159,9 @@ private:
 // the wizard, true when it ended with Finish.
 bool RunImport(const ImportDataStruct* data, const char* const* names, const int* widths, const char* path,
                ImportRowCallback callback);
+
+// The column assignment of step 3 in the latest RunImport, kept when it ended
+// with Finish; empty while one runs and after one that did not.
+const std::vector<int>& FinishedAssignment();
 
 } // namespace portkit

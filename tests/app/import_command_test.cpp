@@ -21,8 +21,12 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QWizard>
@@ -31,6 +35,7 @@
 #include <functional>
 #include <memory>
 #include <sstream>
+#include <vector>
 
 // test
 #include <gtest/gtest.h>
@@ -75,6 +80,29 @@ void AnswerWizard(bool finish)
         }
         for (int step = 0; step < 3; ++step)
             QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton);
+        QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
+    });
+}
+
+// Steps through the wizard choosing "Ignore" for the file columns `ignored`
+// (0-based) in step 3, with "Overwrite existing channels" ticked in step 4.
+void AnswerWizardIgnoring(std::vector<int> ignored)
+{
+    WhenModal<QWizard>([ignored](QWizard* wizard) {
+        QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton);
+        QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton);
+        QHeaderView* header = wizard->currentPage()->findChild<QTableView*>()->horizontalHeader();
+        QComboBox* names = wizard->currentPage()->findChild<QComboBox*>();
+        for (const int column : ignored) {
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
+            names->setFocus();
+            QTest::keyClick(names, Qt::Key_Home); // "Ignore"
+        }
+        QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton);
+        for (QCheckBox* box : wizard->currentPage()->findChildren<QCheckBox*>())
+            if (box->text() == QStringLiteral("Overwrite existing channels"))
+                QTest::mouseClick(box, Qt::LeftButton);
         QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
     });
 }
@@ -158,6 +186,38 @@ TEST_F(ImportCommand, CancelChangesNothing)
     EXPECT_EQ(child->View().Document().Image(), before);
     EXPECT_FALSE(child->View().Document().CanUndo());
     EXPECT_EQ(Cell(1, 5), "");
+}
+
+// Show Name and Clock Shift set to Ignore in the wizard are left alone, as
+// ostrel-cli import leaves them with the same columns mapped to Ignore.
+TEST_F(ImportCommand, IgnoredShowNameAndClockShiftKeepTheirValuesAsOnTheCommandLine)
+{
+    const std::string heading = "Channel Number\tReceive Frequency\tName\tShow Name\tClock Shift\n";
+    test_support::WriteBytes(path, Bytes(heading + "5\t145.5\tONE\t1\tOn\n6\t146.52\tTWO\t1\tOn\n"));
+    Import(true);
+    ASSERT_EQ(Cell(7, 5) + Cell(12, 5) + Cell(7, 6) + Cell(12, 6), "1111");
+    const std::string before = dir.path() + "/before.rdf";
+    ASSERT_TRUE(child->View().Document().Save(before));
+
+    test_support::WriteBytes(path, Bytes(heading + "5\t145.6\tUNO\t0\tOff\n6\t146.54\tDOS\t\t\n"));
+    AnswerFileDialog(QString::fromStdString(path));
+    AnswerWizardIgnoring({3, 4});
+    frame.Dispatch(cmd::Import);
+    EXPECT_EQ(Cell(1, 5), "145.60000");
+    EXPECT_EQ(Cell(6, 6), "DOS");
+    EXPECT_EQ(Cell(7, 5) + Cell(12, 5) + Cell(7, 6) + Cell(12, 6), "1111");
+
+    std::ostringstream out;
+    std::ostringstream err;
+    const std::string viaCli = dir.path() + "/cli.rdf";
+    ASSERT_EQ(cli::CmdImport({path, "--into", before, "-o", viaCli, "--overwrite", "--map", "4=Ignore", "--map",
+                              "5=Ignore"},
+                             out, err),
+              0)
+        << err.str();
+    radio::CMainDoc cliDoc('.');
+    ASSERT_TRUE(cliDoc.Load(viaCli));
+    EXPECT_EQ(child->View().Document().Image(), cliDoc.Image());
 }
 
 TEST_F(ImportCommand, ExportOffersOtherProgramsLayout)

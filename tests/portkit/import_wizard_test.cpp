@@ -433,21 +433,70 @@ TEST(ImportData, UnreadableFileReportsAndReturnsFalse)
     EXPECT_FALSE(portkit::RunImport(nullptr, kNames, kWidths, "x", &RecordRow));
 }
 
-TEST(ImportData, CancelReturnsFalseWithoutCalls)
+// A file of `text` in the test's temporary folder.
+std::string WriteList(const std::string& name, const std::string& text)
 {
-    test_support::App();
-    g_calls.clear();
-    const std::string path = testing::TempDir() + "import_cancel.tab";
-    const std::string text = "Name\nA\n";
+    const std::string path = testing::TempDir() + name;
     test_support::WriteBytes(path, test_support::Bytes(text.begin(), text.end()));
+    return path;
+}
+
+// Presses Cancel in the wizard once it shows.
+void CancelWhenShown()
+{
     QTimer::singleShot(0, [] {
         auto* wizard = dynamic_cast<QWizard*>(QApplication::activeModalWidget());
         ASSERT_NE(wizard, nullptr);
         QTest::mouseClick(wizard->button(QWizard::CancelButton), Qt::LeftButton);
     });
+}
+
+TEST(ImportData, CancelReturnsFalseWithoutCalls)
+{
+    test_support::App();
+    g_calls.clear();
+    const std::string path = WriteList("import_cancel.tab", "Name\nA\n");
+    CancelWhenShown();
     const ImportDataStruct data{nullptr, 4, 1, 10, 10};
     EXPECT_FALSE(portkit::RunImport(&data, kNames, kWidths, path.c_str(), &RecordRow));
     EXPECT_TRUE(g_calls.empty());
+    std::remove(path.c_str());
+}
+
+// The wizard keeps the assignment it finished with: a column set to Ignore is
+// 0 there, while its slot reads as empty as an assigned column's empty cell.
+// A later run that does not finish leaves no assignment.
+TEST(ImportData, FinishKeepsTheColumnAssignmentCancelDropsIt)
+{
+    test_support::App();
+    g_calls.clear();
+    g_widths.assign(std::begin(kWidths), std::end(kWidths));
+    const std::string path = WriteList("import_assignment.tab", "Channel Number\tName\tComment\n1\tA\t\n");
+    QTimer::singleShot(0, [] {
+        auto* wizard = dynamic_cast<ImportWizard*>(QApplication::activeModalWidget());
+        ASSERT_NE(wizard, nullptr);
+        QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton);
+        QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton);
+        QHeaderView* header = wizard->Page3()->Table()->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
+        QComboBox* names = wizard->Page3()->Names();
+        names->setFocus();
+        QTest::keyClick(names, Qt::Key_Home); // "Ignore"
+        QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton);
+        QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
+    });
+    const ImportDataStruct data{nullptr, 4, 1, 10, 10};
+    EXPECT_TRUE(portkit::RunImport(&data, kNames, kWidths, path.c_str(), &RecordRow));
+    EXPECT_EQ(portkit::FinishedAssignment(), (std::vector<int>{1, 0, 4}));
+    ASSERT_EQ(g_calls.size(), 1u);
+    EXPECT_EQ(g_calls[0].cells[1], std::string(10, '\0')); // "A" not handed over
+    EXPECT_EQ(g_calls[0].cells[3], std::string(31, '\0')); // assigned, empty
+
+    QTimer::singleShot(0, [] { EXPECT_TRUE(portkit::FinishedAssignment().empty()); }); // while a run is open
+    CancelWhenShown();
+    EXPECT_FALSE(portkit::RunImport(&data, kNames, kWidths, path.c_str(), &RecordRow));
+    EXPECT_TRUE(portkit::FinishedAssignment().empty());
     std::remove(path.c_str());
 }
 

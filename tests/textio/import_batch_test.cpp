@@ -34,49 +34,32 @@ protected:
     radio::CMainDoc doc{'.'};
 };
 
-TEST(ImportHeadings, NamesFoundInTheHeadingLine)
+TEST(ImportHeadings, OtherProgramsHeadingFoundAfterTitleLines)
 {
-    textio::FileHeadings h = textio::HeadingsOfLine("Channel Number\tReceive Frequency\tShow Name\tClock Shift\r");
-    EXPECT_FALSE(h.otherLayout);
-    EXPECT_TRUE(h.named.test(0));
-    EXPECT_TRUE(h.named.test(1));
-    EXPECT_TRUE(h.named.test(7));
-    EXPECT_TRUE(h.named.test(12));
-    EXPECT_EQ(h.named.count(), 4u);
-
-    h = textio::HeadingsOfLine("\"Name\",Show Name,show name");
-    EXPECT_TRUE(h.named.test(6));
-    EXPECT_TRUE(h.named.test(7));
-    EXPECT_EQ(h.named.count(), 2u);
+    EXPECT_FALSE(textio::HeadingsOfLine("Channel Number\tReceive Frequency\tShow Name\tClock Shift\r").otherLayout);
 
     test_support::TempDir dir;
     std::ofstream(dir.path() + "/other.csv", std::ios::binary)
         << "\xEF\xBB\xBF# a comment\r\n\r\nLocation,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
            "DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment\r\n0,A,146.52\r\n";
-    h = textio::ReadFileHeadings(dir.path() + "/other.csv");
-    EXPECT_TRUE(h.otherLayout);
-    EXPECT_TRUE(h.named.test(6));   // "Name"
-    EXPECT_TRUE(h.named.test(35));  // "Comment"
+    EXPECT_TRUE(textio::ReadFileHeadings(dir.path() + "/other.csv").otherLayout);
     EXPECT_FALSE(textio::ReadFileHeadings(dir.path() + "/missing.csv").otherLayout);
 }
 
-TEST_F(ImportBatchTest, ShowNameIsReadWhenTheHeadingOrARowHasIt)
+// Show Name is read only when the wizard assigned a file column to it: set to
+// Ignore, the empty slot leaves a named channel shown.
+TEST_F(ImportBatchTest, ShowNameIsReadOnlyWhenAColumnIsAssignedToIt)
 {
     const auto named = Record({{1, "145.5"}, {6, "NAME"}});
     textio::ImportBatch batch;
     batch.Add(named.data(), 0, true);
 
-    textio::PlaceBatch(doc, batch, textio::HeadingsOfLine("Receive Frequency,Name"));
-    EXPECT_EQ(ShowNameByte(0), 0x80); // no Show Name column: the name shows
-    textio::PlaceBatch(doc, batch, textio::HeadingsOfLine("Receive Frequency,Name,Show Name"));
-    EXPECT_EQ(ShowNameByte(0), 0x00); // the column is there, empty: not shown
-
-    const auto shown = Record({{1, "145.5"}, {6, "NAME"}, {7, "Show Name"}});
-    batch.Add(shown.data(), 1, true);
-    doc.Image()[18824 + 6] = 0x80;
+    batch.SetAssignment({2, 7, 0}); // Receive Frequency, Name, Ignore
     textio::PlaceBatch(doc, batch, textio::FileHeadings{});
-    EXPECT_EQ(ShowNameByte(0), 0x00); // another row has the column
-    EXPECT_EQ(ShowNameByte(1), 0x80);
+    EXPECT_EQ(ShowNameByte(0), 0x80);
+    batch.SetAssignment({2, 7, 8}); // the third column is Show Name, its cell empty
+    textio::PlaceBatch(doc, batch, textio::FileHeadings{});
+    EXPECT_EQ(ShowNameByte(0), 0x00);
 }
 
 TEST_F(ImportBatchTest, OtherProgramsRowsFromTheWizardAreConverted)

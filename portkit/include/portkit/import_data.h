@@ -7,6 +7,7 @@
 
 // std
 #include <cstddef>
+#include <vector>
 
 static_assert(sizeof(void*) != 8 ||
                   (offsetof(ImportDataStruct, hWndOwner) == 0 && offsetof(ImportDataStruct, nColumns) == 8 &&
@@ -22,3 +23,7 @@ static_assert(sizeof(void*) != 8 ||
 // opened (after the message "An error occurred file tring to open the file: \n<path>").
 PORTKIT_API bool ImportData(const ImportDataStruct& data, const char* const* names, const int* widths,
                             const char* path, ImportRowCallback callback);
+
+// The column assignment of the latest ImportData that ended with Finish (see
+// portkit_import_assignment); empty before one.
+PORTKIT_API std::vector<int> ImportAssignment();

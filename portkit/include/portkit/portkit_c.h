@@ -166,6 +166,14 @@ PORTKIT_API int portkit_sort(void* parent, SortOptions* options);
  * missing arguments or when no wizard can be shown. */
 PORTKIT_API int portkit_import_data(const ImportDataStruct* data, const char* const* names, const int* widths,
                                     const char* path, ImportRowCallback callback);
+/* The column assignment of step 3 in the latest portkit_import_data call, once it
+ * ended with Finish: one number per file column, 0 for "Ignore", k for the k-th
+ * name (1-based). Writes the first min(count, capacity) numbers to assignment
+ * (nothing when it is NULL) and returns the count. 0 while a call runs, and
+ * after a call that did not end with Finish. Tells the caller which of its
+ * fields the file fed: a slot of an ignored column and the slot of an assigned
+ * but empty cell are alike zero bytes. */
+PORTKIT_API int portkit_import_assignment(int* assignment, int capacity);
 
 /* ---- debug log -------------------------------------------------------------------------- */
 

@@ -17,7 +17,8 @@ set(allowed
   "^_Z13GetRegComPortPKc$"
   "^_Z16SetPortkitPromptPN8platform6PromptE$"
   "^_Z4SortPvR11SortOptions$"
-  "^_Z10ImportDataRK16ImportDataStructPKPKcPKiS3_PFvPviiE$")
+  "^_Z10ImportDataRK16ImportDataStructPKPKcPKiS3_PFvPviiE$"
+  "^_Z16ImportAssignmentv$")
 
 string(REPLACE "\n" ";" lines "${listing}")
 set(exported "")
@@ -28,6 +29,9 @@ foreach(line IN LISTS lines)
   string(REGEX REPLACE "^.* " "" symbol "${line}")
   # Entries added after the first interface carry the later version node.
   if(symbol MATCHES "^portkit_serial_(descriptor|available|wait|drain)@" AND NOT symbol MATCHES "@@PORTKIT_2\\.1$")
+    message(SEND_ERROR "added entry without its version node: ${symbol}")
+  endif()
+  if(symbol MATCHES "^(portkit_import_assignment|_Z16ImportAssignmentv)@" AND NOT symbol MATCHES "@@PORTKIT_2\\.2$")
     message(SEND_ERROR "added entry without its version node: ${symbol}")
   endif()
   string(REGEX REPLACE "@.*$" "" symbol "${symbol}")

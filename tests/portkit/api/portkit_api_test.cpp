@@ -5,11 +5,20 @@
 #include "platform/prompt.h"
 #include "platform/registry.h"
 #include "portkit/pty_support.h"
+#include "portkit/qt_app.h"
+#include "support/files.h"
 #include "support/temp_config.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <QWizard>
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -198,6 +207,42 @@ TEST(PortkitApi, ImportDataReportsUnreadableFile)
     EXPECT_EQ(portkit_import_data(nullptr, names, widths, "x", nullptr), 0);
     EXPECT_EQ(portkit_import_data(&data, names, widths, nullptr, nullptr), 0);
     EXPECT_EQ(library.prompt.shown.size(), 1u);
+}
+
+void IgnoreRow(void* /*record*/, int /*channelIndex*/, int /*overwrite*/) {}
+
+// The assignment of the wizard that finished, through both entries; none
+// after a call that could not open its file.
+TEST(PortkitApi, ImportAssignmentOfTheFinishedWizard)
+{
+    test_support::App();
+    const std::string path = testing::TempDir() + "api_assignment.tab";
+    const std::string text = "Comment\tOther\tName\n" "x\ty\tA\n";
+    test_support::WriteBytes(path, test_support::Bytes(text.begin(), text.end()));
+    QTimer::singleShot(0, [] {
+        auto* wizard = qobject_cast<QWizard*>(QApplication::activeModalWidget());
+        ASSERT_NE(wizard, nullptr);
+        for (int step = 0; step < 3; ++step)
+            QTest::mouseClick(wizard->button(QWizard::NextButton), Qt::LeftButton);
+        QTest::mouseClick(wizard->button(QWizard::FinishButton), Qt::LeftButton);
+    });
+    const char* names[] = {"Name", "Comment"};
+    const int widths[] = {10, 31};
+    const ImportDataStruct data{nullptr, 2, 1, 10, 10};
+    ASSERT_TRUE(ImportData(data, names, widths, path.c_str(), &IgnoreRow));
+    EXPECT_EQ(ImportAssignment(), (std::vector<int>{2, 0, 1}));
+    int first[] = {-1, -1, -1};
+    EXPECT_EQ(portkit_import_assignment(first, 2), 3);
+    EXPECT_EQ(first[0], 2);
+    EXPECT_EQ(first[1], 0);
+    EXPECT_EQ(first[2], -1); // past the capacity
+    EXPECT_EQ(portkit_import_assignment(nullptr, 3), 3);
+
+    LibraryPrompt library;
+    EXPECT_FALSE(ImportData(data, names, widths, "/nonexistent/list.tab", &IgnoreRow));
+    EXPECT_EQ(portkit_import_assignment(first, 3), 0);
+    EXPECT_TRUE(ImportAssignment().empty());
+    std::remove(path.c_str());
 }
 
 TEST(PortkitApi, LogIsOneInstanceAndSilentWhileOff)
