@@ -178,12 +178,35 @@ void StoreHyperSettings(radio::RadioImage& image, const CSpreadSheet1& settings,
                 radio::SetSetting(block, link.field, SettingValue(settings, hyper::CellOf(link.cell)));
 }
 
+using RecordBytes = std::array<std::uint8_t, radio::kChannelRecordSize>;
+using NameBytes = std::array<std::uint8_t, radio::kNameRecordSize>;
+
+template <typename Bytes> Bytes Copy(const std::uint8_t* from)
+{
+    Bytes bytes{};
+    std::copy_n(from, bytes.size(), bytes.begin());
+    return bytes;
+}
+
+// Settles what a row built, unless it is what the image held (a document's
+// records are settled already). True when the rules changed it.
+template <typename Bytes, typename Settle>
+bool SettleBuilt(std::uint8_t* built, const Bytes& held, Settle settle)
+{
+    const Bytes before = Copy<Bytes>(built);
+    if (before == held)
+        return false;
+    settle(built);
+    return !std::equal(before.begin(), before.end(), built);
+}
+
 // Rebuilds a record from a row whose receive frequency is valid, in the form
 // the record rules give it. True when those rules changed what the row shows.
 bool StoreRecord(radio::RadioModel& model, radio::RadioImage& image, std::uint8_t* record, std::uint8_t* name,
                  const CSpreadSheet1& grid, int kind, int r, std::int32_t rx)
 {
     const int row = r + 1;
+    const RecordBytes heldRecord = Copy<RecordBytes>(record);
     std::fill_n(record, radio::kChannelRecordSize, std::uint8_t{0});
     radio::SetField(record, ChannelField::InUse, kind == radio::kSheetVfo ? 0 : 1);
     radio::SetField(record, ChannelField::Receive, rx);
@@ -194,6 +217,7 @@ bool StoreRecord(radio::RadioModel& model, radio::RadioImage& image, std::uint8_
     bool changed = false;
 
     if (HasNames(kind) && name != nullptr) {
+        const NameBytes heldName = Copy<NameBytes>(name);
         const std::string text = grid.GetText(col::kName, row);
         radio::EncodeName(text, name);
         auto flag = [&](int byte, bool on) {
@@ -202,10 +226,7 @@ bool StoreRecord(radio::RadioModel& model, radio::RadioImage& image, std::uint8_
         };
         flag(radio::kHasNameByte, !text.empty());
         flag(radio::kShowNameByte, grid.GetValue(col::kShowName, row) == "1");
-        std::array<std::uint8_t, radio::kNameRecordSize> encoded{};
-        std::copy_n(name, encoded.size(), encoded.begin());
-        radio::SettleName(name);
-        changed |= !std::equal(encoded.begin(), encoded.end(), name);
+        changed |= SettleBuilt(name, heldName, radio::SettleName);
     }
 
     for (const ChannelColumn& column : ChannelColumns()) {
@@ -216,10 +237,8 @@ bool StoreRecord(radio::RadioModel& model, radio::RadioImage& image, std::uint8_
     }
     radio::SetField(record, ChannelField::Step, radio::StepIndexToCode(grid.ListIndex(col::kStep, row), rx));
 
-    std::array<std::uint8_t, radio::kChannelRecordSize> built{};
-    std::copy_n(record, built.size(), built.begin());
-    radio::SettleRecord(record, kind != radio::kSheetVfo);
-    changed |= !std::equal(built.begin(), built.end(), record);
+    const bool inUse = kind != radio::kSheetVfo;
+    changed |= SettleBuilt(record, heldRecord, [inUse](std::uint8_t* built) { radio::SettleRecord(built, inUse); });
     if (radio::GetField(record, ChannelField::ToneMode) >= kSplitToneFrom)
         image[radio::offs::kSplitToneByte] |= kSplitToneBit;
 

@@ -9,12 +9,21 @@
 
 namespace radio {
 
+// The table lists the fields in the order of their enumerators, so a field
+// finds its entry by position.
+constexpr bool InFieldOrder()
+{
+    for (std::size_t i = 0; i < kChannelFields.size(); ++i)
+        if (static_cast<std::size_t>(kChannelFields[i].field) != i)
+            return false;
+    return true;
+}
+static_assert(InFieldOrder(), "kChannelFields must list the fields in enumerator order");
+
 const FieldEntry& EntryOf(ChannelField field)
 {
-    for (const FieldEntry& entry : kChannelFields)
-        if (entry.field == field)
-            return entry;
-    return kChannelFields[0];
+    const auto index = static_cast<std::size_t>(field);
+    return index < kChannelFields.size() ? kChannelFields[index] : kChannelFields[0];
 }
 
 int GetField(const std::uint8_t* record, ChannelField field)

@@ -107,11 +107,18 @@ bool SettleRecord(std::uint8_t* record, bool inUse)
 
 void SettleName(std::uint8_t* name)
 {
-    const bool hasName = (name[kHasNameByte] & kNameFlagBit) != 0;
-    const std::string text = hasName ? DecodeName(name) : std::string();
-    EncodeName(text, name);
-    name[kHasNameByte] = static_cast<std::uint8_t>(text.empty() ? name[kHasNameByte] & ~kNameFlagBit
-                                                                : name[kHasNameByte] | kNameFlagBit);
+    // Decoding takes the low six bits of each code and drops trailing spaces;
+    // encoding that text gives those codes again, padded with spaces.
+    constexpr std::uint8_t kCodeBits = 0x3F;
+    int length = 0;
+    if ((name[kHasNameByte] & kNameFlagBit) != 0)
+        for (int i = 0; i < kNameLength; ++i)
+            if ((name[i] & kCodeBits) != kSpaceCode)
+                length = i + 1;
+    for (int i = 0; i < kNameLength; ++i)
+        name[i] = length == 0 ? 0 : i < length ? static_cast<std::uint8_t>(name[i] & kCodeBits) : kSpaceCode;
+    name[kHasNameByte] = static_cast<std::uint8_t>(length == 0 ? name[kHasNameByte] & ~kNameFlagBit
+                                                               : name[kHasNameByte] | kNameFlagBit);
 }
 
 std::string CleanComment(const std::string& text)
