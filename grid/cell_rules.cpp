@@ -334,8 +334,10 @@ void CellRules::OffsetOrDirectionEdited(int sheet, int c, int row)
         RefuseEdit(sheet, c, row, refusal);
         return;
     }
+    // The offset as a load shows it, so the cell shows what is stored
+    // (a list entry, or the offset text), whatever was typed.
     const std::int32_t offset = Frequency(sheet, col::kOffset, row);
-    if (offset == 0) // nothing a shift could use: shown as a load shows it
+    if (c == col::kOffset || offset == 0)
         ShowOffset(sheet, row, offset);
     int direction = radio::DirectionIndexToCode(Grid(sheet).ListIndex(col::kDirection, row));
     const std::int32_t tx = radio::TransmitFrequency(rx, direction, offset, false);

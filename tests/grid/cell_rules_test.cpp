@@ -230,6 +230,17 @@ TEST_F(RulesTest, OffsetAndDirectionAreTakenOnlyWithATransmitFrequencyTheRowCanU
         controller.editInProgress = false;
     }
 
+    // A taken offset shows as a load shows it: what the cell shows is stored.
+    const std::pair<const char*, const char*> offsets[] = {
+        {"1.05", "1.0500"}, {"0.6", "600 kHz"}, {"5", "5.00 MHz"}, {"600 kHz150", "600 kHz"}};
+    for (const auto& [typed, shown] : offsets) {
+        Write(0, 1, 11, "146.52");
+        EndEdit(0, 1, 11);
+        Write(0, 3, 11, typed);
+        EndEdit(0, 3, 11);
+        EXPECT_EQ(Grid(0).GetText(3, 11), shown) << typed;
+    }
+
     // Frequencies exactly the largest shift apart make a split channel.
     Write(0, 1, 10, "146");
     EndEdit(0, 1, 10);
