@@ -14,6 +14,7 @@
 #include "platform/prompt.h"
 #include "radio/frequency.h"
 #include "radio/lists.h"
+#include "radio/record_rules.h"
 
 namespace grid {
 namespace {
@@ -368,11 +369,9 @@ void CellRules::KeepNameInCharset(int sheet, int row)
 void CellRules::KeepCommentOnOneLine(int sheet, int row)
 {
     CSpreadSheet1& grid = Grid(sheet);
-    std::string text = grid.GetText(col::kComment, row);
-    if (text.find_first_of("\r\n\t") == std::string::npos)
-        return;
-    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n' || c == '\t'; }, ' ');
-    grid.SetText(col::kComment, row, text);
+    const std::string text = grid.GetText(col::kComment, row);
+    if (text.find_first_of("\r\n\t") != std::string::npos)
+        grid.SetText(col::kComment, row, radio::OneLineComment(text));
 }
 
 std::int32_t CellRules::Frequency(int sheet, int c, int row)

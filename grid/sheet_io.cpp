@@ -52,8 +52,6 @@ constexpr std::array<SettingLink, 22> kSettingLinks{{
     {hyper::Setting::PacketMic, HyperField::PacketMic},
 }};
 
-constexpr int kSplitToneFrom = 5;          // tone modes from "D" on use split tones
-constexpr std::uint8_t kSplitToneBit = 0x08; // in image byte 69
 constexpr std::uint8_t kNoHyperChoice = 0xFF;
 
 bool HasNames(int kind) { return kind == radio::kSheetMemories || kind == radio::kSheetHome; }
@@ -239,8 +237,7 @@ bool StoreRecord(radio::RadioModel& model, radio::RadioImage& image, std::uint8_
 
     const bool inUse = kind != radio::kSheetVfo;
     changed |= SettleBuilt(record, heldRecord, [inUse](std::uint8_t* built) { radio::SettleRecord(built, inUse); });
-    if (radio::GetField(record, ChannelField::ToneMode) >= kSplitToneFrom)
-        image[radio::offs::kSplitToneByte] |= kSplitToneBit;
+    radio::NoteSplitTone(image, record);
 
     if (IsMemory(kind, r))
         for (int bank = 0; bank < radio::kBankCount; ++bank)

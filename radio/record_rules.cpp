@@ -121,18 +121,33 @@ void SettleName(std::uint8_t* name)
                                                                : name[kHasNameByte] | kNameFlagBit);
 }
 
+namespace {
+bool BreaksLine(char c) { return c == '\r' || c == '\n' || c == '\t'; }
+} // namespace
+
+std::string OneLineComment(std::string text)
+{
+    std::replace_if(text.begin(), text.end(), BreaksLine, ' ');
+    return text;
+}
+
 std::string CleanComment(const std::string& text)
 {
     std::string clean = text.substr(0, kCommentMax);
     clean.resize(::strnlen(clean.c_str(), clean.size()));
-    std::replace_if(clean.begin(), clean.end(), [](char c) { return c == '\r' || c == '\n' || c == '\t'; }, ' ');
-    return clean;
+    return OneLineComment(std::move(clean));
 }
 
 bool IsCleanComment(std::string_view text)
 {
     return text.size() <= kCommentMax &&
-           std::none_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n' || c == '\t' || c == '\0'; });
+           std::none_of(text.begin(), text.end(), [](char c) { return BreaksLine(c) || c == '\0'; });
+}
+
+void NoteSplitTone(RadioImage& image, const std::uint8_t* record)
+{
+    if (GetField(record, ChannelField::ToneMode) >= kSplitToneFrom)
+        image[offs::kSplitToneByte] |= kSplitToneBit;
 }
 
 void SettleHyperSettings(std::uint8_t* block)
@@ -194,17 +209,12 @@ void SettleScanValues(RadioImage& image)
         }
 }
 
-bool UsesSplitTone(const RadioImage& image)
+void NoteSplitTones(RadioImage& image)
 {
-    const auto splitTone = [&image](int kind, int row) {
-        const std::uint8_t* record = image.data() + RecordOffset(kind, row);
-        return InUse(record) && GetField(record, ChannelField::ToneMode) >= kSplitToneFrom;
-    };
     for (int kind = kSheetMemories; kind < kSheetCount; ++kind)
         for (int row = 0; row < SheetRowCount(kind); ++row)
-            if (kind != kSheetVfo && splitTone(kind, row))
-                return true;
-    return false;
+            if (const std::uint8_t* record = image.data() + RecordOffset(kind, row); kind != kSheetVfo && InUse(record))
+                NoteSplitTone(image, record);
 }
 
 } // namespace
@@ -222,8 +232,7 @@ void SettleDocument(DocumentDataArea& data)
     }
     SettleScanValues(image);
     CopyHyperToVfo(image, active);
-    if (UsesSplitTone(image))
-        image[offs::kSplitToneByte] |= kSplitToneBit;
+    NoteSplitTones(image);
 }
 
 namespace {

@@ -28,14 +28,21 @@ bool SettleRecord(std::uint8_t* record, bool inUse);
 // empty text gives six zero bytes and a clear has-name flag).
 void SettleName(std::uint8_t* name);
 
-// A comment as the grids leave it: at most 30 characters, CR, LF and Tab
-// replaced by spaces, zeros after the text.
+// A comment kept on one line: CR, LF and Tab each replaced by a space, so
+// that rows copied as text stay rows.
+std::string OneLineComment(std::string text);
+// A comment as the grids leave it: one line, at most 30 characters, nothing
+// after a zero byte.
 std::string CleanComment(const std::string& text);
 // The text is a comment as the grids leave it (CleanComment gives it back).
 bool IsCleanComment(std::string_view text);
 
 // The settings block of a Hyper Memory: every setting inside its list.
 void SettleHyperSettings(std::uint8_t* block);
+
+// Sets the radio's split-tone bit (image byte 69, bit 3) when `record` uses
+// a split tone mode ("D" and after).
+void NoteSplitTone(RadioImage& image, const std::uint8_t* record);
 
 // The whole document: every record, name, comment, scan value and Hyper
 // Memory setting; the active Hyper Memory 0..4 and the radio's current state

@@ -14,6 +14,7 @@
 #include "radio/frequency.h"
 #include "radio/hyper_area.h"
 #include "radio/lists.h"
+#include "radio/record_rules.h"
 #include "textio/import_rules.h"
 
 namespace textio {
@@ -157,7 +158,7 @@ std::string NameText(const std::string& text)
 // that copied rows stay rows; cut to the comment slot by whole characters.
 std::string CommentText(std::string text)
 {
-    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n' || c == '\t'; }, ' ');
+    text = radio::OneLineComment(std::move(text));
     text.resize(portkit::CharacterCut(text, kCommentBytes));
     return text;
 }
