@@ -9,7 +9,9 @@
 #include <array>
 #include <cstdint>
 #include <ctime>
+#include <optional>
 #include <string>
+#include <vector>
 
 // project
 #include "clone/prepare.h"
@@ -29,5 +31,28 @@ std::string KeptReadName(std::time_t when);
 // empty text, or what went wrong (the read itself stands either way).
 std::string KeepReadCopies(const Stream& stream, const std::array<std::uint8_t, radio::kRdfFileSize>& file,
                            std::time_t when);
+
+} // namespace transfer
+
+// --- The list of kept reads ---------------------------------------------
+namespace transfer {
+
+struct KeptRead {
+    std::string path;
+    std::time_t when = 0;  // from the file name (local time)
+    int memoriesInUse = -1; // -1 when the file could not be read
+};
+
+// The kept reads in the state folder, newest first.
+std::vector<KeptRead> ListKeptReads();
+// The newest kept read, or none.
+std::optional<KeptRead> NewestKeptRead();
+// How many reads are kept (registry value "KeptReads" under the settings
+// key, default kKeptReads); setting it prunes at once.
+int KeptReadLimit();
+bool SetKeptReadLimit(int count);
+// Removes one kept read; false with nothing removed when `path` is not a
+// kept read of the state folder.
+bool DeleteKeptRead(const std::string& path);
 
 } // namespace transfer
