@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Runs a fuzz target with libFuzzer: tools/fuzz.sh TARGET|all SECONDS [libFuzzer options...]
-# Builds the instrumented tree build-fuzz with clang on first use. The seeds
+# Builds the instrumented tree with clang on first use: build-fuzz, or the tree
+# named by OSTREL_FUZZ_TREE (tools/test.sh passes its sanitizer tree, which is
+# instrumented the same way). The seeds
 # under tests/data/corpus/TARGET are read, never written; what the run finds
-# goes to build-fuzz/corpus/TARGET, a crash to build-fuzz/artifacts/TARGET/
+# goes to TREE/corpus/TARGET, a crash to TREE/artifacts/TARGET/
 # (add it to the seed corpus once fixed). Prints executions and executions per
 # second; exits non-zero on a crash, a hang (10 s per input) or a leak.
 set -euo pipefail
@@ -14,7 +16,7 @@ fi
 target=$1
 seconds=$2
 shift 2
-tree=build-fuzz
+tree=${OSTREL_FUZZ_TREE:-build-fuzz}
 targets_all=(rdf_load_fuzz rdf_grids_fuzz rsf_read_fuzz settings_set_fuzz)
 for extra in clone_read_fuzz clone_write_fuzz import_fuzz import_rows_fuzz; do
   [ -f "fuzz/${extra%_fuzz}_fuzz.cpp" ] && targets_all+=("$extra")

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Ostrel twice (plain, and with the address and
-# undefined-behaviour sanitizers) and runs every test of both builds with CTest
-# (each replays the fuzz seed corpora too), then gives every fuzz target a short
-# libFuzzer run in the instrumented clang tree (OSTREL_FUZZ_SECONDS each, 5 by
+# Installs what is missing, builds Ostrel twice (plain with gcc, and with clang,
+# the address and undefined-behaviour sanitizers and libFuzzer's coverage) and
+# runs every test of both builds with CTest (each replays the fuzz seed corpora
+# too), then gives every fuzz target a short libFuzzer run in the clang tree (OSTREL_FUZZ_SECONDS each, 5 by
 # default; 0 skips it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,12 +17,15 @@ cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-test -j "$jobs"
 ctest --test-dir build-test --output-on-failure -j "$jobs"
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOSTREL_SANITIZE=ON -DOSTREL_BENCH=OFF >/dev/null
+# The sanitizer tree is clang's and instrumented for libFuzzer as well, so the
+# fuzz targets below come from the same build instead of a third one.
+CC=clang CXX=clang++ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOSTREL_FUZZ=ON \
+  -DOSTREL_BENCH=OFF >/dev/null
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
 
 seconds=${OSTREL_FUZZ_SECONDS:-5}
 if [ "$seconds" -gt 0 ]; then
-  bash tools/fuzz.sh all "$seconds"
+  OSTREL_FUZZ_TREE=build-asan bash tools/fuzz.sh all "$seconds"
 fi

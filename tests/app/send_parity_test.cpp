@@ -184,9 +184,14 @@ protected:
     CMainFrame frame_;
 };
 
-TEST_F(SendParity, TheProgramAndTheCommandLineSendTheSameBytes)
+// Ten documents a case, so that CTest spreads them over the cores.
+constexpr int kDocumentsPerCase = 10;
+class SendParityOfDocuments : public SendParity, public ::testing::WithParamInterface<int> {};
+
+TEST_P(SendParityOfDocuments, TheProgramAndTheCommandLineSendTheSameBytes)
 {
-    for (int seed = 1; seed <= kDocuments; ++seed) {
+    const int first = GetParam() * kDocumentsPerCase + 1;
+    for (int seed = first; seed < first + kDocumentsPerCase; ++seed) {
         std::mt19937 random(static_cast<unsigned>(seed));
         radio::CMainDoc doc('.');
         MakeDocument(doc, random);
@@ -217,6 +222,8 @@ TEST_F(SendParity, TheProgramAndTheCommandLineSendTheSameBytes)
     for (const platform::Message& message : prompt_.shown)
         ADD_FAILURE() << "the program said: " << message.text;
 }
+
+INSTANTIATE_TEST_SUITE_P(Documents, SendParityOfDocuments, ::testing::Range(0, kDocuments / kDocumentsPerCase));
 
 TEST_F(SendParity, ARefusedSettingFileOfTheDocumentSendsNothingEitherWay)
 {

@@ -33,7 +33,7 @@
 namespace grid {
 namespace {
 
-constexpr int kSeeds = 20;
+constexpr unsigned kSeeds = 20;
 constexpr int kSteps = 60;
 
 // Column numbers of a channel sheet.
@@ -369,25 +369,28 @@ public:
     Random random;
 };
 
-TEST(DocumentProperty, EveryStepKeepsTheRecordRuleAndTheGridsShowTheImageExactly)
+// One case a seed, so that CTest spreads the seeds over the cores.
+class DocumentProperty : public ::testing::TestWithParam<unsigned> {};
+
+TEST_P(DocumentProperty, EveryStepKeepsTheRecordRuleAndTheGridsShowTheImageExactly)
 {
     const test_support::TempConfigHome config;
-    // Each seed runs until its first failure in a window of its own.
-    for (unsigned seed = 1; seed <= kSeeds; ++seed) {
-        Window window(seed);
-        std::string trail; // the seed's steps so far
-        for (int step = 0; step < kSteps; ++step) {
-            const std::string what = window.Step();
-            trail += "\n  " + std::to_string(step) + ": " + what;
-            // A command (Save, Send) stores what was typed before it runs.
-            const std::string problem = window.controller.GridStore(true) ? window.Problem() : window.Held();
-            if (!problem.empty()) {
-                ADD_FAILURE() << "seed " << seed << " step " << step << ": " << problem << "\nsteps:" << trail;
-                break;
-            }
+    const unsigned seed = GetParam();
+    Window window(seed);
+    std::string trail; // the steps so far
+    for (int step = 0; step < kSteps; ++step) {
+        const std::string what = window.Step();
+        trail += "\n  " + std::to_string(step) + ": " + what;
+        // A command (Save, Send) stores what was typed before it runs.
+        const std::string problem = window.controller.GridStore(true) ? window.Problem() : window.Held();
+        if (!problem.empty()) {
+            ADD_FAILURE() << "seed " << seed << " step " << step << ": " << problem << "\nsteps:" << trail;
+            break;
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Seeds, DocumentProperty, ::testing::Range(1u, kSeeds + 1));
 
 } // namespace
 } // namespace grid
