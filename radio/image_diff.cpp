@@ -373,7 +373,8 @@ const char* ColumnNameOf(int column)
     return "";
 }
 
-// The field lines of a channel or band row shown on both sides.
+// The field lines of a channel or band row shown on both sides, all placed
+// with the record so that a row's lines stay together.
 void CompareRecordFields(Collector& c, const Place& place, std::size_t record, std::ptrdiff_t name)
 {
     const std::uint8_t* a = c.Before().data() + record;
@@ -391,14 +392,14 @@ void CompareRecordFields(Collector& c, const Place& place, std::size_t record, s
         return;
     const auto at = static_cast<std::size_t>(name);
     if (std::string before = NameText(a - record + at), after = NameText(b - record + at); before != after) {
-        c.Add(at, Line(place, ColumnNameOf(col::kName), before, after, col::kName));
+        c.Add(record, Line(place, ColumnNameOf(col::kName), before, after, col::kName));
         c.CoverBytes(at, static_cast<std::size_t>(kNameLength));
         c.Cover(at + kHasNameByte, kNameFlagBit);
     }
     const bool showBefore = (c.Before()[at + kShowNameByte] & kNameFlagBit) != 0;
     const bool showAfter = (c.After()[at + kShowNameByte] & kNameFlagBit) != 0;
     if (showBefore != showAfter) {
-        c.Add(at, Line(place, ColumnNameOf(col::kShowName), OnOff(showBefore), OnOff(showAfter), col::kShowName));
+        c.Add(record, Line(place, ColumnNameOf(col::kShowName), OnOff(showBefore), OnOff(showAfter), col::kShowName));
         c.Cover(at + kShowNameByte, kNameFlagBit);
     }
 }
@@ -499,8 +500,8 @@ void CompareMemories(Collector& c, const CommentSides& comments)
         } else if (is) {
             CompareRecordFields(c, place, record, NameOffset(kSheetMemories, row));
         }
-        if (!comments.Both() || (!was && !is) || movedTo.count(row) != 0)
-            continue;
+        if (!comments.Both() || !was || !is)
+            continue; // an added or removed channel is one line, comment and all
         std::string before = CommentText(*comments.before, row);
         std::string after = CommentText(*comments.after, row);
         if (before != after) {
