@@ -16,6 +16,7 @@
 #include <map>
 #include <set>
 #include <span>
+#include <string_view>
 #include <utility>
 
 // project
@@ -114,6 +115,7 @@ struct ControlName {
 constexpr ControlName kControlNames[] = {{1100, "ARTS Mode"}, {1131, "Internet Mode"}};
 constexpr const char* kCwIdText = "CW ID Text";
 constexpr const char* kActiveHyperName = "Hyper Memory";
+constexpr const char* kMovedTo = "moved to ";
 
 constexpr const char* kBandLabels[] = {"144", "250", "350", "430", "850"};
 
@@ -481,7 +483,7 @@ void CompareMemories(Collector& c, const CommentSides& comments)
         const bool was = InUse(c.Before(), row);
         const bool is = InUse(c.After(), row);
         if (auto move = moves.find(row); move != moves.end()) {
-            Difference line = Event(place, {}, "moved to " + MemoryPlace(move->second), -1);
+            Difference line = Event(place, {}, kMovedTo + MemoryPlace(move->second), -1);
             line.sheet = kSheetMemories;
             line.row = move->second + 1;
             c.Add(record, std::move(line));
@@ -798,6 +800,8 @@ std::string SummaryText(const std::vector<Difference>& differences)
         switch (d.area) {
         case DiffArea::Memory:
             memories.insert(d.place);
+            if (d.event.starts_with(kMovedTo))
+                memories.insert(d.event.substr(std::string_view(kMovedTo).size()));
             break;
         case DiffArea::Bank:
             memories.insert(d.field);

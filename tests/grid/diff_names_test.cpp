@@ -2,6 +2,9 @@
 
 // std
 #include <algorithm>
+#include <array>
+#include <memory>
+#include <random>
 #include <string>
 
 // gtest
@@ -9,7 +12,11 @@
 
 // project
 #include "grid/hyper_layout.h"
+#include "grid/sheet_io.h"
 #include "grid/sheet_setup.h"
+#include "radio/channel_record.h"
+#include "radio/main_doc.h"
+#include "radio/record_rules.h"
 #include "grid/spreadsheet.h"
 #include "radio/default_image.h"
 #include "radio/hyper_area.h"
@@ -63,6 +70,92 @@ TEST(DiffFieldNames, HyperSettingsAsTheSettingsGridShowsThem)
             EXPECT_EQ(line->after, shown.empty() ? "(none)" : shown) << label << " " << value;
         }
     }
+}
+
+// Every grid of a document, loaded.
+struct LoadedGrids {
+    explicit LoadedGrids(const radio::RadioImage& image) : doc('.')
+    {
+        doc.OnNewDocument();
+        doc.Image() = image;
+        for (int k = 0; k < radio::kHyperCount; ++k) {
+            settings[static_cast<std::size_t>(k)] = std::make_unique<grid::CSpreadSheet1>();
+            grid::SetupHyperGrid(*settings[static_cast<std::size_t>(k)]);
+            hyperGrids[static_cast<std::size_t>(k)] = settings[static_cast<std::size_t>(k)].get();
+        }
+        for (int kind = 0; kind < radio::kSheetCount; ++kind) {
+            sheets[static_cast<std::size_t>(kind)] = std::make_unique<grid::CSpreadSheet1>();
+            grid::SetupChannelGrid(*sheets[static_cast<std::size_t>(kind)], kind, '.');
+            grid::LoadSheet(doc, doc.Image(), *sheets[static_cast<std::size_t>(kind)], kind, hyperGrids, view);
+        }
+    }
+    // The cell as the comparison words it: check boxes On/Off, names without
+    // trailing spaces, "(none)" for an empty cell.
+    std::string Shown(int sheet, int row, int column) const
+    {
+        const grid::CSpreadSheet1& grid = *sheets[static_cast<std::size_t>(sheet)];
+        if (column == radio::col::kShowName || column == radio::col::kClockShift || column == radio::col::kNarrow)
+            return grid.GetValue(column, row) == "1" ? "On" : "Off";
+        std::string text = grid.GetText(column, row);
+        text.erase(text.find_last_not_of(' ') + 1);
+        return text.empty() ? "(none)" : text;
+    }
+
+    radio::CMainDoc doc;
+    std::array<std::unique_ptr<grid::CSpreadSheet1>, radio::kHyperCount> settings;
+    grid::HyperGrids hyperGrids{};
+    grid::SheetViewState view;
+    std::array<std::unique_ptr<grid::CSpreadSheet1>, radio::kSheetCount> sheets;
+};
+
+radio::RadioImage Settled(radio::DocumentDataArea& data)
+{
+    radio::SettleDocument(data);
+    return data.image;
+}
+
+// Two settled documents whose channels differ in every field at random: each
+// line for a grid cell has the texts the two grids show in that cell.
+TEST(DiffFieldNames, ChannelValuesAreTheGridCells)
+{
+    std::mt19937 random(4);
+    auto randomRecords = [&random](radio::DocumentDataArea& data, bool keepInUse) {
+        for (int kind = 0; kind < radio::kSheetCount; ++kind)
+            for (int row = 0; row < radio::SheetRowCount(kind); ++row) {
+                std::uint8_t* record = data.image.data() + radio::RecordOffset(kind, row);
+                const int inUse = keepInUse ? radio::GetField(record, radio::ChannelField::InUse) : 1;
+                for (std::size_t i = 0; i < radio::kChannelRecordSize; ++i)
+                    record[i] = static_cast<std::uint8_t>(random());
+                const std::int32_t band[] = {144000000, 430000000, 28000000, 850000000};
+                const std::int32_t rx = band[random() % 4] + static_cast<std::int32_t>(random() % 160) * 12500;
+                radio::SetField(record, radio::ChannelField::Receive, rx);
+                radio::SetField(record, radio::ChannelField::InUse, inUse);
+                if (const std::ptrdiff_t name = radio::NameOffset(kind, row); name >= 0 && random() % 2 == 0)
+                    for (std::size_t i = 0; i < radio::kNameRecordSize; ++i)
+                        data.image[static_cast<std::size_t>(name) + i] = static_cast<std::uint8_t>(random() % 64) |
+                                                                           (i >= 6 ? random() % 2 * 0x80 : 0);
+            }
+    };
+    radio::DocumentDataArea a;
+    a.image = radio::DefaultImage();
+    randomRecords(a, false);
+    const radio::RadioImage before = Settled(a);
+    radio::DocumentDataArea b = a;
+    randomRecords(b, true);
+    const radio::RadioImage after = Settled(b);
+
+    const LoadedGrids shownBefore(before);
+    const LoadedGrids shownAfter(after);
+    int checked = 0;
+    for (const radio::Difference& line : radio::CompareImages({&before, nullptr}, {&after, nullptr})) {
+        if (line.column < 0 || line.column >= radio::col::kBank1)
+            continue;
+        EXPECT_EQ(line.field, radio::ChannelFieldName(line.column));
+        EXPECT_EQ(line.before, shownBefore.Shown(line.sheet, line.row, line.column)) << line.Text();
+        EXPECT_EQ(line.after, shownAfter.Shown(line.sheet, line.row, line.column)) << line.Text();
+        ++checked;
+    }
+    EXPECT_GT(checked, 5000);
 }
 
 } // namespace

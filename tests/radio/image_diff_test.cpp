@@ -170,7 +170,10 @@ TEST(ImageDiff, LinesInTheWindowsWords)
                                                   "Bank 3: Memory 40 added",
                                                   checksum,
                                               }));
-    EXPECT_EQ(radio::SummaryText(Compare(before, after)), "4 memories and 2 settings change");
+    const auto lines = Compare(before, after);
+    EXPECT_EQ(radio::SummaryText(lines), "4 memories and 2 settings change");
+    EXPECT_EQ(radio::SummaryText({lines[3]}), "2 memories change") << "a move empties one and fills another";
+    EXPECT_EQ(radio::SummaryText({lines[4]}), "1 memory changes");
 
     // A move needs the same comment where both sides have comments.
     radio::CommentSlots moved = comments;
