@@ -12,6 +12,7 @@
 #include <QCommandLineParser>
 
 // project
+#include "clone/prepare.h"
 #include "clone/run_transfer.h"
 #include "platform/prompt.h"
 
@@ -45,5 +46,12 @@ std::optional<int> PortFromOptions(const QCommandLineParser& parser);
 transfer::RunHooks TerminalHooks(std::ostream& err);
 // Ends the progress line.
 void EndProgress(std::ostream& err);
+
+// The options of a read from the radio (--port, --wait, --log), and the read
+// itself as ostrel-cli read does it (cmd_clone.cpp): the stream received, or
+// none with its exit code (kExitUsage for a bad option) and message on err.
+void AddReadOptions(QCommandLineParser& parser);
+std::optional<transfer::Stream> ReadRadio(const QCommandLineParser& parser, std::ostream& out, std::ostream& err,
+                                          int& code);
 
 } // namespace cli

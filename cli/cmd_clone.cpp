@@ -9,11 +9,13 @@
 
 // project
 #include "cli/clone_support.h"
+#include "cli/diff_print.h"
 #include "clone/logging_port.h"
 #include "clone/messages.h"
 #include "clone/reader.h"
 #include "clone/serial_link.h"
 #include "clone/transfer_doc.h"
+#include "clone/write_check.h"
 #include "clone/writer.h"
 #include "platform/registry.h"
 #include "portkit/log_message.h"
@@ -115,25 +117,26 @@ bool OpenPort(const QCommandLineParser& parser, OpenedPort& port, std::ostream& 
 
 } // namespace
 
-int CmdRead(const Args& args, std::ostream& out, std::ostream& err)
+void AddReadOptions(QCommandLineParser& parser)
 {
-    QCommandLineParser parser;
     parser.addOption(PortOption());
-    parser.addOption({{"o", "output"}, "The radio data file to write.", "FILE.rdf"});
     parser.addOption({"wait", "Seconds to wait for the radio to start (default 60).", "SECONDS"});
     parser.addOption(LogOption());
-    if (!ParseOptions(parser, "read", args, err) || !parser.isSet("output") || !parser.positionalArguments().isEmpty())
-        return kExitUsage;
+}
+
+std::optional<transfer::Stream> ReadRadio(const QCommandLineParser& parser, std::ostream& out, std::ostream& err,
+                                          int& code)
+{
     bool waitOk = true;
     const int wait = parser.isSet("wait") ? parser.value("wait").toInt(&waitOk) : kFirstByteWaitSeconds;
+    code = kExitUsage;
     if (!waitOk || wait < 1)
-        return kExitUsage;
+        return std::nullopt;
 
-    StreamPrompt prompt(err);
     OpenedPort port;
-    int code = kExitFailed;
+    code = kExitFailed;
     if (!OpenPort(parser, port, err, &code))
-        return code;
+        return std::nullopt;
     transfer::SerialClonePort link(port.serial);
     TransferLog log(parser.isSet("log"), "Read", port.serial.GetPortNum(), link, out);
     transfer::CloneReader reader(log.Port(), transfer::CloneReader::kSilenceLimit, std::chrono::seconds(wait));
@@ -142,12 +145,29 @@ int CmdRead(const Args& args, std::ostream& out, std::ostream& err)
     log.End(reader);
     EndProgress(err);
     port.serial.ClosePort();
-    if (const int ending = Ending(reader, err); ending != kExitOk)
-        return ending; // a failed read writes no file
+    code = Ending(reader, err);
+    if (code != kExitOk)
+        return std::nullopt;
+    return reader.Received();
+}
+
+int CmdRead(const Args& args, std::ostream& out, std::ostream& err)
+{
+    QCommandLineParser parser;
+    AddReadOptions(parser);
+    parser.addOption({{"o", "output"}, "The radio data file to write.", "FILE.rdf"});
+    if (!ParseOptions(parser, "read", args, err) || !parser.isSet("output") || !parser.positionalArguments().isEmpty())
+        return kExitUsage;
+
+    StreamPrompt prompt(err);
+    int code = kExitFailed;
+    const auto received = ReadRadio(parser, out, err, code);
+    if (!received)
+        return code; // a failed read writes no file
 
     radio::CMainDoc doc(platform::DecimalSeparator());
     doc.OnNewDocument();
-    const auto adopted = transfer::AdoptRead(doc, reader.Received(), std::time(nullptr));
+    const auto adopted = transfer::AdoptRead(doc, *received, std::time(nullptr));
     if (!adopted.keptError.empty())
         err << adopted.keptError << '\n';
     const std::string output = parser.value("output").toLocal8Bit().toStdString();
@@ -165,6 +185,7 @@ int CmdWrite(const Args& args, std::ostream& out, std::ostream& err)
     parser.addOption(PortOption());
     parser.addOption({"settings", "The radio setting file to merge (default: the document's own).", "FILE.rsf"});
     parser.addOption(LogOption());
+    parser.addOption({"dry-run", "Print what the write would change in the radio, and send nothing."});
     if (!ParseOptions(parser, "write", args, err) || parser.positionalArguments().size() != 1)
         return kExitUsage;
 
@@ -179,6 +200,12 @@ int CmdWrite(const Args& args, std::ostream& out, std::ostream& err)
     if (!stream) {
         err << "Nothing was sent to the radio.\n"; // after the setting file's refusal
         return kExitFailed;
+    }
+    if (parser.isSet("dry-run")) {
+        const transfer::WriteComparison comparison = transfer::CompareWithNewestRead(*stream);
+        out << comparison.summary << '\n';
+        PrintDifferences(comparison.differences, DiffFormat::Text, out);
+        return kExitOk;
     }
 
     OpenedPort port;

@@ -124,9 +124,16 @@ int CmdSimulate(const Args& args, std::ostream& out, std::ostream& err)
     parser.addOption({"fault", "Misbehave: garbage, bad-checksum, refuse-header, refuse-block=K, silent-start, "
                                "silent-after=K, cut-after=K, corrupt-ack=K, slow=MS, one-at-a-time=K.",
                       "NAME"});
-    parser.addOption({"start-after", "With --send: start after this many seconds instead of on Enter.", "SECONDS"});
+    parser.addOption({"start-after", "With --send: start after this many seconds instead of on Enter; with "
+                                     "--then-send: send back this many seconds after the stream (default 1).",
+                      "SECONDS"});
+    parser.addOption({"then-send", "With --receive: after the stream, send back what was taken on the next read "
+                                   "(as for a verify)."});
+    parser.addOption({"corrupt", "With --then-send: change N bytes of what was taken before sending it back.", "N"});
     if (!ParseOptions(parser, "simulate", args, err) || parser.isSet("send") == parser.isSet("receive") ||
-        parser.positionalArguments().size() > (parser.isSet("send") ? 1 : 0))
+        parser.positionalArguments().size() > (parser.isSet("send") ? 1 : 0) ||
+        (parser.isSet("then-send") && !parser.isSet("receive")) ||
+        (parser.isSet("corrupt") && !parser.isSet("then-send")))
         return kExitUsage;
 
     transfer::sim::Options options;
@@ -153,8 +160,13 @@ int CmdSimulate(const Args& args, std::ostream& out, std::ostream& err)
     const int linkPort = parser.isSet("link") ? parser.value("link").toInt(&ok) : 0;
     if (!ok || linkPort < 0)
         return kExitUsage;
+    const int corrupt = parser.isSet("corrupt") ? parser.value("corrupt").toInt(&ok) : 0;
+    if (!ok || corrupt < 0)
+        return kExitUsage;
     if (startAfter >= 0)
-        options.startDelay = std::chrono::seconds(startAfter);
+        options.startDelay = options.thenSendDelay = std::chrono::seconds(startAfter);
+    options.thenSend = parser.isSet("then-send");
+    options.corruptBytes = corrupt;
 
     transfer::sim::SimRadio sim(options);
     if (!sim.ok()) {
@@ -169,7 +181,10 @@ int CmdSimulate(const Args& args, std::ostream& out, std::ostream& err)
         std::string line;
         std::getline(std::cin, line);
     }
-    out << (options.role == transfer::sim::Role::Send ? "Sending" : "Waiting for the stream") << "; Ctrl-C ends.\n"
+    out << (options.role == transfer::sim::Role::Send ? "Sending"
+            : options.thenSend                           ? "Waiting for the stream, then sending it back"
+                                                         : "Waiting for the stream")
+        << "; Ctrl-C ends.\n"
         << std::flush;
     stopSimulation = false;
     std::signal(SIGINT, OnStop);

@@ -43,6 +43,11 @@ int CmdRead(const Args& args, std::ostream& out, std::ostream& err);
 int CmdWrite(const Args& args, std::ostream& out, std::ostream& err);
 int CmdSimulate(const Args& args, std::ostream& out, std::ostream& err);
 
+// Comparing (cmd_diff.cpp, cmd_verify.cpp) and the kept reads (cmd_kept.cpp).
+int CmdDiff(const Args& args, std::ostream& out, std::ostream& err);
+int CmdVerify(const Args& args, std::ostream& out, std::ostream& err);
+int CmdKept(const Args& args, std::ostream& out, std::ostream& err);
+
 // Serial port diagnostics (cmd_ports.cpp): "ports".
 int CmdPorts(const Args& args, std::ostream& out, std::ostream& err);
 

@@ -48,11 +48,15 @@ std::vector<KeptRead> ListKeptReads();
 // The newest kept read, or none.
 std::optional<KeptRead> NewestKeptRead();
 // How many reads are kept (registry value "KeptReads" under the settings
-// key, default kKeptReads); setting it prunes at once.
+// key, default kKeptReads; 1..1000); setting it prunes at once, and refuses
+// (false) a number outside that range or one that could not be stored.
 int KeptReadLimit();
 bool SetKeptReadLimit(int count);
 // Removes one kept read; false with nothing removed when `path` is not a
 // kept read of the state folder.
 bool DeleteKeptRead(const std::string& path);
+// The image of a kept read (a radio data file as a read saves it), or none
+// when the file is not one.
+std::optional<radio::RadioImage> ReadKeptImage(const std::string& path);
 
 } // namespace transfer

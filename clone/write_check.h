@@ -20,7 +20,8 @@ struct WriteComparison {
     std::optional<KeptRead> read;               // the newest kept read compared with, if any
     std::vector<radio::Difference> differences; // from the kept read to the stream
     // "Compared with the radio as read on 2026-12-08 14:02: 14 memories and 3
-    // settings change", or "No read of the radio is kept on this computer".
+    // settings change", or "No read of the radio is kept on this computer",
+    // or "The kept read PATH could not be read" (then no differences).
     std::string summary;
 };
 

@@ -303,7 +303,10 @@ void SimRadio::HearAsReceiver(std::uint8_t byte, TimePoint at)
         return;
     const int block = BlocksDone(count) - 1;
     if (block == kChecksumBlock) {
-        End(); // nothing is awaited after the checksum byte
+        if (options_.thenSend)
+            SendBack(at);
+        else
+            End(); // nothing is awaited after the checksum byte
         return;
     }
     Answer(block, PauseBefore(block, at));
@@ -345,6 +348,36 @@ radio::RadioImage SampleImage(unsigned seed)
     radio::SettleDocument(held);
     held.image[radio::offs::kChecksum] = radio::ImageChecksum(held.image);
     return held.image;
+}
+
+// The radio in clone-send mode with what it took: the next read gets it back.
+void SimRadio::SendBack(TimePoint at)
+{
+    {
+        std::lock_guard<std::mutex> lock(receivedLock_);
+        std::copy(received_.begin(), received_.end(), image_.begin());
+    }
+    CorruptImage(image_, options_.corruptBytes);
+    image_[kChecksumAt] = radio::ImageChecksum(image_);
+    options_.role = Role::Send;
+    nextBlock_ = 0;
+    awaitingAck_ = false;
+    acksHeard_ = 0;
+    Schedule(Kind::Begin, at + options_.thenSendDelay);
+}
+
+std::vector<std::size_t> CorruptImage(radio::RadioImage& image, int count)
+{
+    std::mt19937 random(18);
+    std::vector<std::size_t> changed;
+    while (static_cast<int>(changed.size()) < count && changed.size() < static_cast<std::size_t>(kChecksumAt)) {
+        const auto at = static_cast<std::size_t>(kHeaderSize + random() % (kChecksumAt - kHeaderSize));
+        if (std::find(changed.begin(), changed.end(), at) != changed.end())
+            continue;
+        image[at] = static_cast<std::uint8_t>(image[at] ^ (1 + random() % 255));
+        changed.push_back(at);
+    }
+    return changed;
 }
 
 } // namespace transfer::sim

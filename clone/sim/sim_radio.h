@@ -50,7 +50,19 @@ struct Options {
     Faults faults;
     // Send: how long after Start the radio begins (the user pressing its key).
     std::chrono::milliseconds startDelay{0};
+    // Receive: after a whole stream, the radio is put in clone-send mode and
+    // sends what it took (a verify's read), this long after; with
+    // corruptBytes, that many bytes of its image changed first (the checksum
+    // it sends is still right for what it sends).
+    bool thenSend = false;
+    std::chrono::milliseconds thenSendDelay{1000};
+    int corruptBytes = 0;
 };
+
+// Changes `count` bytes of the image (none of the header or the checksum), the same ones
+// for the same count: each by a non-zero pattern at offsets spread by a
+// fixed seed. Returns the offsets changed.
+std::vector<std::size_t> CorruptImage(radio::RadioImage& image, int count);
 
 class SimRadio {
 public:
@@ -103,6 +115,7 @@ private:
     void HearAsReceiver(std::uint8_t byte, TimePoint at);
     void SendBlock(int block, TimePoint start);
     void Answer(int block, TimePoint at);
+    void SendBack(TimePoint at);
     TimePoint PauseBefore(int block, TimePoint at) const;
     // Puts bytes on the line, one byte time each, from `start` at the earliest.
     void Emit(const std::vector<std::uint8_t>& bytes, TimePoint start, std::chrono::nanoseconds spacing = {});

@@ -111,6 +111,44 @@ TEST_F(AdoptedRead, OnlyTheNewestTwentyReadsAreKept)
     EXPECT_TRUE(fs::exists(StateFile(transfer::KeptReadName(start + 60 * 22))));
 }
 
+// The list is newest first with each read's time and memories in use; the
+// limit the user sets is stored, prunes at once and holds for later reads;
+// only kept reads of the state folder can be deleted.
+TEST_F(AdoptedRead, KeptReadsAreListedLimitedAndDeleted)
+{
+    const auto stream = transfer::sim::SampleImage(5);
+    radio::CMainDoc doc{'.'};
+    doc.OnNewDocument(); // the template: memory 1 in use
+    const std::time_t start = 1'800'000'000;
+    EXPECT_FALSE(transfer::NewestKeptRead().has_value());
+    for (int i = 0; i < 5; ++i)
+        ASSERT_EQ(transfer::KeepReadCopies(stream, doc.Bytes(), start + 60 * i), "");
+
+    auto reads = transfer::ListKeptReads();
+    ASSERT_EQ(reads.size(), 5u);
+    EXPECT_EQ(reads[0].path, StateFile(transfer::KeptReadName(start + 240)));
+    EXPECT_EQ(reads[0].when, start + 240);
+    EXPECT_EQ(reads[4].when, start);
+    EXPECT_EQ(reads[0].memoriesInUse, 1);
+    EXPECT_EQ(transfer::NewestKeptRead()->path, reads[0].path);
+
+    EXPECT_EQ(transfer::KeptReadLimit(), 20);
+    EXPECT_FALSE(transfer::SetKeptReadLimit(0));
+    ASSERT_TRUE(transfer::SetKeptReadLimit(3));
+    EXPECT_EQ(platform::Registry::GetDword(kKey, "KeptReads"), 3u);
+    EXPECT_EQ(KeptCount(), 3);
+    ASSERT_EQ(transfer::KeepReadCopies(stream, doc.Bytes(), start + 600), "");
+    EXPECT_EQ(KeptCount(), 3);
+    EXPECT_EQ(transfer::ListKeptReads().back().when, start + 180);
+
+    EXPECT_FALSE(transfer::DeleteKeptRead(StateFile("Debug.rdf")));
+    test_support::WriteBytes(stateHome.path() + "/" + transfer::KeptReadName(start), {1});
+    EXPECT_FALSE(transfer::DeleteKeptRead(stateHome.path() + "/" + transfer::KeptReadName(start)));
+    EXPECT_TRUE(fs::exists(StateFile("Debug.rdf")));
+    EXPECT_TRUE(transfer::DeleteKeptRead(StateFile(transfer::KeptReadName(start + 600))));
+    EXPECT_EQ(transfer::NewestKeptRead()->when, start + 240);
+}
+
 TEST_F(AdoptedRead, AStateFolderThatCannotBeWrittenNeverFailsTheRead)
 {
     test_support::WriteBytes(stateHome.path() + "/Quillon", {1, 2, 3}); // a file where the folder should be
