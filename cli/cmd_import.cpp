@@ -52,8 +52,11 @@ constexpr const char* kImportHelp =
     "  --map K=NAME                              file column K (from 1) is column NAME\n"
     "                                            (\"Ignore\" to skip it); repeatable\n"
     "A heading row naming the columns is found and not imported, as in the wizard;\n"
-    "other programs' CSV heading (Location,Name,Frequency,...) is read in its own layout.\n"
-    "A transmit frequency or offset the radio cannot use is refused and counted.\n";
+    "a heading in other programs' CSV layout (any of Location,Name,Frequency,Duplex,...\n"
+    "with Frequency among them, in any order and case) is read by its column names.\n"
+    "A transmit frequency or offset the radio cannot use is refused and counted, and so\n"
+    "is every value the radio has no place for; columns nothing reads are listed.\n"
+    "Exits 1, naming the reason that dropped the most rows, when no row was placed.\n";
 
 constexpr int kHelpShown = -1;
 
