@@ -173,9 +173,9 @@ CImportStep4::CImportStep4(ImportSession& session, QWidget* parent)
     top->addLayout(counts);
     top->addStretch(1);
     top->addLayout(side);
-    top->addWidget(counts_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addWidget(counts_);
     layout->addWidget(view_, 1);
 
     connect(overwrite_, &QCheckBox::clicked, this, &CImportStep4::ShowAvailable);
