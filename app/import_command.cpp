@@ -18,6 +18,7 @@
 #include <QFileDialog>
 
 // std
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -34,6 +35,31 @@ void CollectRow(void* record, int channelIndex, int overwrite)
         g_batch->Add(record, channelIndex, overwrite != 0);
 }
 
+// What the wizard's last page shows: the counts of placing its rows into the
+// document as it is, without changing it.
+struct CountContext {
+    const radio::RadioImage& image;
+    const textio::FileHeadings& headings;
+};
+
+void CountRows(void* context, const void* records, int count, int firstIndex, int overwrite, const int* assignment,
+               int columns, char* text, int capacity)
+{
+    if (context == nullptr || text == nullptr || capacity < 1)
+        return;
+    const auto& counting = *static_cast<const CountContext*>(context);
+    textio::ImportBatch batch;
+    for (int k = 0; k < count; ++k)
+        batch.Add(static_cast<const char*>(records) + static_cast<std::size_t>(k) * textio::RecordSize(),
+                  firstIndex + k, overwrite != 0);
+    if (assignment != nullptr && columns > 0)
+        batch.SetAssignment({assignment, assignment + columns});
+    const std::string counts = textio::CountsText(textio::CountBatch(counting.image, batch, counting.headings));
+    const std::size_t n = std::min(counts.size(), static_cast<std::size_t>(capacity - 1));
+    std::copy_n(counts.data(), n, text);
+    text[n] = '\0';
+}
+
 std::string AskImportPath(QWidget* parent)
 {
     QFileDialog dialog(parent, QStringLiteral("Import Radio File"), QStringLiteral("."),
@@ -47,7 +73,8 @@ std::string AskImportPath(QWidget* parent)
 // Runs the wizard on `path` and keeps its column assignment with the rows;
 // false when it did not finish. Rows always go to the Memories records,
 // whichever sheet is shown.
-bool RunWizard(CMainView& view, const std::string& path, textio::ImportBatch& batch)
+bool RunWizard(CMainView& view, const std::string& path, const textio::FileHeadings& headings,
+               textio::ImportBatch& batch)
 {
     std::array<const char*, textio::kImportColumnCount> names{};
     std::array<int, textio::kImportColumnCount> widths{};
@@ -58,7 +85,10 @@ bool RunWizard(CMainView& view, const std::string& path, textio::ImportBatch& ba
     const ImportDataStruct data{view.window(), textio::kImportColumnCount, 1,
                                 radio::FreeChannelCount(view.Document().Image()), radio::kChannelCount};
     g_batch = &batch;
+    CountContext counting{view.Document().Image(), headings};
+    SetImportCounter(&CountRows, &counting);
     const bool finished = ImportData(data, names.data(), widths.data(), path.c_str(), &CollectRow);
+    SetImportCounter(nullptr, nullptr);
     g_batch = nullptr;
     if (!finished)
         return false;
@@ -76,10 +106,10 @@ void RunImport(CMainView& view)
     const std::string path = AskImportPath(&view);
     if (path.empty())
         return;
-    textio::ImportBatch batch;
-    if (!RunWizard(view, path, batch))
-        return;
     const textio::FileHeadings headings = textio::ReadFileHeadings(path);
+    textio::ImportBatch batch;
+    if (!RunWizard(view, path, headings, batch))
+        return;
     const textio::ImportCounts counts = textio::CountBatch(view.Document().Image(), batch, headings);
     view.RunStep(textio::ImportStepLabel(counts.placed),
                  [&](radio::CMainDoc& doc) { textio::PlaceBatch(doc, batch, headings); });

@@ -237,6 +237,12 @@ std::vector<int> ImportAssignment()
     return assignment;
 }
 
+void SetImportCounter(ImportCountsCallback counter, void* context)
+{
+    if (auto* fn = Bind<decltype(&portkit_set_import_counter)>("portkit_set_import_counter"))
+        fn(counter, context);
+}
+
 // ---- the library's prompt ---------------------------------------------------------------
 
 void SetPortkitPrompt(platform::Prompt* prompt)

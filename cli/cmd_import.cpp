@@ -16,7 +16,7 @@
 #include "portkit/core/import_table.h"
 #include "platform/locale.h"
 #include "radio/main_doc.h"
-#include "textio/import_rows.h"
+#include "textio/import_batch.h"
 #include "textio/other_layout.h"
 
 namespace cli {
@@ -52,8 +52,11 @@ constexpr const char* kImportHelp =
     "  --map K=NAME                              file column K (from 1) is column NAME\n"
     "                                            (\"Ignore\" to skip it); repeatable\n"
     "A heading row naming the columns is found and not imported, as in the wizard;\n"
-    "other programs' CSV heading (Location,Name,Frequency,...) is read in its own layout.\n"
-    "A transmit frequency or offset the radio cannot use is refused and counted.\n";
+    "a heading in other programs' CSV layout (any of Location,Name,Frequency,Duplex,...\n"
+    "with Frequency among them, in any order and case) is read by its column names.\n"
+    "A transmit frequency or offset the radio cannot use is refused and counted, and so\n"
+    "is every value the radio has no place for; columns nothing reads are listed.\n"
+    "Exits 1, naming the reason that dropped the most rows, when no row was placed.\n";
 
 constexpr int kHelpShown = -1;
 
@@ -194,24 +197,12 @@ std::vector<int> ColumnWidths()
     return widths;
 }
 
-// Rows of other programs' layout, converted with every column they have.
-void PlaceOtherRows(const portkit::ImportTable& table, const ImportOptions& options, textio::RowImporter& importer)
-{
-    int handed = 0;
-    for (std::size_t r = 1; r < table.rows.size(); ++r) {
-        textio::OtherRow row;
-        const std::vector<std::string>& cells = table.rows[r];
-        for (std::size_t k = 0; k < row.size() && k < cells.size(); ++k)
-            row[k] = cells[k];
-        const textio::ConvertedRow converted = textio::FromOtherRow(row);
-        importer.PlaceRow(converted.fields, options.start - 1 + handed++, options.overwrite, converted.extras);
-    }
-}
-
-// Rows in our columns (the heading found, or assigned by --map), through the
-// record the wizard would hand over.
-int PlaceRows(const portkit::ImportTable& table, std::vector<int> assignment, std::size_t first,
-              const ImportOptions& options, radio::CMainDoc& doc, textio::ImportCounts& counts, std::ostream& err)
+// The rows from `first` on as the wizard hands them over: through the record
+// of the columns `assignment` gives, from the start channel on. The
+// assignment is the heading's, with --map applied; false (after the message)
+// when it is not usable.
+bool CollectRows(const portkit::ImportTable& table, std::vector<int> assignment, std::size_t first,
+                 const ImportOptions& options, textio::ImportBatch& batch, std::ostream& err)
 {
     for (const auto& [column, index] : options.map) {
         if (assignment.size() <= column)
@@ -220,27 +211,17 @@ int PlaceRows(const portkit::ImportTable& table, std::vector<int> assignment, st
     }
     if (const char* problem = portkit::CheckAssignment(assignment)) {
         err << problem << '\n';
-        return kExitFailed;
+        return false;
     }
-    textio::RowImporter importer(doc, textio::AssignedColumns(assignment));
     const std::vector<int> widths = ColumnWidths();
     std::vector<char> record(portkit::ImportRecordSize(widths));
     int handed = 0;
     for (std::size_t r = first; r < table.rows.size(); ++r) {
         portkit::FillImportRecord(table.rows[r], assignment, widths, record.data());
-        importer.PlaceRecord(record.data(), options.start - 1 + handed++, options.overwrite);
+        batch.Add(record.data(), options.start - 1 + handed++, options.overwrite);
     }
-    counts = importer.Counts();
-    return kExitOk;
-}
-
-void PrintCounts(const textio::ImportCounts& counts, std::ostream& out)
-{
-    out << "Rows placed: " << counts.placed << '\n' << "Fields refused: " << counts.refused << '\n'
-        << "Rows dropped: " << counts.DroppedTotal() << '\n';
-    for (int reason = 0; reason < textio::kDropReasonCount; ++reason)
-        out << "  " << textio::DropReasonText(static_cast<textio::DropReason>(reason)) << ": "
-            << counts.dropped[static_cast<std::size_t>(reason)] << '\n';
+    batch.SetAssignment(assignment);
+    return true;
 }
 
 } // namespace
@@ -283,29 +264,37 @@ int CmdImport(const Args& args, std::ostream& out, std::ostream& err)
         return kExitUsage;
     }
 
+    const portkit::HeaderMatch header = portkit::DetectHeader(table, ColumnNames());
+    textio::ImportBatch batch;
+    if (!CollectRows(table, header.assignment, header.Found() ? 1 : 0, options, batch, err))
+        return kExitFailed;
+    // The heading tells the layout and the columns nothing reads; a file in
+    // other programs' layout is read by its heading's names.
+    textio::FileHeadings headings;
+    if (header.Found())
+        headings = textio::HeadingsOfLines({lines.begin() + static_cast<std::ptrdiff_t>(skip), lines.end()});
+
     // The rows go in as the program's File > Import puts them: one step of
     // the document controller, which settles every record it placed.
     grid::DocumentController controller(doc);
     controller.FirstUpdate();
     textio::ImportCounts counts;
-    int code = kExitOk;
-    controller.RunStep("Import", [&](radio::CMainDoc& into) {
-        if (other) {
-            textio::RowImporter importer(into);
-            PlaceOtherRows(table, options, importer);
-            counts = importer.Counts();
-            return;
-        }
-        const portkit::HeaderMatch header = portkit::DetectHeader(table, ColumnNames());
-        code = PlaceRows(table, header.assignment, header.Found() ? 1 : 0, options, into, counts, err);
-    });
-    if (code != kExitOk)
-        return code;
+    controller.RunStep("Import", [&](radio::CMainDoc& into) { counts = textio::PlaceBatch(into, batch, headings); });
+    out << textio::CountsText(counts);
+    if (counts.placed == 0) {
+        err << "No row was placed";
+        if (counts.DroppedTotal() > 0)
+            err << ": most rows were dropped for " << textio::DropReasonText(counts.MainDropReason()) << " ("
+                << counts.Dropped(counts.MainDropReason()) << " of " << counts.DroppedTotal() << ")";
+        else
+            err << ": the file has no rows";
+        err << '\n';
+        return kExitFailed;
+    }
     if (!doc.Save(options.output)) {
         err << doc.ErrorText() << '\n';
         return kExitFailed;
     }
-    PrintCounts(counts, out);
     return kExitOk;
 }
 

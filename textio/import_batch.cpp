@@ -23,24 +23,34 @@ std::vector<std::string> ColumnNames()
     return names;
 }
 
-// The rows after the heading line, split as it is, by Location.
-std::map<std::string, OtherRow> OtherRowsAfter(const std::vector<std::string>& lines, std::size_t heading,
-                                               const portkit::SplitOptions& split)
+// The rows after the heading line, split as it is and read by its names, by Location.
+std::map<std::string, std::vector<OtherRow>> OtherRowsAfter(const std::vector<std::string>& lines,
+                                                            std::size_t heading, const portkit::SplitOptions& split)
 {
-    std::map<std::string, OtherRow> rows;
-    const portkit::ImportTable table = portkit::BuildImportTable(lines, heading + 1, split);
-    std::vector<std::string> repeated;
-    for (const std::vector<std::string>& cells : table.rows) {
-        OtherRow row;
-        for (std::size_t k = 0; k < row.size() && k < cells.size(); ++k)
-            row[k] = cells[k];
-        const std::string& location = row[ocol::kLocation];
-        if (!rows.emplace(location, row).second)
-            repeated.push_back(location);
+    std::map<std::string, std::vector<OtherRow>> rows;
+    const portkit::ImportTable table = portkit::BuildImportTable(lines, heading, split);
+    for (std::size_t r = 1; r < table.rows.size(); ++r) {
+        OtherRow row = OtherRowByHeading(table.rows.front(), table.rows[r]);
+        rows[row[ocol::kLocation]].push_back(std::move(row));
     }
-    for (const std::string& location : repeated)
-        rows.erase(location);
     return rows;
+}
+
+// The heading's cells that nothing reads: in other programs' layout those of
+// no column of it, else those the header detection leaves on Ignore.
+std::vector<std::string> UnusedColumns(const std::vector<std::string>& heading, bool otherLayout)
+{
+    portkit::ImportTable table;
+    table.rows.push_back(heading);
+    table.columns = heading.size();
+    const std::vector<int> assignment = portkit::DetectHeader(table, ColumnNames()).assignment;
+    std::vector<std::string> unused;
+    for (std::size_t k = 0; k < heading.size(); ++k) {
+        const bool used = otherLayout ? OtherColumnOf(heading[k]) >= 0 : assignment[k] != 0;
+        if (!used && !heading[k].empty())
+            unused.push_back(heading[k]);
+    }
+    return unused;
 }
 
 } // namespace
@@ -59,6 +69,7 @@ FileHeadings HeadingsOfLines(const std::vector<std::string>& lines)
     headings.otherLayout = IsOtherHeading(lines[sniffed.heading]);
     if (headings.otherLayout)
         headings.otherRows = OtherRowsAfter(lines, sniffed.heading, sniffed.split);
+    headings.unusedColumns = UnusedColumns(portkit::SplitLine(lines[sniffed.heading], sniffed.split), headings.otherLayout);
     return headings;
 }
 
@@ -68,28 +79,45 @@ FileHeadings ReadFileHeadings(const std::string& path)
     return portkit::ReadImportFile(path, lines) ? HeadingsOfLines(lines) : FileHeadings();
 }
 
-std::map<std::string, OtherRow> OtherRowsByLocation(const std::vector<std::string>& lines)
+std::map<std::string, std::vector<OtherRow>> OtherRowsByLocation(const std::vector<std::string>& lines)
 {
     return HeadingsOfLines(lines).otherRows;
 }
 
 namespace {
 
-// The wizard's row, completed from the file row with the same Location when
-// that row also has the same Frequency (the wizard's cell may be cut short).
+// The one file row with the row's Location whose Frequency the wizard's cell
+// begins with (the cell may be cut short), or nullptr.
+const OtherRow* FileRowOf(const OtherRow& row, const FileHeadings& headings)
+{
+    const auto found = headings.otherRows.find(row[ocol::kLocation]);
+    if (found == headings.otherRows.end())
+        return nullptr;
+    const std::string& frequency = row[ocol::kFrequency];
+    const OtherRow* match = nullptr;
+    for (const OtherRow& candidate : found->second) {
+        const std::string& fileFrequency = candidate[ocol::kFrequency];
+        if (fileFrequency.rfind(frequency, 0) != 0 || frequency.empty() != fileFrequency.empty())
+            continue;
+        if (match != nullptr)
+            return nullptr; // two rows alike: neither can be told to be this one
+        match = &candidate;
+    }
+    return match;
+}
+
+// The wizard's row, completed from its file row.
 ConvertedRow ConvertOtherSlots(const RowFields& slots, const FileHeadings& headings)
 {
     OtherRow row = OtherRowFromSlots(slots);
-    const auto found = headings.otherRows.find(row[ocol::kLocation]);
-    const std::string& slotFrequency = row[ocol::kFrequency];
-    if (found == headings.otherRows.end() || found->second[ocol::kFrequency].rfind(slotFrequency, 0) != 0 ||
-        slotFrequency.empty() != found->second[ocol::kFrequency].empty()) {
+    const OtherRow* fileRow = FileRowOf(row, headings);
+    if (fileRow == nullptr) {
         ConvertedRow converted = FromOtherRow(row);
         converted.extras.scan = -1; // no Skip column to go by
         return converted;
     }
     for (const int column : {ocol::kCToneFreq, ocol::kDtcsPolarity, ocol::kRxDtcsCode, ocol::kCrossMode, ocol::kSkip})
-        row[static_cast<std::size_t>(column)] = found->second[static_cast<std::size_t>(column)];
+        row[static_cast<std::size_t>(column)] = (*fileRow)[static_cast<std::size_t>(column)];
     return FromOtherRow(row);
 }
 
@@ -106,7 +134,9 @@ ImportCounts PlaceBatch(radio::RadioModel& model, const ImportBatch& batch, cons
         const ConvertedRow converted = ConvertOtherSlots(row.fields, headings);
         importer.PlaceRow(converted.fields, row.channelIndex, row.overwrite, converted.extras);
     }
-    return importer.Counts();
+    ImportCounts counts = importer.Counts();
+    counts.unusedColumns = headings.unusedColumns;
+    return counts;
 }
 
 ImportCounts CountBatch(const radio::RadioImage& image, const ImportBatch& batch, const FileHeadings& headings)

@@ -43,9 +43,11 @@ private:
 
 struct FileHeadings {
     bool otherLayout = false; // the heading of other programs' CSV layout
-    // For a file in other programs' layout: its rows as the command line reads
-    // them, by Location. A Location that more than one row gives is left out.
-    std::map<std::string, OtherRow> otherRows;
+    // For a file in other programs' layout: its rows, each read by the
+    // heading's column names, by Location (in file order).
+    std::map<std::string, std::vector<OtherRow>> otherRows;
+    // The heading's cells that name no column we read, in file order.
+    std::vector<std::string> unusedColumns;
 };
 
 // The heading line of a text file: among its first lines (a UTF-8 byte-order
@@ -59,13 +61,15 @@ FileHeadings HeadingsOfLines(const std::vector<std::string>& lines);
 FileHeadings HeadingsOfLine(const std::string& line);
 // The rows after other programs' heading in `lines` (as ReadImportFile gives
 // them), by Location; empty when the lines have no such heading.
-std::map<std::string, OtherRow> OtherRowsByLocation(const std::vector<std::string>& lines);
+std::map<std::string, std::vector<OtherRow>> OtherRowsByLocation(const std::vector<std::string>& lines);
 
 // Places every row of the batch into the model's image. "Show Name" and
 // "Clock Shift" are read only when the batch's assignment feeds them, as
 // ostrel-cli import reads them. Rows of a file in other programs' layout are converted first,
-// the columns the wizard has no slot for (cToneFreq, RxDtcsCode, CrossMode,
-// Skip) taken from the file row with the same Location and Frequency.
+// the columns the wizard has no slot for (cToneFreq, DtcsPolarity, RxDtcsCode,
+// CrossMode, Skip) taken from the one file row with the same Location and
+// Frequency. The counts name the heading's unused columns too: this is what
+// the command line, File > Import and the wizard's last page report.
 ImportCounts PlaceBatch(radio::RadioModel& model, const ImportBatch& batch, const FileHeadings& headings);
 // What PlaceBatch would do to `image`, without touching it.
 ImportCounts CountBatch(const radio::RadioImage& image, const ImportBatch& batch, const FileHeadings& headings);

@@ -193,6 +193,36 @@ int ImportCounts::DroppedTotal() const
     return total;
 }
 
+DropReason ImportCounts::MainDropReason() const
+{
+    return static_cast<DropReason>(std::max_element(dropped.begin(), dropped.end()) - dropped.begin());
+}
+
+std::string CountsText(const ImportCounts& counts)
+{
+    std::string text = "Rows placed: " + std::to_string(counts.placed) + "\nFields refused: " +
+                       std::to_string(counts.refused) + "\nRows dropped: " + std::to_string(counts.DroppedTotal()) +
+                       '\n';
+    for (int reason = 0; reason < kDropReasonCount; ++reason)
+        text += std::string("  ") + DropReasonText(static_cast<DropReason>(reason)) + ": " +
+                std::to_string(counts.dropped[static_cast<std::size_t>(reason)]) + '\n';
+    if (!counts.notKept.empty()) {
+        int total = 0;
+        for (const auto& [what, n] : counts.notKept)
+            total += n;
+        text += "Values not kept: " + std::to_string(total) + '\n';
+        for (const auto& [what, n] : counts.notKept)
+            text += "  " + what + ": " + std::to_string(n) + '\n';
+    }
+    if (!counts.unusedColumns.empty()) {
+        text += "Columns not used: ";
+        for (std::size_t k = 0; k < counts.unusedColumns.size(); ++k)
+            text += (k > 0 ? ", " : "") + counts.unusedColumns[k];
+        text += '\n';
+    }
+    return text;
+}
+
 RowImporter::RowImporter(radio::RadioModel& model, ColumnSet present) : model_(model), present_(present) {}
 
 bool RowImporter::PlaceRecord(const void* record, int channelIndex, bool overwrite)
@@ -216,6 +246,8 @@ bool RowImporter::PlaceRow(const RowFields& fields, int channelIndex, bool overw
     StoreRow(fields, channel, rx, extras);
     last_ = channel;
     ++counts_.placed;
+    for (const std::string& value : extras.notKept)
+        ++counts_.notKept[value];
     return true;
 }
 

@@ -6,8 +6,10 @@
 
 // std
 #include <array>
+#include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // project
 #include "platform/locale.h"
@@ -36,14 +38,35 @@ struct ImportCounts {
     // Fields of placed rows that the radio cannot take (a transmit frequency
     // or an offset): never stored, the row keeps what it gets without them.
     int refused = 0;
+    // Values of placed rows the radio has no place for, by their column and
+    // why ("Duplex (transmit off not kept)"); the row is placed without them.
+    std::map<std::string, int> notKept;
+    // Heading cells of the file's columns that nothing reads, in file order.
+    std::vector<std::string> unusedColumns;
 
     int Dropped(DropReason reason) const { return dropped[static_cast<std::size_t>(reason)]; }
     int DroppedTotal() const;
+    // The reason that dropped the most rows (the first of equals); EmptyRow
+    // when none was dropped.
+    DropReason MainDropReason() const;
 };
+
+// The counts as the command line prints them and the import wizard shows
+// them before Finish, one line each:
+//   Rows placed: 3
+//   Fields refused: 0
+//   Rows dropped: 1
+//     no field at all: 0
+//     ... (every reason)
+//   Values not kept: 2            (only when there are some)
+//     Duplex (transmit off not kept): 2
+//   Columns not used: URCALL, RPT1CALL   (only when there are some)
+std::string CountsText(const ImportCounts& counts);
 
 // What a row can carry beyond the 36 columns (rows of other programs' layouts).
 struct RowExtras {
     int scan = -1; // scan value for every Hyper Memory (0 scan, 1 skip, 2 preferential), -1 keep
+    std::vector<std::string> notKept; // values of the row that are not kept, as ImportCounts::notKept names them
 };
 
 class RowImporter {

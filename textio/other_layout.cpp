@@ -2,6 +2,7 @@
 
 // std
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <strings.h>
@@ -71,6 +72,15 @@ constexpr std::array<const char*, 8> kStepKhz{"5.00", "10.00", "12.50", "15.00",
 
 constexpr std::array<const char*, 3> kSkip{"", "S", "P"};
 
+// Values not kept, each under its column.
+constexpr const char* kTransmitOff = "Duplex (transmit off not kept)";
+constexpr const char* kUnknownDuplex = "Duplex (no such direction)";
+constexpr const char* kUnknownMode = "Mode (a mode the radio cannot use)";
+constexpr const char* kUnknownStep = "TStep (a step the radio has not)";
+constexpr const char* kUnknownTone = "Tone (a tone setting the radio has not)";
+constexpr const char* kPolarity = "DtcsPolarity (other than NN)";
+constexpr std::array<const char*, 4> kModes{"", "FM", "NFM", "AM"};
+
 const std::string& Cell(const OtherRow& row, int column) { return row[static_cast<std::size_t>(column)]; }
 std::string& Cell(OtherRow& row, int column) { return row[static_cast<std::size_t>(column)]; }
 std::string& Field(RowFields& fields, int column) { return fields[static_cast<std::size_t>(column)]; }
@@ -108,43 +118,59 @@ const ToneEntry* FindTone(const std::string& tone, const std::string& crossMode)
     return nullptr;
 }
 
-void ReadDuplex(const OtherRow& row, RowFields& fields)
+void ReadDuplex(const OtherRow& row, RowFields& fields, std::vector<std::string>& notKept)
 {
     const std::string& duplex = Cell(row, ocol::kDuplex);
     const std::string& offset = Cell(row, ocol::kOffset);
     Field(fields, icol::kDirection) = "Simplex";
-    for (const DuplexEntry& entry : kDuplex)
-        if (Same(duplex, entry.duplex))
-            Field(fields, icol::kDirection) = entry.direction;
+    const auto known = std::find_if(kDuplex.begin(), kDuplex.end(),
+                                    [&duplex](const DuplexEntry& entry) { return Same(duplex, entry.duplex); });
+    if (known != kDuplex.end())
+        Field(fields, icol::kDirection) = known->direction;
+    if (known == kDuplex.end() || Same(duplex, "off"))
+        notKept.emplace_back(known == kDuplex.end() ? kUnknownDuplex : kTransmitOff);
     if (Field(fields, icol::kDirection) == "Split")
         Field(fields, icol::kTransmit) = offset;
     else if (radio::ParseFrequency(offset) > 0)
         Field(fields, icol::kOffset) = offset;
 }
 
-void ReadTone(const OtherRow& row, RowFields& fields)
+void ReadTone(const OtherRow& row, RowFields& fields, std::vector<std::string>& notKept)
 {
     const ToneEntry* entry = FindTone(Cell(row, ocol::kTone), Cell(row, ocol::kCrossMode));
     static constexpr ToneEntry kUnknown{"", "", kToneNone, Source::R, Source::Tx};
-    if (entry == nullptr)
+    if (entry == nullptr) {
         entry = &kUnknown;
+        notKept.emplace_back(kUnknownTone);
+    }
     static const std::vector<std::string> modes = radio::SplitList(radio::lists::kToneMode);
     Field(fields, icol::kToneMode) = modes[static_cast<std::size_t>(entry->mode)];
     Field(fields, icol::kCtcss) = ToneSource(row, entry->ctcss);
     Field(fields, icol::kDcs) = ToneSource(row, entry->dcs);
 }
 
-void ReadMode(const OtherRow& row, RowFields& fields)
+void ReadMode(const OtherRow& row, RowFields& fields, std::vector<std::string>& notKept)
 {
     const std::string& mode = Cell(row, ocol::kMode);
+    if (std::none_of(kModes.begin(), kModes.end(), [&mode](const char* known) { return Same(mode, known); }))
+        notKept.emplace_back(kUnknownMode);
     Field(fields, icol::kMode) = Same(mode, "AM") ? "AM" : "FM";
     Field(fields, icol::kNarrow) = Same(mode, "NFM") ? "On" : "Off";
 }
 
-std::string StepText(const std::string& khz)
+bool IsKnownStep(const std::string& khz)
+{
+    const double value = std::strtod(khz.c_str(), nullptr);
+    return std::any_of(kStepKhz.begin(), kStepKhz.end(),
+                       [value](const char* step) { return std::fabs(std::strtod(step, nullptr) - value) < 1e-6; });
+}
+
+std::string StepText(const std::string& khz, std::vector<std::string>& notKept)
 {
     if (khz.empty())
         return {};
+    if (!IsKnownStep(khz))
+        notKept.emplace_back(kUnknownStep);
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%g kHz", std::strtod(khz.c_str(), nullptr));
     return buffer;
@@ -182,19 +208,40 @@ std::string ToneText(int ctcssIndex)
 
 bool IsOtherHeading(std::string_view line) { return portkit::IsOtherProgramHeading(line); }
 
+int OtherColumnOf(std::string_view cell)
+{
+    for (int column = 0; column < kOtherColumnCount; ++column)
+        if (portkit::SameHeading(cell, kOtherHeadings[static_cast<std::size_t>(column)]))
+            return column;
+    return -1;
+}
+
+OtherRow OtherRowByHeading(const std::vector<std::string>& heading, const std::vector<std::string>& cells)
+{
+    OtherRow row;
+    for (std::size_t k = 0; k < heading.size() && k < cells.size(); ++k)
+        if (const int column = OtherColumnOf(heading[k]); column >= 0 && Cell(row, column).empty())
+            Cell(row, column) = cells[k];
+    return row;
+}
+
 ConvertedRow FromOtherRow(const OtherRow& row)
 {
     ConvertedRow converted;
     if (std::all_of(row.begin(), row.end(), [](const std::string& cell) { return cell.empty(); }))
         return converted; // a row with no field stays one
     RowFields& fields = converted.fields;
+    std::vector<std::string>& notKept = converted.extras.notKept;
     Field(fields, icol::kChannel) = Cell(row, ocol::kLocation);
     Field(fields, icol::kReceive) = Cell(row, ocol::kFrequency);
     Field(fields, icol::kName) = Cell(row, ocol::kName);
-    ReadDuplex(row, fields);
-    ReadTone(row, fields);
-    ReadMode(row, fields);
-    Field(fields, icol::kStep) = StepText(Cell(row, ocol::kTStep));
+    ReadDuplex(row, fields, notKept);
+    ReadTone(row, fields, notKept);
+    ReadMode(row, fields, notKept);
+    const std::string& polarity = Cell(row, ocol::kDtcsPolarity);
+    if (!polarity.empty() && !Same(polarity, "NN"))
+        notKept.emplace_back(kPolarity);
+    Field(fields, icol::kStep) = StepText(Cell(row, ocol::kTStep), notKept);
     Field(fields, icol::kPower) = PowerText(Cell(row, ocol::kPower));
     Field(fields, icol::kComment) = Cell(row, ocol::kComment);
     converted.extras.scan = ScanOf(Cell(row, ocol::kSkip));

@@ -2,8 +2,11 @@
 // The CSV layout of other programs' channel lists, read and written:
 //   Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,
 //   DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment
-// (more columns may follow; lines starting with '#' are comments). Frequencies
-// and offsets are MHz, steps kHz, power in watts.
+// Files carry any of these columns as long as Frequency is among them, in any
+// order and any case (older lists lack RxDtcsCode, CrossMode and Power; many
+// add URCALL,RPT1CALL,RPT2CALL,DVCODE, which we have no use for); lines
+// starting with '#' are comments. Frequencies and offsets are MHz, steps kHz,
+// power in watts with or without "W".
 //
 // Reading, value by value:
 //   Duplex ""/"off" simplex, "+"/"-" plus/minus with Offset as the offset,
@@ -15,6 +18,10 @@
 //     "Tone->" Enc (rToneFreq), "DTCS->DTCS" and "->DTCS" DCS; other cross
 //     modes None. With no tone mode the tones are still kept.
 //   Mode "FM" FM, "NFM" FM narrow, "AM" AM, anything else FM.
+// Values the radio has no place for are counted as not kept, under their
+// column: Duplex "off" (transmit off), a Mode other than FM, NFM or AM, a
+// TStep we have no step for, a Tone or CrossMode we have no tone mode for,
+// and a DtcsPolarity other than NN.
 //   Power by watts: 35 W and more High, 15 W Mid1, 7.5 W Mid2, below Low;
 //     a power without a number reads as our own words do.
 //   Skip "S" Skip and "P" Preferential Scan in all five Hyper Memories, else Scan.
@@ -28,6 +35,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // project
 #include "grid/spreadsheet.h"
@@ -72,7 +80,15 @@ struct ConvertedRow {
 // tabs, its cells quoted or not (more columns may follow it).
 bool IsOtherHeading(std::string_view line);
 
-// One row of that layout as our row.
+// The position in OtherRow of a heading cell of that layout (any case, blanks
+// around it left out), or -1 for a column its rows have no use for.
+int OtherColumnOf(std::string_view cell);
+// A file row read by its heading: each cell goes to the column its heading
+// names; columns the heading lacks stay empty.
+OtherRow OtherRowByHeading(const std::vector<std::string>& heading, const std::vector<std::string>& cells);
+
+// One row of that layout as our row; the values it cannot keep are listed in
+// its extras.
 ConvertedRow FromOtherRow(const OtherRow& row);
 // A row of such a file as the import wizard hands it over: the cells sit in
 // the slots of the columns they were assigned to (Location in "Channel

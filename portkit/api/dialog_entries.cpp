@@ -31,6 +31,11 @@ extern "C" int portkit_import_assignment(int* assignment, int capacity)
     return static_cast<int>(finished.size());
 }
 
+extern "C" void portkit_set_import_counter(ImportCountsCallback counter, void* context)
+{
+    portkit::SetCounter({counter, context});
+}
+
 bool Sort(void* parent, SortOptions& options)
 {
     return portkit_sort(parent, &options) != 0;
@@ -47,4 +52,9 @@ std::vector<int> ImportAssignment()
     std::vector<int> assignment(static_cast<std::size_t>(portkit_import_assignment(nullptr, 0)));
     portkit_import_assignment(assignment.data(), static_cast<int>(assignment.size()));
     return assignment;
+}
+
+void SetImportCounter(ImportCountsCallback counter, void* context)
+{
+    portkit_set_import_counter(counter, context);
 }

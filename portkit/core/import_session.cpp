@@ -26,22 +26,47 @@ ImportTable ImportSession::BuildColumnTable()
     return table;
 }
 
+std::vector<char> ImportSession::Records(const ImportTable& table, const std::vector<bool>& ticked, int& count) const
+{
+    std::vector<char> records;
+    count = 0;
+    const std::size_t rows = std::min(table.rows.size(), ticked.size());
+    for (std::size_t r = 0; r < rows; ++r) {
+        if (!ticked[r])
+            continue;
+        records.resize(records.size() + RecordSize());
+        FillImportRecord(table.rows[r], assignment, widths_, records.data() + records.size() - RecordSize());
+        ++count;
+    }
+    return records;
+}
+
 int ImportSession::HandOver(const ImportTable& table, const std::vector<bool>& ticked, int start,
                             bool overwrite) const
 {
     if (callback_ == nullptr)
         return 0;
-    std::vector<char> record(std::max<std::size_t>(ImportRecordSize(widths_), 1));
-    int handed = 0;
-    const std::size_t rows = std::min(table.rows.size(), ticked.size());
-    for (std::size_t r = 0; r < rows; ++r) {
-        if (!ticked[r])
-            continue;
-        FillImportRecord(table.rows[r], assignment, widths_, record.data());
-        callback_(record.data(), FirstIndex(start) + handed, overwrite ? 1 : 0);
-        ++handed;
-    }
-    return handed;
+    int count = 0;
+    std::vector<char> records = Records(table, ticked, count);
+    for (int handed = 0; handed < count; ++handed)
+        callback_(records.data() + static_cast<std::size_t>(handed) * RecordSize(), FirstIndex(start) + handed,
+                  overwrite ? 1 : 0);
+    return count;
+}
+
+std::string ImportSession::Counts(const ImportTable& table, const std::vector<bool>& ticked, int start,
+                                  bool overwrite) const
+{
+    if (counter_.callback == nullptr)
+        return {};
+    int count = 0;
+    const std::vector<char> records = Records(table, ticked, count);
+    std::vector<char> text(4096, '\0');
+    counter_.callback(counter_.context, records.data(), count, FirstIndex(start), overwrite ? 1 : 0,
+                      assignment.data(), static_cast<int>(assignment.size()), text.data(),
+                      static_cast<int>(text.size()));
+    text.back() = '\0';
+    return text.data();
 }
 
 } // namespace portkit

@@ -8,11 +8,18 @@
 #include "portkit/portkit_c.h"
 
 // std
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <vector>
 
 namespace portkit {
+
+// The caller's counter for the last page (ImportCountsCallback and its context).
+struct ImportCounter {
+    ImportCountsCallback callback = nullptr;
+    void* context = nullptr;
+};
 
 class ImportSession {
 public:
@@ -48,11 +55,21 @@ public:
     // overwrite. Returns the number of rows handed over.
     int HandOver(const ImportTable& table, const std::vector<bool>& ticked, int start, bool overwrite) const;
 
+    // What the counter says HandOver would do with these rows; empty without a counter.
+    void SetCounter(const ImportCounter& counter) { counter_ = counter; }
+    bool HasCounter() const { return counter_.callback != nullptr; }
+    std::string Counts(const ImportTable& table, const std::vector<bool>& ticked, int start, bool overwrite) const;
+
 private:
     ImportDataStruct data_;
     std::vector<std::string> names_;
     std::vector<int> widths_;
+    // The records of the ticked rows, back to back, and their number.
+    std::vector<char> Records(const ImportTable& table, const std::vector<bool>& ticked, int& count) const;
+    std::size_t RecordSize() const { return std::max<std::size_t>(ImportRecordSize(widths_), 1); }
+
     ImportRowCallback callback_;
+    ImportCounter counter_;
 };
 
 } // namespace portkit

@@ -3,6 +3,7 @@
 // std
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -12,9 +13,8 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-constexpr std::string_view kOtherProgramHeading =
-    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
-    "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment";
+// The column every heading of the OtherProgram layout has, whatever else it holds.
+constexpr std::string_view kOtherProgramFrequency = "Frequency";
 
 // A heading another program writes for one of our column names.
 struct ForeignHeading {
@@ -86,12 +86,15 @@ bool IsForeignHeading(const std::array<ForeignHeading, N>& table, std::string_vi
                       std::string_view name)
 {
     return std::any_of(table.begin(), table.end(), [&](const ForeignHeading& entry) {
-        return entry.name == name && entry.heading == cell;
+        return entry.name == name && SameHeading(cell, entry.heading);
     });
 }
 
+// Past the exact pass: the name itself in another case, or a foreign heading for it.
 bool Accepts(ImportLayout layout, std::string_view cell, std::string_view name)
 {
+    if (SameHeading(cell, name))
+        return true;
     if (layout == ImportLayout::OtherProgram)
         return IsForeignHeading(kOtherProgramColumns, cell, name);
     return IsForeignHeading(kSpreadsheetColumns, cell, name);
@@ -143,12 +146,16 @@ constexpr int kHeadingNamesNeeded = 2;
 
 bool IsOtherProgramCells(const std::vector<std::string>& cells)
 {
-    if (cells.size() < 17)
-        return false;
-    std::string joined;
-    for (std::size_t col = 0; col < 17; ++col)
-        joined += (col ? "," : "") + cells[col];
-    return joined == kOtherProgramHeading;
+    return std::any_of(cells.begin(), cells.end(),
+                       [](const std::string& cell) { return SameHeading(cell, kOtherProgramFrequency); });
+}
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 SplitOptions QuotedSplit(char delimiter) { return SplitOptions{delimiter, false, true, '"'}; }
@@ -174,6 +181,14 @@ int NamesInLine(const std::string& line, const SplitOptions& split, const std::v
 }
 
 } // namespace
+
+bool SameHeading(std::string_view cell, std::string_view name)
+{
+    cell = TrimBlanks(cell);
+    return cell.size() == name.size() && std::equal(cell.begin(), cell.end(), name.begin(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+           });
+}
 
 bool IsOtherProgramHeading(std::string_view line)
 {

@@ -15,10 +15,11 @@
 //
 // Foreign layouts. DetectHeader also knows two layouts written by other
 // programs and hands them over as pre-assigned columns plus a layout id:
-//  - ImportLayout::OtherProgram: a first row that starts with the 17 headings
-//    Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,
-//    DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment
-//    (more may follow). Its columns are assigned to the caller's names by
+//  - ImportLayout::OtherProgram: a first row with a "Frequency" cell, its other
+//    cells any of Location,Name,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,
+//    DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment (and
+//    columns it has no use for, such as URCALL), in any order and any case.
+//    Its columns are assigned to the caller's names by
 //    meaning: Location "Channel Number", Name "Name", Frequency "Receive
 //    Frequency", Duplex "Offset Direction", Offset "Offset Frequency", Tone
 //    "Tone Mode", rToneFreq "CTCSS Tone", DtcsCode "DCS Code", Mode "Operating
@@ -53,9 +54,8 @@ std::vector<std::string> SplitImportLines(std::string_view text);
 // Reads path and splits it as SplitImportLines; false when it cannot be read.
 bool ReadImportFile(const std::string& path, std::vector<std::string>& lines);
 
-// True when line is the OtherProgram heading: split at commas, semicolons or
-// tabs (double quotes as qualifier), its first cells are the 17 headings;
-// more columns may follow.
+// True when line is an OtherProgram heading: split at commas, semicolons or
+// tabs (double quotes as qualifier), one of its cells is "Frequency".
 bool IsOtherProgramHeading(std::string_view line);
 
 // The fields of the lines from skip on. A line that gives no field at all
@@ -78,9 +78,14 @@ struct HeaderMatch {
     bool Found() const;
 };
 
+// Whether a heading cell names a column: the same letters in any case, blanks
+// around the cell left out.
+bool SameHeading(std::string_view cell, std::string_view name);
+
 // Matches the first row of table against names: for each name in order, the
-// first cell from the left that equals it (exactly, case and all), or one of its
-// foreign headings, and is not taken yet. Nothing found when the table is empty.
+// first cell from the left that equals it (exactly, case and all), else the
+// first that names it in another case or by one of its foreign headings, and
+// is not taken yet. Nothing found when the table is empty.
 HeaderMatch DetectHeader(const ImportTable& table, const std::vector<std::string>& names);
 
 // The split settings a file suggests, and its heading line. The qualifier is

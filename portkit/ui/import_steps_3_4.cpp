@@ -138,8 +138,11 @@ CImportStep4::CImportStep4(ImportSession& session, QWidget* parent)
       view_(MakeImportTableView(this)), start_(new QSpinBox(this)),
       available_(NumberLabel("available", this)), total_(NumberLabel("total", this)),
       selected_(NumberLabel("selected", this)),
-      overwrite_(new QCheckBox(QStringLiteral("Overwrite existing channels"), this))
+      overwrite_(new QCheckBox(QStringLiteral("Overwrite existing channels"), this)), counts_(new QLabel(this))
 {
+    // What Finish would do, as the caller counts it.
+    counts_->setObjectName(QStringLiteral("counts"));
+    counts_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     view_->setModel(model_);
     start_->setObjectName(QStringLiteral("start"));
     const ImportDataStruct& data = session_.Data();
@@ -172,6 +175,7 @@ CImportStep4::CImportStep4(ImportSession& session, QWidget* parent)
     top->addLayout(side);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addWidget(counts_);
     layout->addWidget(view_, 1);
 
     connect(overwrite_, &QCheckBox::clicked, this, &CImportStep4::ShowAvailable);
@@ -194,6 +198,7 @@ void CImportStep4::Activate()
     start_->setValue(data.nFirstChannel);
     available_->setNum(data.nAvailable);
     total_->setNum(data.nLastChannel);
+    counts_->setVisible(session_.HasCounter());
     ShowSelected();
 }
 
@@ -202,11 +207,20 @@ void CImportStep4::ShowAvailable()
     const ImportDataStruct& data = session_.Data();
     const int bound = overwrite_->isChecked() ? data.nLastChannel : data.nAvailable;
     available_->setNum(bound - start_->value() + 1);
+    ShowCounts();
 }
 
 void CImportStep4::ShowSelected()
 {
     selected_->setNum(model_->TickedCount());
+    ShowCounts();
+}
+
+void CImportStep4::ShowCounts()
+{
+    if (session_.HasCounter())
+        counts_->setText(QString::fromUtf8(
+            session_.Counts(model_->Table(), model_->Ticks(), start_->value(), overwrite_->isChecked())));
 }
 
 bool CImportStep4::validatePage()

@@ -26,7 +26,18 @@ std::vector<int>& Finished()
     return assignment;
 }
 
+ImportCounter& Counter()
+{
+    static ImportCounter counter;
+    return counter;
+}
+
 } // namespace
+
+void SetCounter(const ImportCounter& counter)
+{
+    Counter() = counter;
+}
 
 ImportWizard::ImportWizard(ImportSession& session, QWidget* parent)
     : QWizard(parent), step1_(new CImportStep1(session, this)), step2_(new CImportStep2(session, this)),
@@ -78,6 +89,7 @@ bool RunImport(const ImportDataStruct* data, const char* const* names, const int
     if (data == nullptr || path == nullptr)
         return false;
     ImportSession session(*data, names, widths, callback);
+    session.SetCounter(Counter());
     if (!ReadImportFile(path, session.lines)) {
         platform::ShowMessage(std::string("An error occurred file tring to open the file: \n") + path,
                               "Import Error", platform::Icon::None, platform::Buttons::Ok);

@@ -115,11 +115,13 @@ public:
     QLabel* Total() const { return total_; }
     QLabel* Selected() const { return selected_; }
     QCheckBox* Overwrite() const { return overwrite_; }
+    QLabel* Counts() const { return counts_; }
     int Handed() const { return handed_; }
 
 private:
     void ShowAvailable();
     void ShowSelected();
+    void ShowCounts();
 
     ImportSession& session_;
     ImportTableModel* model_;
@@ -129,6 +131,7 @@ private:
     QLabel* total_;
     QLabel* selected_;
     QCheckBox* overwrite_;
+    QLabel* counts_;
     int handed_ = 0;
 };
 
@@ -159,6 +162,9 @@ private:
 // the wizard, true when it ended with Finish.
 bool RunImport(const ImportDataStruct* data, const char* const* names, const int* widths, const char* path,
                ImportRowCallback callback);
+
+// The counter the following RunImport calls hand to their session.
+void SetCounter(const ImportCounter& counter);
 
 // The column assignment of step 3 in the latest RunImport, kept when it ended
 // with Finish; empty while one runs and after one that did not.

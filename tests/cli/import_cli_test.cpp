@@ -4,7 +4,9 @@
 #include "cli/commands.h"
 
 // std
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 
 // gtest
@@ -71,9 +73,11 @@ TEST_F(CliImport, GoldenFilesImportIntoTheExpectedChannels)
     };
     const Case cases[] = {
         {"list.csv", "list.expected.tab", {"--qualifier", "double", "--overwrite"}, Counts(6, 0, 0, 0, 1)},
-        {"spreadsheet.csv", "spreadsheet.expected.tab", {"--overwrite"}, Counts(6, 0, 0, 0, 0)},
+        {"spreadsheet.csv", "spreadsheet.expected.tab", {"--overwrite"},
+         Counts(6, 0, 0, 0, 0) + "Columns not used: Rx CTCSS, Skip, Pager Enable\n"},
         // BOM, '#' lines, CR LF, numbering from 0, quoted texts: the layout's heading decides.
-        {"other.csv", "other.expected.tab", {"--overwrite", "--delimiter", "tab"}, Counts(6, 0, 0, 0, 1)},
+        {"other.csv", "other.expected.tab", {"--overwrite", "--delimiter", "tab"},
+         Counts(6, 0, 0, 0, 1) + "Values not kept: 1\n  TStep (a step the radio has not): 1\nColumns not used: URCALL\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.input);
@@ -82,6 +86,56 @@ TEST_F(CliImport, GoldenFilesImportIntoTheExpectedChannels)
         EXPECT_EQ(r.out, c.counts);
         EXPECT_EQ(ReadText(Path("out.tab")), ReadText(DataFile(c.expected)));
     }
+}
+
+// The columns of the export that channels.txt lists, in its order.
+std::string ChannelListing(const std::string& exported)
+{
+    const std::vector<std::string> wanted{"Channel Number", "Receive Frequency", "Transmit Frequency",
+                                          "Offset Frequency", "Offset Direction", "Operating Mode", "Name",
+                                          "Tone Mode", "CTCSS Tone", "DCS Code", "Step", "Tx Power", "Narrow",
+                                          "Comment"};
+    std::istringstream in(exported);
+    std::vector<std::vector<std::string>> rows;
+    for (std::string line; std::getline(in, line);) {
+        rows.emplace_back(1);
+        for (const char c : line)
+            if (c == '\t')
+                rows.back().emplace_back();
+            else
+                rows.back().back().push_back(c);
+    }
+    std::string listing = "Channel\tReceive\tTransmit\tOffset\tDirection\tMode\tName\tTone Mode\tCTCSS\tDCS\tStep\t"
+                          "Power\tNarrow\tComment\n";
+    for (std::size_t r = 1; r < rows.size(); ++r)
+        for (std::size_t k = 0; k < wanted.size(); ++k) {
+            const auto at = std::find(rows.front().begin(), rows.front().end(), wanted[k]) - rows.front().begin();
+            listing += rows[r].at(static_cast<std::size_t>(at)) + (k + 1 < wanted.size() ? '\t' : '\n');
+        }
+    return listing;
+}
+
+// Each folder of import/lists holds one list as other programs and repeater
+// directories write it, the channels it must give (channels.txt) and the
+// counts ostrel-cli import prints for it (counts.txt), imported with overwrite
+// into a new document. A new folder is a new case.
+TEST_F(CliImport, ListsOfOtherProgramsGiveTheirGoldenChannelsAndCounts)
+{
+    int cases = 0;
+    for (const auto& folder : std::filesystem::directory_iterator(DataFile("lists"))) {
+        SCOPED_TRACE(folder.path().filename().string());
+        std::string input;
+        for (const auto& file : std::filesystem::directory_iterator(folder.path()))
+            if (file.path().filename() != "channels.txt" && file.path().filename() != "counts.txt")
+                input = file.path().string();
+        ASSERT_FALSE(input.empty());
+        const Result r = ImportIntoNew(input, {"--overwrite"}, "out.tab");
+        EXPECT_EQ(r.code, cli::kExitOk) << r.err;
+        EXPECT_EQ(r.out, ReadText((folder.path() / "counts.txt").string()));
+        EXPECT_EQ(ChannelListing(ReadText(Path("out.tab"))), ReadText((folder.path() / "channels.txt").string()));
+        ++cases;
+    }
+    EXPECT_GE(cases, 8);
 }
 
 TEST_F(CliImport, ExportInTheOtherLayoutMatchesItsGoldenFile)
@@ -140,6 +194,16 @@ TEST_F(CliImport, FailuresAndUsage)
     Result r = RunCli({"import", Path("missing.tab"), "--into", Path("doc.rdf")});
     EXPECT_EQ(r.code, cli::kExitFailed);
     EXPECT_EQ(r.err, "An error occurred file tring to open the file: \n" + Path("missing.tab") + "\n");
+
+    // No row placed: exit 1 with the reason that dropped the most rows, the
+    // document left as it was.
+    WriteText(Path("low.csv"), "Location,Frequency\n1,29.600000\n2,50.100000\n1101,146.52\n");
+    const std::string before = ReadText(Path("doc.rdf"));
+    r = RunCli({"import", Path("low.csv"), "--into", Path("doc.rdf")});
+    EXPECT_EQ(r.code, cli::kExitFailed);
+    EXPECT_EQ(r.err, "No row was placed: most rows were dropped for receive frequency refused (2 of 3)\n");
+    EXPECT_EQ(r.out, Counts(0, 0, 1, 0, 2));
+    EXPECT_EQ(ReadText(Path("doc.rdf")), before);
 
     WriteText(Path("plain.tab"), "145.5\tA\n");
     r = RunCli({"import", Path("plain.tab"), "--into", Path("doc.rdf")});

@@ -39,8 +39,11 @@ TEST(ImportLines, ByteOrderMarkDroppedCommentsOnlyForOtherProgramLayout)
     EXPECT_EQ(SplitImportLines("#1,A\n#2,B\n"), (Fields{"#1,A", "#2,B"}));
     EXPECT_EQ(SplitImportLines("\xEF\xBB\xBFx\n"), (Fields{"x"}));
     EXPECT_TRUE(IsOtherProgramHeading(heading + ",URCALL,RPT1CALL"));
-    EXPECT_FALSE(IsOtherProgramHeading(heading + "X"));
-    EXPECT_FALSE(IsOtherProgramHeading(heading.substr(0, heading.size() - 1)));
+    // Any of its columns with Frequency among them, in any order and case, quoted or not.
+    EXPECT_TRUE(IsOtherProgramHeading("\"name\";\" FREQUENCY\";\"location\""));
+    EXPECT_TRUE(IsOtherProgramHeading("Frequency\tName"));
+    EXPECT_FALSE(IsOtherProgramHeading("Location,Name,Freq,Duplex"));
+    EXPECT_FALSE(IsOtherProgramHeading("Channel Number,Receive Frequency,Name"));
 }
 
 TEST(ImportLines, ReadFileReportsMissingFile)
@@ -115,11 +118,19 @@ TEST(ImportHeader, OtherProgramLayoutPreassigned)
               (std::vector<int>{1, 7, 2, 5, 4, 9, 10, 0, 11, 0, 0, 0, 6, 12, 0, 14, 36, 0}));
 }
 
-TEST(ImportHeader, OtherProgramHeadingsMeanNothingInPlainFiles)
+TEST(ImportHeader, OtherProgramHeadingsByNameWithoutFrequencyMeanNothing)
 {
-    const HeaderMatch match = DetectHeader(BuildImportTable({"Location,Frequency,Name"}, 0, kComma), kNames);
+    // A short heading of that layout in another order and case is read by its names ...
+    HeaderMatch match = DetectHeader(BuildImportTable({"frequency,NAME,tStep,Location,URCALL"}, 0, kComma), kNames);
+    EXPECT_EQ(match.layout, ImportLayout::OtherProgram);
+    EXPECT_EQ(match.assignment, (std::vector<int>{2, 7, 12, 1, 0}));
+    // ... but without Frequency it is no such heading.
+    match = DetectHeader(BuildImportTable({"Location,Name,Duplex"}, 0, kComma), kNames);
     EXPECT_EQ(match.layout, ImportLayout::Plain);
-    EXPECT_EQ(match.assignment, (std::vector<int>{0, 0, 7}));
+    EXPECT_EQ(match.assignment, (std::vector<int>{0, 7, 0}));
+    // Our own names in another case.
+    match = DetectHeader(BuildImportTable({"channel number,RECEIVE FREQUENCY, Name"}, 0, kComma), kNames);
+    EXPECT_EQ(match.assignment, (std::vector<int>{1, 2, 7}));
 }
 
 TEST(ImportHeader, SpreadsheetLayoutNamesAndEmptyFirstHeading)

@@ -300,6 +300,49 @@ TEST_F(ImportWizardTest, FinishHandsTickedRowsFromStart)
     EXPECT_TRUE(prompt.shown.empty());
 }
 
+// A counter that tells what it was asked: the rows, their first channel index,
+// overwrite, the first cell of each record and the assignment.
+void CountForTest(void* context, const void* records, int count, int firstIndex, int overwrite, const int* assignment,
+                  int columns, char* text, int capacity)
+{
+    std::string said = std::string(static_cast<const char*>(context)) + std::to_string(count) + " rows from " +
+                       std::to_string(firstIndex) + (overwrite ? " over" : "") + ":";
+    for (int k = 0; k < count; ++k)
+        said += ' ' + std::string(static_cast<const char*>(records) + k * (10 + 10 + 10 + 31));
+    for (int k = 0; k < columns; ++k)
+        said += ' ' + std::to_string(assignment[k]);
+    std::snprintf(text, static_cast<std::size_t>(capacity), "%s", said.c_str());
+}
+
+TEST_F(ImportWizardTest, LastPageShowsTheCallersCountsOfWhatFinishWouldHandOver)
+{
+    Open({"Channel Number\tName", "1\tA", "2\tB", "3\tC"});
+    session->SetCounter({&CountForTest, const_cast<char*>("counted ")});
+    Next();
+    Next();
+    Next();
+    auto* step4 = wizard->Page4();
+    ASSERT_TRUE(step4->Counts()->isVisible());
+    EXPECT_EQ(step4->Counts()->text().toStdString(), "counted 3 rows from 0: 1 2 3 1 2");
+    QTableView* table = step4->Table();
+    const QRect second = table->visualRect(table->model()->index(1, 0));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, QPoint(second.left() + 10, second.center().y()));
+    EXPECT_EQ(step4->Counts()->text().toStdString(), "counted 2 rows from 0: 1 3 1 2");
+    step4->Start()->selectAll();
+    QTest::keyClicks(step4->Start(), "7");
+    QTest::mouseClick(step4->Overwrite(), Qt::LeftButton);
+    EXPECT_EQ(step4->Counts()->text().toStdString(), "counted 2 rows from 6 over: 1 3 1 2");
+    Finish();
+    EXPECT_EQ(g_calls.size(), 2u);
+
+    // Without a counter the page has no counts to show.
+    Open({"Channel Number", "1"});
+    Next();
+    Next();
+    Next();
+    EXPECT_FALSE(wizard->Page4()->Counts()->isVisible());
+}
+
 TEST_F(ImportWizardTest, DeselectAllThenFinishAsks)
 {
     Open({"Name", "A", "B"});

@@ -101,14 +101,15 @@ TEST_F(ImportBatchTest, OtherProgramsRowsAreCompletedFromTheFileRowWithTheirLoca
         "CrossMode,Mode,TStep,Skip,Power,Comment",
         "0,\"A, B\",146.520000,,0.000000,Cross,88.5,100.0,023,NN,754,Tone->DTCS,FM,5.00,S,50W,",
         "1,TWICE,146.540000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,S,50W,",
-        "1,TWICE,146.560000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,S,50W,",
+        "1,TWICE,146.540000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,P,50W,",
         "2,MOVED,146.580000,,0.000000,TSQL,88.5,100.0,023,NN,023,Tone->Tone,FM,5.00,S,50W,"};
     textio::FileHeadings headings = textio::HeadingsOfLine(lines.front());
     ASSERT_TRUE(headings.otherLayout);
     headings.otherRows = textio::OtherRowsByLocation(lines);
-    ASSERT_EQ(headings.otherRows.size(), 2u); // Location 1 is given twice: neither row is used
-    EXPECT_EQ(headings.otherRows.at("0")[1], "A, B");
-    EXPECT_EQ(headings.otherRows.at("0")[11], "Tone->DTCS");
+    ASSERT_EQ(headings.otherRows.size(), 3u);
+    EXPECT_EQ(headings.otherRows.at("0").front()[1], "A, B");
+    EXPECT_EQ(headings.otherRows.at("0").front()[11], "Tone->DTCS");
+    EXPECT_EQ(headings.otherRows.at("1").size(), 2u); // Location 1 with the same Frequency twice: neither is used
     EXPECT_TRUE(textio::OtherRowsByLocation({"Channel Number,Name", "1,X"}).empty());
 
     // The wizard's cells as it hands them over: cut to 9 characters.

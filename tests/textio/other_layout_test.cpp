@@ -52,9 +52,23 @@ TEST(OtherLayoutHeading, IsRecognisedWithOrWithoutMoreColumns)
                                 "DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment";
     EXPECT_TRUE(textio::IsOtherHeading(heading));
     EXPECT_TRUE(textio::IsOtherHeading(heading + ",URCALL,RPT1CALL"));
-    EXPECT_FALSE(textio::IsOtherHeading(heading + "s"));
-    EXPECT_FALSE(textio::IsOtherHeading(heading.substr(0, heading.size() - 8)));
     EXPECT_EQ(textio::OtherHeadingLine(), heading + "\n");
+}
+
+// Cells go by their heading's name: order, case and blanks do not matter,
+// unknown headings are passed over, a missing column reads as empty.
+TEST(OtherLayoutHeading, RowsAreReadByTheHeadingsNames)
+{
+    const std::vector<std::string> heading{"URCALL", " frequency", "NAME", "power", "Skip", "Mystery"};
+    const OtherRow row = textio::OtherRowByHeading(heading, {"CQCQCQ", "146.520000", "Call", "5W", "S", "x"});
+    EXPECT_EQ(row[2], "146.520000");
+    EXPECT_EQ(row[1], "Call");
+    EXPECT_EQ(row[15], "5W");
+    EXPECT_EQ(row[14], "S");
+    EXPECT_EQ(row[0], "");
+    EXPECT_EQ(row[11], "");
+    EXPECT_EQ(textio::OtherColumnOf("RxDtcsCode"), 10);
+    EXPECT_EQ(textio::OtherColumnOf("DVCODE"), -1);
 }
 
 TEST_F(OtherLayout, DuplexAndOffset)

@@ -27,3 +27,7 @@ PORTKIT_API bool ImportData(const ImportDataStruct& data, const char* const* nam
 // The column assignment of the latest ImportData that ended with Finish (see
 // portkit_import_assignment); empty before one.
 PORTKIT_API std::vector<int> ImportAssignment();
+
+// The counter of portkit_set_import_counter: what the wizard's last page shows
+// before Finish; nullptr for none.
+PORTKIT_API void SetImportCounter(ImportCountsCallback counter, void* context);

@@ -79,6 +79,16 @@ typedef struct ImportDataStruct {
  * ticked, else 0. */
 typedef void (*ImportRowCallback)(void* record, int channelIndex, int overwrite);
 
+/* What the last page of the import wizard shows before Finish, told by the
+ * caller: called with the rows Finish would hand over as things stand (count
+ * records back to back, each the sum of the widths long, filled as for
+ * ImportRowCallback), the channel index of the first, overwrite, and the
+ * column assignment of step 3 (columns numbers, as portkit_import_assignment
+ * gives them). It writes a zero-terminated text of at most capacity bytes to
+ * text; lines end with a line feed. */
+typedef void (*ImportCountsCallback)(void* context, const void* records, int count, int firstIndex, int overwrite,
+                                     const int* assignment, int columns, char* text, int capacity);
+
 typedef struct PortkitSerial PortkitSerial;
 typedef struct PortkitLog PortkitLog;
 
@@ -174,6 +184,10 @@ PORTKIT_API int portkit_import_data(const ImportDataStruct* data, const char* co
  * fields the file fed: a slot of an ignored column and the slot of an assigned
  * but empty cell are alike zero bytes. */
 PORTKIT_API int portkit_import_assignment(int* assignment, int capacity);
+/* The counter the following portkit_import_data calls ask each time the last
+ * page's rows, start or overwrite change, with context passed back to it.
+ * NULL: the page shows no counts. */
+PORTKIT_API void portkit_set_import_counter(ImportCountsCallback counter, void* context);
 
 /* ---- debug log -------------------------------------------------------------------------- */
 

@@ -18,7 +18,8 @@ set(allowed
   "^_Z16SetPortkitPromptPN8platform6PromptE$"
   "^_Z4SortPvR11SortOptions$"
   "^_Z10ImportDataRK16ImportDataStructPKPKcPKiS3_PFvPviiE$"
-  "^_Z16ImportAssignmentv$")
+  "^_Z16ImportAssignmentv$"
+  "^_Z16SetImportCounterPFvPvPKviiiPKiiPciES_$")
 
 string(REPLACE "\n" ";" lines "${listing}")
 set(exported "")
@@ -32,6 +33,9 @@ foreach(line IN LISTS lines)
     message(SEND_ERROR "added entry without its version node: ${symbol}")
   endif()
   if(symbol MATCHES "^(portkit_import_assignment|_Z16ImportAssignmentv)@" AND NOT symbol MATCHES "@@PORTKIT_2\\.2$")
+    message(SEND_ERROR "added entry without its version node: ${symbol}")
+  endif()
+  if(symbol MATCHES "^(portkit_set_import_counter|_Z16SetImportCounter)" AND NOT symbol MATCHES "@@PORTKIT_2\\.3$")
     message(SEND_ERROR "added entry without its version node: ${symbol}")
   endif()
   string(REGEX REPLACE "@.*$" "" symbol "${symbol}")
