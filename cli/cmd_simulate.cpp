@@ -125,6 +125,9 @@ int CmdSimulate(const Args& args, std::ostream& out, std::ostream& err)
                                "silent-after=K, cut-after=K, corrupt-ack=K, slow=MS, one-at-a-time=K.",
                       "NAME"});
     parser.addOption({"start-after", "With --send: start after this many seconds instead of on Enter.", "SECONDS"});
+    parser.addOption({"latency", "Hold what the radio sends as a USB serial chip does: until 62 bytes wait or MS "
+                                 "milliseconds passed since the first.",
+                      "MS"});
     if (!ParseOptions(parser, "simulate", args, err) || parser.isSet("send") == parser.isSet("receive") ||
         parser.positionalArguments().size() > (parser.isSet("send") ? 1 : 0))
         return kExitUsage;
@@ -151,8 +154,10 @@ int CmdSimulate(const Args& args, std::ostream& out, std::ostream& err)
     bool ok = true;
     const int startAfter = parser.isSet("start-after") ? parser.value("start-after").toInt(&ok) : -1;
     const int linkPort = parser.isSet("link") ? parser.value("link").toInt(&ok) : 0;
-    if (!ok || linkPort < 0)
+    const int latency = parser.isSet("latency") ? parser.value("latency").toInt(&ok) : 0;
+    if (!ok || linkPort < 0 || latency < 0)
         return kExitUsage;
+    options.latency = std::chrono::milliseconds(latency);
     if (startAfter >= 0)
         options.startDelay = std::chrono::seconds(startAfter);
 

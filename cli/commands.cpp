@@ -26,9 +26,10 @@ const std::vector<Command>& Commands()
          CmdRead},
         {"write", "write FILE.rdf [--port N] [--settings FILE.rsf] [--log]", "prepare a file's image and write it to the radio",
          1, 6, CmdWrite},
-        {"simulate", "simulate (--send [FILE.rdf] | --receive [-o OUT.rdf]) [--link N] [--paced] [--fault NAME]...",
+        {"simulate", "simulate (--send [FILE.rdf] | --receive [-o OUT.rdf]) [--link N] [--paced] [--latency MS] [--fault NAME]...",
          "a simulated radio in clone mode on a pseudo-terminal", 1, 20, CmdSimulate},
         {"ports", "ports", "list the serial ports: device, present, group, may open, held by", 0, 1, CmdPorts, true},
+        {"doctor", "doctor [--port N] [--echo] [--root DIR]", "check the connection: port, USB chip, ModemManager, brltty, line", 0, 6, CmdDoctor, true},
     };
     return commands;
 }
