@@ -130,6 +130,9 @@ int CmdSimulate(const Args& args, std::ostream& out, std::ostream& err)
     parser.addOption({"then-send", "With --receive: after the stream, send back what was taken on the next read "
                                    "(as for a verify)."});
     parser.addOption({"corrupt", "With --then-send: change N bytes of what was taken before sending it back.", "N"});
+    parser.addOption({"latency", "Hold what the radio sends as a USB serial chip does: until 62 bytes wait or MS "
+                                 "milliseconds passed since the first.",
+                      "MS"});
     if (!ParseOptions(parser, "simulate", args, err) || parser.isSet("send") == parser.isSet("receive") ||
         parser.positionalArguments().size() > (parser.isSet("send") ? 1 : 0) ||
         (parser.isSet("then-send") && !parser.isSet("receive")) ||
@@ -158,11 +161,13 @@ int CmdSimulate(const Args& args, std::ostream& out, std::ostream& err)
     bool ok = true;
     const int startAfter = parser.isSet("start-after") ? parser.value("start-after").toInt(&ok) : -1;
     const int linkPort = parser.isSet("link") ? parser.value("link").toInt(&ok) : 0;
-    if (!ok || linkPort < 0)
+    const int latency = parser.isSet("latency") ? parser.value("latency").toInt(&ok) : 0;
+    if (!ok || linkPort < 0 || latency < 0)
         return kExitUsage;
     const int corrupt = parser.isSet("corrupt") ? parser.value("corrupt").toInt(&ok) : 0;
     if (!ok || corrupt < 0)
         return kExitUsage;
+    options.latency = std::chrono::milliseconds(latency);
     if (startAfter >= 0)
         options.startDelay = options.thenSendDelay = std::chrono::seconds(startAfter);
     options.thenSend = parser.isSet("then-send");

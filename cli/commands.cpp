@@ -37,9 +37,10 @@ const std::vector<Command>& Commands()
          CmdKept},
         {"simulate",
          "simulate (--send [FILE.rdf] | --receive [-o OUT.rdf] [--then-send [--corrupt N]]) [--link N] [--paced] "
-         "[--fault NAME]...",
+         "[--latency MS] [--fault NAME]...",
          "a simulated radio in clone mode on a pseudo-terminal", 1, 20, CmdSimulate},
         {"ports", "ports", "list the serial ports: device, present, group, may open, held by", 0, 1, CmdPorts, true},
+        {"doctor", "doctor [--port N] [--echo] [--root DIR]", "check the connection: port, USB chip, ModemManager, brltty, line", 0, 6, CmdDoctor, true},
     };
     return commands;
 }

@@ -50,5 +50,7 @@ int CmdKept(const Args& args, std::ostream& out, std::ostream& err);
 
 // Serial port diagnostics (cmd_ports.cpp): "ports".
 int CmdPorts(const Args& args, std::ostream& out, std::ostream& err);
+// The connection doctor (cmd_doctor.cpp): "doctor [--port N] [--echo] [--root DIR]".
+int CmdDoctor(const Args& args, std::ostream& out, std::ostream& err);
 
 } // namespace cli

@@ -162,7 +162,7 @@ void SimRadio::Deliver(TimePoint now)
         line_.pop_front();
         switch (event.kind) {
         case Kind::ToProgram:
-            batch.push_back(event.byte);
+            Hold(event.byte, event.at, batch);
             break;
         case Kind::ToRadio:
             Flush(batch);
@@ -180,7 +180,30 @@ void SimRadio::Deliver(TimePoint now)
             break;
         }
     }
+    ReleaseHeld(now, batch);
     Flush(batch);
+}
+
+void SimRadio::Hold(std::uint8_t byte, TimePoint at, std::vector<std::uint8_t>& batch)
+{
+    if (options_.latency.count() <= 0) {
+        batch.push_back(byte);
+        return;
+    }
+    ReleaseHeld(at, batch);
+    if (held_.empty())
+        heldSince_ = at;
+    held_.push_back(byte);
+    if (held_.size() >= kChipPacket)
+        ReleaseHeld(TimePoint::max(), batch);
+}
+
+void SimRadio::ReleaseHeld(TimePoint now, std::vector<std::uint8_t>& batch)
+{
+    if (held_.empty() || now < heldSince_ + options_.latency)
+        return;
+    batch.insert(batch.end(), held_.begin(), held_.end());
+    held_.clear();
 }
 
 void SimRadio::Flush(std::vector<std::uint8_t>& batch)
@@ -204,6 +227,9 @@ void SimRadio::Wait(TimePoint now)
     auto wait = std::chrono::nanoseconds(20ms);
     if (!line_.empty())
         wait = std::clamp(std::chrono::duration_cast<std::chrono::nanoseconds>(line_.front().at - now),
+                          std::chrono::nanoseconds(0), wait);
+    if (!held_.empty())
+        wait = std::clamp(std::chrono::duration_cast<std::chrono::nanoseconds>(heldSince_ + options_.latency - now),
                           std::chrono::nanoseconds(0), wait);
     const timespec timeout{0, static_cast<long>(wait.count())};
     pollfd input{master_, POLLIN, 0};

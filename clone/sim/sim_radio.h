@@ -57,7 +57,14 @@ struct Options {
     bool thenSend = false;
     std::chrono::milliseconds thenSendDelay{1000};
     int corruptBytes = 0;
+    // Held as a USB serial chip holds what it receives: the program gets the
+    // radio's bytes (and echoes) when kChipPacket wait or this long has passed
+    // since the first of them. 0: each byte as it comes.
+    std::chrono::milliseconds latency{0};
 };
+
+// The bytes a USB serial chip hands on at once, whatever its latency timer.
+inline constexpr std::size_t kChipPacket = 62;
 
 // Changes `count` bytes of the image (none of the header or the checksum), the same ones
 // for the same count: each by a non-zero pattern at offsets spread by a
@@ -108,6 +115,9 @@ private:
     void Flush(std::vector<std::uint8_t>& batch);
     void Wait(TimePoint now);
     void HearFromProgram(const std::uint8_t* bytes, int count, TimePoint now);
+    // The chip between line and program: keeps a byte, or hands on what it held.
+    void Hold(std::uint8_t byte, TimePoint at, std::vector<std::uint8_t>& batch);
+    void ReleaseHeld(TimePoint now, std::vector<std::uint8_t>& batch);
 
     // The radio's side.
     void Hear(std::uint8_t byte, TimePoint at);
@@ -144,6 +154,8 @@ private:
     int acksHeard_ = 0;
     bool silent_ = false;
     bool heardFirst_ = false;
+    std::vector<std::uint8_t> held_; // in the chip, not yet handed on
+    TimePoint heldSince_{};
 
     mutable std::mutex receivedLock_;
     std::vector<std::uint8_t> received_;

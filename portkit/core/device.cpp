@@ -169,6 +169,20 @@ int ApplyLineSettings(int fd, const LineSettings& settings)
     return 0;
 }
 
+int RequestLowLatency(int fd)
+{
+    serial_struct serial{};
+    if (::ioctl(fd, TIOCGSERIAL, &serial) != 0)
+        return errno;
+    serial.flags |= ASYNC_LOW_LATENCY;
+    if (::ioctl(fd, TIOCSSERIAL, &serial) != 0)
+        return errno;
+    // Some drivers accept the request and drop the flag: read it back.
+    if (::ioctl(fd, TIOCGSERIAL, &serial) != 0)
+        return errno;
+    return (serial.flags & ASYNC_LOW_LATENCY) != 0 ? 0 : EOPNOTSUPP;
+}
+
 void SetModemLines(int fd, bool raised)
 {
     const int lines = TIOCM_DTR | TIOCM_RTS;

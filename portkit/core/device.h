@@ -26,6 +26,11 @@ void CloseDevice(int fd);
 // 0 or the errno of the refusal.
 int ApplyLineSettings(int fd, const LineSettings& settings);
 
+// Asks the driver for low latency (ASYNC_LOW_LATENCY): input is handed on
+// as it arrives rather than on the chip's timer. 0 when the driver took it,
+// else the errno of the refusal (a pseudo-terminal refuses with ENOTTY).
+int RequestLowLatency(int fd);
+
 // Raises or drops DTR and RTS; a device without modem lines is left alone.
 void SetModemLines(int fd, bool raised);
 // CTS and DSR; both false for a device without modem lines.

@@ -62,9 +62,9 @@ bool ListedInGroup(gid_t gid)
     return false;
 }
 
-std::string CommandOf(int pid)
+std::string CommandOf(const std::filesystem::path& process)
 {
-    std::ifstream in("/proc/" + std::to_string(pid) + "/comm");
+    std::ifstream in(process / "comm");
     std::string command;
     std::getline(in, command);
     return command;
@@ -96,14 +96,14 @@ std::vector<int> MappedPorts()
     return {ports.begin(), ports.end()};
 }
 
-std::vector<PortHolder> DeviceHolders(const std::string& path)
+std::vector<PortHolder> DeviceHolders(const std::string& path, const std::string& procDir)
 {
     std::vector<PortHolder> holders;
     struct stat device {};
     if (path.empty() || ::stat(path.c_str(), &device) != 0)
         return holders;
     std::error_code ec;
-    std::filesystem::directory_iterator procs("/proc", ec);
+    std::filesystem::directory_iterator procs(procDir, ec);
     for (; !ec && procs != std::filesystem::directory_iterator(); procs.increment(ec)) {
         const std::string name = procs->path().filename().string();
         if (name.find_first_not_of("0123456789") != std::string::npos)
@@ -117,7 +117,7 @@ std::vector<PortHolder> DeviceHolders(const std::string& path)
             struct stat open {};
             if (::stat(fds->path().c_str(), &open) == 0 && open.st_dev == device.st_dev &&
                 open.st_ino == device.st_ino) {
-                holders.push_back({pid, CommandOf(pid)});
+                holders.push_back({pid, CommandOf(procs->path())});
                 break;
             }
         }
@@ -126,6 +126,11 @@ std::vector<PortHolder> DeviceHolders(const std::string& path)
 }
 
 PortDiagnosis DiagnosePort(int n)
+{
+    return DiagnosePortAt(n, DevicePath(n), "/proc");
+}
+
+PortDiagnosis DiagnosePortAt(int n, const std::string& node, const std::string& procDir)
 {
     PortDiagnosis d;
     d.port = n;
@@ -136,20 +141,20 @@ PortDiagnosis DiagnosePort(int n)
     if (std::filesystem::is_symlink(d.device, ec))
         d.linkTarget = std::filesystem::read_symlink(d.device, ec).string();
     struct stat info {};
-    d.exists = ::stat(d.device.c_str(), &info) == 0;
+    d.exists = ::stat(node.c_str(), &info) == 0;
     if (!d.exists) {
         d.openError = ENOENT;
         return d;
     }
-    d.group = OwningGroup(d.device);
-    d.permitted = ::access(d.device.c_str(), R_OK | W_OK) == 0;
+    d.group = OwningGroup(node);
+    d.permitted = ::access(node.c_str(), R_OK | W_OK) == 0;
     d.groupPendingLogin = !d.permitted && !InGroupOfSession(info.st_gid) && ListedInGroup(info.st_gid);
-    d.holders = DeviceHolders(d.device);
+    d.holders = DeviceHolders(node, procDir);
     if (!d.permitted) {
         d.openError = EACCES;
         return d;
     }
-    const OpenResult trial = OpenExclusive(d.device);
+    const OpenResult trial = OpenExclusive(node);
     d.openError = trial.error;
     CloseDevice(trial.fd);
     return d;

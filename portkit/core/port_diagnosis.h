@@ -34,8 +34,12 @@ std::vector<int> MappedPorts();
 // exists and may be opened.
 PortDiagnosis DiagnosePort(int n);
 
-// The processes that have the device open, as far as /proc shows them.
-std::vector<PortHolder> DeviceHolders(const std::string& path);
+// As DiagnosePort, with the device read at node (where it lies under a
+// system root) and its holders from procDir (that root's /proc).
+PortDiagnosis DiagnosePortAt(int n, const std::string& node, const std::string& procDir);
+
+// The processes that have the device open, as far as procDir shows them.
+std::vector<PortHolder> DeviceHolders(const std::string& path, const std::string& procDir = "/proc");
 
 // One line: "COM3 /dev/ttyUSB2: ..." with the state and, where the port
 // cannot be used, the reason and the cure.

@@ -58,6 +58,13 @@ std::string OpenErrorText(int n, const std::string& path, int error)
     }
 }
 
+std::string LowLatencyText(int refused)
+{
+    if (refused == 0)
+        return "low latency taken by the driver";
+    return "low latency refused by the driver (" + SystemErrorText(refused) + ")";
+}
+
 std::string SystemErrorText(int error)
 {
     return std::strerror(error);

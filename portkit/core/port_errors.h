@@ -14,6 +14,10 @@ std::string OpenErrorText(int n, const std::string& path, int error);
 // The group that owns the device node, by name; empty when unknown.
 std::string OwningGroup(const std::string& path);
 
+// Whether the driver took the low-latency request, for the result of
+// RequestLowLatency: "low latency taken by the driver" or the refusal.
+std::string LowLatencyText(int refused);
+
 // The system's own text for an errno value.
 std::string SystemErrorText(int error);
 

@@ -1,6 +1,7 @@
 #include "portkit/core/serial_port.h"
 
 // portkit
+#include "portkit/core/log_file.h"
 #include "portkit/core/port_errors.h"
 #include "portkit/core/port_names.h"
 
@@ -26,6 +27,16 @@ void ShowSystemError(int error)
 void ShowByteWriteError()
 {
     platform::ShowMessage("Error", "Error");
+}
+
+// Asks for low latency and says in the debug log whether the driver took it;
+// the port is used either way.
+void RequestAndLogLowLatency(int fd, int n, const std::string& path)
+{
+    const int refused = RequestLowLatency(fd);
+    LogFile* log = LogFile::Instance();
+    if (log != nullptr && LogFile::IsLogging())
+        log->MessageF("%s %s: %s", DeviceName(n).c_str(), path.c_str(), LowLatencyText(refused).c_str());
 }
 
 // Flags for each counter that went up since the previous reading.
@@ -86,6 +97,7 @@ bool SerialPort::Open(void* owner)
     open_ = true;
     if (const int refused = ApplyLineSettings(fd_, settings_); refused != 0)
         ShowSystemError(refused); // the port stays open
+    RequestAndLogLowLatency(fd_, portNum_, path);
     SetModemLines(fd_, true);
     counters_ = ReadErrorCounters(fd_);
     ioErrorFlags_ = 0;

@@ -3,14 +3,17 @@
 // portkit
 #include "portkit/core/com_port_store.h"
 #include "portkit/core/port_diagnosis.h"
+#include "portkit/core/port_doctor.h"
 
 // Qt
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -32,7 +35,8 @@ public:
 
 PortSetupDialog::PortSetupDialog(int& currentPort, QWidget* parent)
     : QDialog(parent), model_(currentPort), ports_(new QComboBox(this)),
-      availableOnly_(new QCheckBox(QStringLiteral("Show only available ports."), this)), reason_(new QLabel(this))
+      availableOnly_(new QCheckBox(QStringLiteral("Show only available ports."), this)), reason_(new QLabel(this)),
+      check_(new QPushButton(QStringLiteral("Check the connection"), this)), checkLines_(new QPlainTextEdit(this))
 {
     setWindowTitle(QStringLiteral("Com port setup"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -44,11 +48,20 @@ PortSetupDialog::PortSetupDialog(int& currentPort, QWidget* parent)
     reason_->setWordWrap(true);
     reason_->setFixedWidth(260);
     reason_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    check_->setObjectName(QStringLiteral("checkConnection"));
+    check_->setAutoDefault(false);
+    checkLines_->setObjectName(QStringLiteral("checkLines"));
+    checkLines_->setReadOnly(true);
+    checkLines_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    checkLines_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    checkLines_->setFixedSize(640, 200);
+    checkLines_->setVisible(false);
 
     auto* label = new QLabel(QStringLiteral("Serial Port"), this);
     label->setBuddy(ports_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Vertical, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    buttons->addButton(check_, QDialogButtonBox::ActionRole);
 
     auto* form = new QGridLayout;
     form->addWidget(label, 0, 0);
@@ -56,15 +69,19 @@ PortSetupDialog::PortSetupDialog(int& currentPort, QWidget* parent)
     form->addWidget(availableOnly_, 1, 0, 1, 2);
     form->addWidget(reason_, 2, 0, 1, 2);
     form->setRowStretch(3, 1);
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(form, 1);
-    layout->addWidget(buttons);
+    auto* top = new QHBoxLayout;
+    top->addLayout(form, 1);
+    top->addWidget(buttons);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(checkLines_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(buttons, &QDialogButtonBox::accepted, this, &PortSetupDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &PortSetupDialog::reject);
     connect(availableOnly_, &QCheckBox::clicked, this, &PortSetupDialog::OnAvailableOnlyClicked);
     connect(ports_, &QComboBox::currentIndexChanged, this, &PortSetupDialog::ShowReason);
+    connect(check_, &QPushButton::clicked, this, &PortSetupDialog::CheckConnection);
 
     model_.BuildStandardList();
     ShowEntries();
@@ -80,16 +97,39 @@ void PortSetupDialog::ShowEntries()
     ports_->setCurrentIndex(-1);
 }
 
-// The same reason "ostrel-cli ports" gives, beside the chosen port.
-void PortSetupDialog::ShowReason(int index)
+int PortSetupDialog::ChosenPort() const
 {
     const auto& entries = model_.Entries();
-    const int port = index >= 0 && index < static_cast<int>(entries.size()) ? entries[index].port : 0;
+    const int index = ports_->currentIndex();
+    return index >= 0 && index < static_cast<int>(entries.size()) ? entries[index].port : 0;
+}
+
+// The same reason "ostrel-cli ports" gives, beside the chosen port.
+void PortSetupDialog::ShowReason(int)
+{
+    const int port = ChosenPort();
     const PortDiagnosis diagnosis = port > 0 ? DiagnosePort(port) : PortDiagnosis{};
     // The whole line, device and all, where the port cannot be used.
     const std::string text = DiagnosisReason(diagnosis).empty() || port == 0 ? std::string() : DiagnosisText(diagnosis);
     reason_->setText(QString::fromLatin1(text.c_str()));
     reason_->setVisible(!text.empty());
+}
+
+// The lines "ostrel-cli doctor" gives for the chosen port.
+void PortSetupDialog::CheckConnection()
+{
+    DoctorRequest request;
+    request.port = ChosenPort();
+    std::vector<DoctorLine> lines;
+    {
+        const WaitCursor wait;
+        lines = ExamineConnection(request);
+    }
+    QString text;
+    for (const DoctorLine& line : lines)
+        text += QString::fromLocal8Bit(DoctorLineText(line).c_str()) + QLatin1Char('\n');
+    checkLines_->setPlainText(text.trimmed());
+    checkLines_->setVisible(true);
 }
 
 void PortSetupDialog::OnAvailableOnlyClicked(bool checked)

@@ -1,6 +1,6 @@
 #pragma once
 // "Com port setup": a port list, the "Show only available ports." check box,
-// OK and Cancel. A thin view over PortSetupModel; the dialog ends with the
+// OK, Cancel and "Check the connection". A thin view over PortSetupModel; the dialog ends with the
 // chosen port, 0 for "None", -1 for Cancel.
 
 #include "portkit/core/port_setup_model.h"
@@ -11,6 +11,8 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace portkit {
 
@@ -22,6 +24,9 @@ public:
     QCheckBox* AvailableOnly() const { return availableOnly_; }
     // Why the chosen port cannot be used now; empty when it can.
     QLabel* Reason() const { return reason_; }
+    // "Check the connection" and the doctor's lines for the chosen port.
+    QPushButton* CheckButton() const { return check_; }
+    QPlainTextEdit* CheckLines() const { return checkLines_; }
 
     void accept() override;
     void reject() override;
@@ -30,11 +35,15 @@ private:
     void OnAvailableOnlyClicked(bool checked);
     void ShowEntries();
     void ShowReason(int index);
+    void CheckConnection();
+    int ChosenPort() const;
 
     PortSetupModel model_;
     QComboBox* ports_;
     QCheckBox* availableOnly_;
     QLabel* reason_;
+    QPushButton* check_;
+    QPlainTextEdit* checkLines_;
 };
 
 // Runs the dialog for SetupPort: loads the current port from keyPath, shows

@@ -13,6 +13,11 @@
 // gtest
 #include <gtest/gtest.h>
 
+// system
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
 // project
 #include "platform/prompt.h"
 #include "portkit/portkit.h"
@@ -186,5 +191,52 @@ const Case kCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Faults, SimTransfer, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// What arrived at the program's end within a moment, at most want bytes.
+std::string ReceiveFrom(int fd, std::size_t want, int waitMs)
+{
+    std::string got;
+    for (int tries = 0; got.size() < want && tries < waitMs / 10; ++tries) {
+        pollfd ready{fd, POLLIN, 0};
+        if (::poll(&ready, 1, 10) <= 0)
+            continue;
+        char buffer[128];
+        const ssize_t n = ::read(fd, buffer, std::min(sizeof buffer, want - got.size()));
+        if (n > 0)
+            got.append(buffer, static_cast<std::size_t>(n));
+    }
+    return got;
+}
+
+// Behind a USB serial chip the echoes wait: a few bytes until the latency
+// timer runs out (a long one here: they must not come), a full packet of 62
+// at once; with a short timer the few come too.
+TEST(SimLatency, EchoesWaitForAFullPacketOrTheTimer)
+{
+    for (const auto latency : {std::chrono::milliseconds(60'000), std::chrono::milliseconds(5)}) {
+        SCOPED_TRACE(latency.count());
+        transfer::sim::Options options;
+        options.role = Role::Send; // not started: it only echoes
+        options.startDelay = std::chrono::hours(1);
+        options.latency = latency;
+        SimRadio sim(options);
+        ASSERT_TRUE(sim.ok());
+        sim.Start();
+        const int fd = ::open(sim.PortPath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        ASSERT_GE(fd, 0);
+        const std::string few = "\x01\x02\x03";
+        ASSERT_EQ(::write(fd, few.data(), few.size()), static_cast<ssize_t>(few.size()));
+        if (latency.count() > 1000) {
+            EXPECT_EQ(ReceiveFrom(fd, few.size(), 200), "");
+            const std::string rest(transfer::sim::kChipPacket - few.size(), '\x55');
+            ASSERT_EQ(::write(fd, rest.data(), rest.size()), static_cast<ssize_t>(rest.size()));
+            EXPECT_EQ(ReceiveFrom(fd, transfer::sim::kChipPacket, 2000), few + rest);
+        } else {
+            EXPECT_EQ(ReceiveFrom(fd, few.size(), 2000), few);
+        }
+        ::close(fd);
+        sim.Stop();
+    }
+}
 
 } // namespace

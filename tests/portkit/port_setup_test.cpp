@@ -13,6 +13,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -237,6 +239,40 @@ TEST_F(PortSetupTest, ReasonBesideAPortThatCannotBeUsed)
     QTest::keyClick(&list, Qt::Key_Home);
     EXPECT_EQ(list.currentText().toStdString(), "None");
     EXPECT_FALSE(reason.isVisibleTo(&dialog));
+}
+
+// "Check the connection" shows the doctor's lines for the chosen port and
+// leaves the dialog open.
+TEST_F(PortSetupTest, CheckTheConnectionShowsTheDoctorsLinesForTheChosenPort)
+{
+    test_support::App();
+    ASSERT_TRUE(holder.Open(nullptr));
+    current = 2;
+    PortSetupDialog dialog(current, nullptr);
+    dialog.show();
+    QPlainTextEdit& lines = *dialog.CheckLines();
+    EXPECT_FALSE(lines.isVisibleTo(&dialog));
+    EXPECT_EQ(dialog.CheckButton()->text().toStdString(), "Check the connection");
+
+    const std::string dir = ports.path();
+    const std::string group = portkit::OwningGroup(ptys[1]->slaveName());
+    QTest::mouseClick(dialog.CheckButton(), Qt::LeftButton);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(lines.isVisibleTo(&dialog));
+    const std::string free = lines.toPlainText().toStdString();
+    EXPECT_EQ(free.substr(0, free.find('\n')),
+              "OK      COM2 " + dir + "/COM2 -> " + ptys[1]->slaveName() + ": present, group " + group + ", may open");
+    EXPECT_NE(free.find("\nOK      COM2 opens at 9600 8N2; "), std::string::npos) << free;
+
+    dialog.PortList()->setFocus();
+    QTest::keyClick(dialog.PortList(), Qt::Key_Down);
+    QTest::keyClick(dialog.PortList(), Qt::Key_Down);
+    QTest::mouseClick(dialog.CheckButton(), Qt::LeftButton);
+    const std::string held = lines.toPlainText().toStdString();
+    EXPECT_EQ(held.substr(0, held.find('\n')), "PROBLEM COM4 " + dir + "/COM4 -> " + ptys[2]->slaveName() +
+                                                    ": present, group " + group +
+                                                    ", held by another program; close that program, then try again.");
+    EXPECT_TRUE(prompt.shown.empty());
 }
 
 // Runs the setup with `act` applied to the dialog once it shows.

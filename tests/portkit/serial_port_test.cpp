@@ -1,4 +1,5 @@
 #include "portkit/core/device.h"
+#include "portkit/core/log_file.h"
 #include "portkit/core/port_errors.h"
 #include "portkit/core/serial_port.h"
 
@@ -14,6 +15,8 @@
 
 #include <chrono>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 
 using portkit::SerialPort;
 using test_support::PortFolder;
@@ -62,6 +65,26 @@ TEST_F(SerialPortTest, OpenGivesRawNineSixHundredEightDataTwoStopNoParityNoFlowC
     EXPECT_EQ(tio.c_iflag & (IXON | IXOFF | IXANY | ICRNL), 0u);
     EXPECT_EQ(tio.c_lflag & (ICANON | ECHO | ISIG), 0u);
     EXPECT_EQ(tio.c_oflag & OPOST, 0u);
+}
+
+// A pseudo-terminal refuses low latency: the debug log says so and the port
+// is open all the same.
+TEST_F(SerialPortTest, LowLatencyAnswerGoesToTheDebugLog)
+{
+    test_support::TempDir state;
+    test_support::ScopedEnv stateHome("XDG_STATE_HOME", state.path());
+    portkit::LogFile* log = portkit::LogFile::Instance();
+    ASSERT_NE(log, nullptr);
+    log->Start();
+    const bool opened = port.Open(nullptr, 9600, 0, 8, 2);
+    log->Stop();
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(prompt.shown.empty());
+    std::ifstream in(state.path() + "/Quillon/Debug.log", std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string line = "\r\nCOM1 " + ports.path() +
+                             "/COM1: low latency refused by the driver (Inappropriate ioctl for device)\r\n";
+    EXPECT_NE(text.find(line), std::string::npos) << text;
 }
 
 TEST_F(SerialPortTest, SettingsTakeParityBeforeDataBitsAndSurviveReopening)

@@ -14,11 +14,13 @@
 namespace test_support {
 
 inline std::unique_ptr<transfer::sim::SimRadio> LinkedRadio(transfer::sim::Role role, bool paced, unsigned imageSeed,
-                                                            const std::string& folder, int port)
+                                                            const std::string& folder, int port,
+                                                            std::chrono::milliseconds latency = {})
 {
     transfer::sim::Options options;
     options.role = role;
     options.paced = paced;
+    options.latency = latency;
     options.image = transfer::sim::SampleImage(imageSeed);
     auto sim = std::make_unique<transfer::sim::SimRadio>(options);
     const std::string link = folder + "/COM" + std::to_string(port);
