@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 // std
+#include <algorithm>
 #include <ctime>
 
 // project
