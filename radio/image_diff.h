@@ -64,6 +64,15 @@ std::vector<Difference> CompareImages(const CompareSide& before, const CompareSi
 // DTMF memories), bytes nothing shows by offset into the block.
 std::vector<Difference> CompareSettings(const SettingsRecord& before, const SettingsRecord& after);
 
+// The channel field a grid column shows, by its heading on one line
+// ("Receive Frequency", "Bank 3"); empty for other columns.
+std::string ChannelFieldName(int column);
+
+// The area's name for scripts ("Memory", "Hyper Memory", "Bytes") and the
+// part of the place after it ("12", "2 430", "31560"; empty for "Settings").
+std::string AreaName(DiffArea area);
+std::string PlaceNumber(const Difference& difference);
+
 // "14 memories and 3 settings change", "Nothing changes": what the lines add
 // up to, each channel or setting counted once.
 std::string SummaryText(const std::vector<Difference>& differences);
