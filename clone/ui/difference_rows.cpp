@@ -38,7 +38,7 @@ std::string_view DigitRun(std::string_view text, std::size_t& at)
 
 } // namespace
 
-const char* AreaName(DiffArea area)
+const char* SheetName(DiffArea area)
 {
     for (const AreaEntry& entry : kAreas)
         if (entry.area == area)
@@ -81,7 +81,7 @@ std::string DifferenceRows::Text(int line, int column) const
     const radio::Difference& d = At(line);
     switch (column) {
     case kDiffSheet:
-        return AreaName(d.area);
+        return SheetName(d.area);
     case kDiffRow:
         return d.place;
     case kDiffField:

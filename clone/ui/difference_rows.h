@@ -18,7 +18,7 @@ namespace transfer {
 enum DiffColumn { kDiffSheet, kDiffRow, kDiffField, kDiffOld, kDiffNew, kDiffColumnCount };
 
 // The sheet column's text and the filter's entry of an area: "Memories", "Banks", ...
-const char* AreaName(radio::DiffArea area);
+const char* SheetName(radio::DiffArea area);
 // Every area in the comparison's order, for the filter.
 std::vector<radio::DiffArea> AllAreas();
 

@@ -66,7 +66,7 @@ DifferencesWindow::DifferencesWindow(const QString& title, Source source, QWidge
     filter_->setObjectName(QStringLiteral("sheetFilter"));
     filter_->addItem(QStringLiteral("All sheets"), -1);
     for (radio::DiffArea area : AllAreas())
-        filter_->addItem(QString::fromLatin1(AreaName(area)), static_cast<int>(area));
+        filter_->addItem(QString::fromLatin1(SheetName(area)), static_cast<int>(area));
     connect(filter_, &QComboBox::currentIndexChanged, this, &DifferencesWindow::OnFilter);
 
     table_->setModel(model_);
