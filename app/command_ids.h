@@ -19,6 +19,8 @@ enum Id : int {
     RecentFile1 = 57616, // 57616 .. 57619
     Import = 32771,
     Export = 32773,
+    CompareWith = 32850,
+    KeptReads = 32851,
     Exit = 57665,
     // Edit
     Copy = 57634,

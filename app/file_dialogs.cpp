@@ -26,9 +26,9 @@ std::string PathBytes(const QString& path)
     return QFile::encodeName(path).toStdString();
 }
 
-std::string AskOpenPath(QWidget* parent)
+std::string AskOpenPath(QWidget* parent, const char* title)
 {
-    QFileDialog dialog(parent, QStringLiteral("Open"), QString(), kFilter);
+    QFileDialog dialog(parent, QString::fromLatin1(title != nullptr ? title : "Open"), QString(), kFilter);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     return PathBytes(platform::RunFileDialog(dialog));

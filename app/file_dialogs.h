@@ -9,8 +9,9 @@ class QWidget;
 
 namespace app {
 
-// A radio data file to open; empty when cancelled.
-std::string AskOpenPath(QWidget* parent);
+// A radio data file to open; empty when cancelled. `title`: the dialog's
+// caption, "Open" when null.
+std::string AskOpenPath(QWidget* parent, const char* title = nullptr);
 // File paths are the file system's bytes (UTF-8), not Latin-1 texts.
 QString PathText(const std::string& path);
 std::string PathBytes(const QString& path);

@@ -21,6 +21,7 @@ constexpr CommandInstaller kInstallers[] = {
     InstallImportCommand,
     InstallEditingCommands,
     InstallTransferCommands,
+    InstallCompareCommands,
 };
 
 } // namespace

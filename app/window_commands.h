@@ -73,6 +73,7 @@ void InstallRowCommands(WindowCommands& commands, CChildFrame& window);     // C
 void InstallImportCommand(WindowCommands& commands, CChildFrame& window);   // Import
 void InstallEditingCommands(WindowCommands& commands, CChildFrame& window); // Bank Settings, Options, Allowed Characters
 void InstallTransferCommands(WindowCommands& commands, CChildFrame& window); // Get data from, Send data to
+void InstallCompareCommands(WindowCommands& commands, CChildFrame& window);  // Compare With, Kept Reads
 
 // The utility library's Sort dialog over `owner`, offering `names`; false
 // for Cancel (or when the library is missing, after its message).

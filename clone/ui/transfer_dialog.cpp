@@ -113,6 +113,11 @@ void TransferDialog::StopLogging()
     logging_ = false;
 }
 
+void TransferDialog::AddBelowSteps(QWidget* widget)
+{
+    static_cast<QVBoxLayout*>(layout())->insertWidget(1, widget);
+}
+
 bool TransferDialog::OpenPort()
 {
     const int port = ChooseRadioPort(this);

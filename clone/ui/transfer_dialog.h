@@ -63,6 +63,8 @@ protected:
     void Run(std::unique_ptr<CloneEngine> engine);
     ClonePort& Port() { return *logged_; }
     QVBoxLayout* ButtonColumn() const { return buttons_; }
+    // A line of its own between the steps and the progress bar.
+    void AddBelowSteps(QWidget* widget);
     // The engine ended (not by Cancel): show what it reports, then end.
     virtual void Finished() = 0;
 

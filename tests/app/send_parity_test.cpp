@@ -148,8 +148,10 @@ protected:
                 poll->stop();
                 static_cast<QDialog*>(send)->reject();
             } else if (send->OkButton()->isEnabled()) {
-                poll->stop();
                 send->OkButton()->click();
+            } else if (send->Sent()) { // the dialog offers Verify: close it
+                poll->stop();
+                send->CancelButton()->click();
             }
         });
         poll->start(5);

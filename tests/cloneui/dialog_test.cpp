@@ -1,11 +1,13 @@
 // The two transfer dialogs against the simulated radio, offscreen: their
 // printed steps, buttons, results, messages and progress.
 
+#include "clone/ui/differences_window.h"
 #include "clone/ui/get_data_dialog.h"
 #include "clone/ui/send_data_dialog.h"
 
 // Qt
 #include <QLabel>
+#include <QTableView>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -14,12 +16,18 @@
 // gtest
 #include <gtest/gtest.h>
 
+// std
+#include <ctime>
+#include <filesystem>
+
 // project
+#include "clone/kept_reads.h"
 #include "clone/sim/sim_radio.h"
 #include "platform/prompt.h"
 #include "platform/registry.h"
 #include "portkit/portkit.h"
 #include "portkit/pty_support.h"
+#include "radio/main_doc.h"
 #include "support/temp_config.h"
 
 namespace {
@@ -50,11 +58,12 @@ protected:
     }
     ~TransferDialogs() override { SetPortkitPrompt(nullptr); }
 
-    std::unique_ptr<SimRadio> Radio(Role role, Faults faults = {})
+    std::unique_ptr<SimRadio> Radio(Role role, Faults faults = {},
+                                    const radio::RadioImage& image = transfer::sim::SampleImage(4))
     {
         transfer::sim::Options options;
         options.role = role;
-        options.image = transfer::sim::SampleImage(4);
+        options.image = image;
         options.faults = faults;
         options.startDelay = 50ms;
         auto sim = std::make_unique<SimRadio>(options);
@@ -167,6 +176,12 @@ TEST_F(TransferDialogs, SendDataToWaitsForOkThenWritesTheStream)
     QObject::connect(dialog.OkButton(), &QPushButton::clicked, &dialog,
                      [&] { okDisabledWhileRunning = !dialog.OkButton()->isEnabled(); });
     ClickWhenEnabled(dialog.OkButton());
+    // A good write leaves the dialog open, offering Verify; Close ends it.
+    QObject::connect(&dialog, &transfer::CSendDataDlg::sent, &dialog, [&dialog] {
+        EXPECT_TRUE(dialog.VerifyButton()->isVisible());
+        EXPECT_EQ(dialog.CancelButton()->text(), "Close");
+        ClickWhenEnabled(dialog.CancelButton());
+    });
     EXPECT_EQ(dialog.exec(), 1);
     EXPECT_EQ(dialog.GetOutcome(), transfer::Outcome::Done);
     EXPECT_TRUE(okDisabledWhileRunning);
@@ -187,6 +202,83 @@ TEST_F(TransferDialogs, ARefusedBlockIsCommError)
     ASSERT_EQ(prompt.shown.size(), 1u);
     EXPECT_EQ(prompt.shown[0].text, "Comm Error");
     EXPECT_EQ(prompt.shown[0].caption, "Error");
+}
+
+// Before OK the dialog tells what the write changes compared with the newest
+// kept read, and Details lists it. After the write Verify reads the radio as
+// "Get data from" does: a radio that came back with one byte changed is
+// caught and named, one holding the stream is reported as such.
+TEST_F(TransferDialogs, SendComparesWithTheKeptReadAndVerifyFindsACorruptedByte)
+{
+    const auto toSend = transfer::sim::SampleImage(8);
+    {
+        transfer::CSendDataDlg nothingKept(toSend);
+        EXPECT_EQ(nothingKept.SummaryLabel()->text(), "No read of the radio is kept on this computer");
+        EXPECT_FALSE(nothingKept.DetailsButton()->isEnabled());
+    }
+    const auto kept = transfer::sim::SampleImage(4);
+    radio::CMainDoc keptDoc('.');
+    keptDoc.AdoptRead(kept);
+    std::tm readAt{};
+    readAt.tm_year = 2026 - 1900;
+    readAt.tm_mon = 11;
+    readAt.tm_mday = 8;
+    readAt.tm_hour = 14;
+    readAt.tm_min = 2;
+    readAt.tm_isdst = -1;
+    ASSERT_EQ(transfer::KeepReadCopies(kept, keptDoc.Bytes(), std::mktime(&readAt)), "");
+
+    auto receiver = Radio(Role::Receive);
+    transfer::CSendDataDlg dialog(toSend);
+    const QString before = dialog.SummaryLabel()->text();
+    EXPECT_TRUE(before.startsWith("Compared with the radio as read on 2026-12-08 14:02: ")) << before.toStdString();
+    ASSERT_TRUE(dialog.DetailsButton()->isEnabled());
+    dialog.show();
+    QTest::mouseClick(dialog.DetailsButton(), Qt::LeftButton);
+    auto* details = dialog.findChild<transfer::DifferencesWindow*>();
+    ASSERT_NE(details, nullptr);
+    EXPECT_GT(details->Table()->model()->rowCount(), 0);
+    details->close();
+
+    // The radio comes back with the name of the first memory in use changed.
+    int memory = 0;
+    while ((toSend[1224 + 16 * memory] & 0x80) == 0)
+        ++memory;
+    auto corrupted = toSend;
+    corrupted[18824 + 8 * memory] = toSend[18824 + 8 * memory] == 0x0A ? 0x0B : 0x0A;
+
+    QStringList verdicts;
+    std::vector<radio::Difference> found;
+    std::vector<std::unique_ptr<SimRadio>> radios;
+    auto radioHolding = [&](const radio::RadioImage& image) {
+        std::filesystem::remove(ports.path() + "/COM" + std::to_string(kPort));
+        radios.push_back(Radio(Role::Send, {}, image));
+    };
+    QObject::connect(&dialog, &transfer::CSendDataDlg::sent, &dialog, [&] {
+        QTimer::singleShot(0, &dialog, [&] {
+            ASSERT_TRUE(receiver->WaitFinished(2s));
+            radioHolding(corrupted);
+            QTest::mouseClick(dialog.VerifyButton(), Qt::LeftButton);
+            verdicts << dialog.SummaryLabel()->text();
+            found = dialog.Differences();
+            EXPECT_TRUE(dialog.DetailsButton()->isEnabled());
+
+            radioHolding(toSend);
+            QTest::mouseClick(dialog.VerifyButton(), Qt::LeftButton);
+            verdicts << dialog.SummaryLabel()->text();
+            EXPECT_FALSE(dialog.DetailsButton()->isEnabled());
+            QTest::mouseClick(dialog.CancelButton(), Qt::LeftButton);
+        });
+    });
+    ClickWhenEnabled(dialog.OkButton());
+    EXPECT_EQ(dialog.exec(), 1);
+    ASSERT_EQ(verdicts.size(), 2);
+    EXPECT_TRUE(verdicts[0].startsWith("The radio does not hold what was sent: ")) << verdicts[0].toStdString();
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].place, "Memory " + std::to_string(memory + 1));
+    EXPECT_EQ(found[0].field, "Name");
+    EXPECT_EQ(verdicts[1], "The radio holds what was sent");
+    EXPECT_TRUE(prompt.shown.empty());
 }
 
 } // namespace
