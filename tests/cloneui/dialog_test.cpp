@@ -240,9 +240,10 @@ TEST_F(TransferDialogs, SendComparesWithTheKeptReadAndVerifyFindsACorruptedByte)
     EXPECT_GT(details->Table()->model()->rowCount(), 0);
     details->close();
 
-    // The radio comes back with the name of the first memory in use changed.
+    // The radio comes back with the name of the first named memory in use
+    // changed (and so with another checksum).
     int memory = 0;
-    while ((toSend[1224 + 16 * memory] & 0x80) == 0)
+    while ((toSend[1224 + 16 * memory] & 0x80) == 0 || (toSend[18824 + 8 * memory + 7] & 0x80) == 0)
         ++memory;
     auto corrupted = toSend;
     corrupted[18824 + 8 * memory] = toSend[18824 + 8 * memory] == 0x0A ? 0x0B : 0x0A;
@@ -274,9 +275,13 @@ TEST_F(TransferDialogs, SendComparesWithTheKeptReadAndVerifyFindsACorruptedByte)
     EXPECT_EQ(dialog.exec(), 1);
     ASSERT_EQ(verdicts.size(), 2);
     EXPECT_TRUE(verdicts[0].startsWith("The radio does not hold what was sent: ")) << verdicts[0].toStdString();
-    ASSERT_EQ(found.size(), 1u);
+    std::string lines;
+    for (const radio::Difference& difference : found)
+        lines += difference.Text() + "\n";
+    ASSERT_EQ(found.size(), 2u) << lines;
     EXPECT_EQ(found[0].place, "Memory " + std::to_string(memory + 1));
     EXPECT_EQ(found[0].field, "Name");
+    EXPECT_EQ(found[1].place, "Bytes 31560");
     EXPECT_EQ(verdicts[1], "The radio holds what was sent");
     EXPECT_TRUE(prompt.shown.empty());
 }
