@@ -1,0 +1,75 @@
+// The find bar of a view.
+
+// own
+#include "grid/ui/find_bar.h"
+
+// Qt
+#include <QAction>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace grid {
+
+FindBar::FindBar(QWidget* parent)
+    : QWidget(parent), text_(new QLineEdit(this)), allSheets_(new QCheckBox(QStringLiteral("All sheets"), this)),
+      status_(new QLabel(this))
+{
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 3, 6, 3);
+    auto* close = new QToolButton(this);
+    close->setText(QStringLiteral("\u00D7"));
+    close->setAutoRaise(true);
+    close->setToolTip(QStringLiteral("Close (Esc)"));
+    auto* previous = new QPushButton(QStringLiteral("Previous"), this);
+    auto* next = new QPushButton(QStringLiteral("Next"), this);
+    previous->setToolTip(QStringLiteral("Shift+F3"));
+    next->setToolTip(QStringLiteral("F3"));
+    text_->setPlaceholderText(QStringLiteral("Name, frequency or comment"));
+    text_->setClearButtonEnabled(true);
+    layout->addWidget(close);
+    layout->addWidget(new QLabel(QStringLiteral("Find:"), this));
+    layout->addWidget(text_, 1);
+    layout->addWidget(previous);
+    layout->addWidget(next);
+    layout->addWidget(allSheets_);
+    layout->addWidget(status_);
+
+    connect(close, &QToolButton::clicked, this, &FindBar::closed);
+    connect(next, &QPushButton::clicked, this, [this] { emit findRequested(true); });
+    connect(previous, &QPushButton::clicked, this, [this] { emit findRequested(false); });
+    connect(text_, &QLineEdit::returnPressed, this, [this] { emit findRequested(true); });
+    connect(text_, &QLineEdit::textChanged, this, [this] { ShowNotFound(false); });
+    auto* escape = new QAction(this);
+    escape->setShortcut(Qt::Key_Escape);
+    escape->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QAction::triggered, this, &FindBar::closed);
+    addAction(escape);
+}
+
+QString FindBar::Text() const
+{
+    return text_->text();
+}
+
+bool FindBar::AllSheets() const
+{
+    return allSheets_->isChecked();
+}
+
+void FindBar::Open()
+{
+    show();
+    text_->setFocus(Qt::ShortcutFocusReason);
+    text_->selectAll();
+}
+
+void FindBar::ShowNotFound(bool notFound)
+{
+    status_->setText(notFound ? QStringLiteral("Not found") : QString());
+}
+
+} // namespace grid
