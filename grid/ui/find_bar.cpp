@@ -4,7 +4,7 @@
 #include "grid/ui/find_bar.h"
 
 // Qt
-#include <QAction>
+#include <QKeyEvent>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -43,11 +43,16 @@ FindBar::FindBar(QWidget* parent)
     connect(previous, &QPushButton::clicked, this, [this] { emit findRequested(false); });
     connect(text_, &QLineEdit::returnPressed, this, [this] { emit findRequested(true); });
     connect(text_, &QLineEdit::textChanged, this, [this] { ShowNotFound(false); });
-    auto* escape = new QAction(this);
-    escape->setShortcut(Qt::Key_Escape);
-    escape->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QAction::triggered, this, &FindBar::closed);
-    addAction(escape);
+}
+
+// Escape, which the text field passes on, closes the bar.
+void FindBar::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        emit closed();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QString FindBar::Text() const

@@ -30,6 +30,9 @@ signals:
     void findRequested(bool forward);
     void closed();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QLineEdit* text_;
     QCheckBox* allSheets_;
