@@ -31,6 +31,14 @@ enum Id : int {
     Insert = 32774,
     Delete = 32775,
     Sort = 32776,
+    // Edit: many channels at once (the view owns their keys)
+    Fill = 32840,
+    MoveUp = 32841,
+    MoveDown = 32842,
+    Find = 32843,
+    FindNext = 32844,
+    FindPrevious = 32845,
+    GoTo = 32846,
     // Radio
     GetData = 32777,
     SendData = 32778,

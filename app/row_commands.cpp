@@ -81,6 +81,25 @@ void InstallRowCommands(WindowCommands& commands, CChildFrame& window)
     for (const Entry& entry : kEntries)
         commands.Register(entry.id, {.run = [&window, command = entry.command] { window.View().RunRowCommand(command); },
                                      .enabled = [&window, enabled = entry.enabled] { return enabled(window); }});
+    // Many channels at once: the view's own commands.
+    struct ViewEntry {
+        int id;
+        void (*run)(CMainView&);
+        bool (*enabled)(CChildFrame&);
+    };
+    static constexpr auto kAnySheet = [](CChildFrame&) { return true; };
+    static constexpr ViewEntry kViewEntries[] = {
+        {cmd::Fill, [](CMainView& v) { v.Fill(); }, [](CChildFrame& w) { return w.View().CurrentSheet() != radio::kSheetVfo; }},
+        {cmd::MoveUp, [](CMainView& v) { v.MoveRows(-1); }, OnMemoriesSheet},
+        {cmd::MoveDown, [](CMainView& v) { v.MoveRows(1); }, OnMemoriesSheet},
+        {cmd::Find, [](CMainView& v) { v.OpenFindBar(); }, kAnySheet},
+        {cmd::FindNext, [](CMainView& v) { v.FindNext(true); }, kAnySheet},
+        {cmd::FindPrevious, [](CMainView& v) { v.FindNext(false); }, kAnySheet},
+        {cmd::GoTo, [](CMainView& v) { v.AskGoTo(); }, kAnySheet},
+    };
+    for (const ViewEntry& entry : kViewEntries)
+        commands.Register(entry.id, {.run = [&window, run = entry.run] { run(window.View()); },
+                                     .enabled = [&window, enabled = entry.enabled] { return enabled(window); }});
     // Paste also takes text that another program put on the clipboard.
     commands.Register(cmd::Paste, {.run = [&window] { PasteRows(window); },
                                    .enabled = [&window] { return LastPressInChannelGrid(window); }});

@@ -19,6 +19,7 @@ const std::vector<Command>& Commands()
          "place the rows of a text file into memory channels (import --help for the options)", 1, 64, CmdImport, true},
         {"resave", "resave FILE.rdf [-o OUT.rdf]", "open, store the grids and save, as Save does", 1, 3,
          CmdResave},
+        {"set", "set FILE.rdf MEMORY FIELD=VALUE... [-o OUT.rdf]", "change channels as typed (set --help for the names)", 1, 1000, CmdSet, true},
         {"settings", "settings show FILE.rsf|FILE.rdf | settings set FILE.rsf ID=VALUE... [dtmf N=DIGITS]...",
          "list the radio settings one per line, or change them by control id in a setting file", 1, 1000,
          CmdSettings, true},

@@ -35,6 +35,9 @@ int CmdResave(const Args& args, std::ostream& out, std::ostream& err);
 // Import of channel rows (cmd_import.cpp).
 int CmdImport(const Args& args, std::ostream& out, std::ostream& err);
 
+// Channels changed as typed (cmd_set.cpp): "set FILE.rdf MEMORY FIELD=VALUE...".
+int CmdSet(const Args& args, std::ostream& out, std::ostream& err);
+
 // Radio settings (cmd_settings.cpp): "show FILE" and "set FILE.rsf ID=VALUE...".
 int CmdSettings(const Args& args, std::ostream& out, std::ostream& err);
 

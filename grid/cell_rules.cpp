@@ -212,6 +212,38 @@ bool CellRules::ValidateActiveCell()
     return !controller_.editInProgress;
 }
 
+std::string CellRules::TypeValue(int sheet, int c, int row, const std::string& text)
+{
+    CSpreadSheet1& grid = Grid(sheet);
+    if (!rules::IsEditableSheet(sheet) || !grid.IsCell(c, row) || c < 1)
+        return rules::kNotEditable;
+    if (grid.Locked(c, row))
+        return Frequency(sheet, col::kReceive, row) == 0 ? rules::kNoReceive : rules::kLockedCell;
+    const CellKind kind = grid.Kind(c, row);
+    if (kind == CellKind::CheckBox && text != "1" && text != "0")
+        return rules::kNotInList;
+    const std::string before = grid.GetText(c, row);
+    grid.SetText(c, row, text);
+    std::string refusal;
+    if (kind == CellKind::List && grid.ListIndex(c, row) < 0)
+        refusal = rules::kNotInList;
+    else if (c == col::kReceive && Frequency(sheet, col::kReceive, row) == 0)
+        refusal = rules::kInvalidReceive;
+    else
+        refusal = Refusal(sheet, c, row);
+    if (!refusal.empty()) {
+        grid.SetText(c, row, before);
+        return refusal;
+    }
+    if (kind == CellKind::CheckBox)
+        OnButton(sheet, c, row);
+    OnChange(sheet, c, row);
+    OnEditMode(sheet, c, row, 0, true);
+    if (c == col::kReceive)
+        OnLeaveCell(sheet, c, row, c);
+    return {};
+}
+
 // --- End of an edit
 
 std::string CellRules::Refusal(int sheet, int c, int row)

@@ -33,6 +33,14 @@ public:
     // mode).
     bool ValidateActiveCell();
 
+    // A value written into a cell of a row as if the user typed it there and
+    // left the cell: the row follows as it does after typing (a receive
+    // frequency recomputes direction, offset and transmit). A value the row
+    // refuses is taken back with nothing shown; the reason is returned
+    // (empty when taken). A fill never clears a row: an empty or unreadable
+    // receive frequency is refused.
+    std::string TypeValue(int sheet, int col, int row, const std::string& text);
+
 private:
     void Attach(int sheet);
     void Detach(int sheet);

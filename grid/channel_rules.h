@@ -16,6 +16,9 @@ inline constexpr const char* kInvalidOffset = "Please enter a valid offset frequ
 inline constexpr const char* kNoReceive = "A receive frequency must be entered before editing channel data.";
 inline constexpr const char* kTransmitOutsideBands = "The offset would put the transmit frequency outside the radio's bands";
 inline constexpr const char* kTransmitOutsideRow = "The offset would put the transmit frequency outside this row's band";
+inline constexpr const char* kNotInList = "Not one of the choices this row offers";
+inline constexpr const char* kLockedCell = "This cell cannot be changed";
+inline constexpr const char* kNotEditable = "This sheet is a read-only view";
 inline constexpr const char* kAppTitle = "Ostrel Programmer";
 
 // Direction list entries.

@@ -476,4 +476,55 @@ RowChange RowCommands::Sort(const SortAsk& ask)
     return {moved, range.last - range.first + 1};
 }
 
+// --- Move
+
+RowChange RowCommands::Move(int delta)
+{
+    const std::optional<Rows> rows = ShiftSelection();
+    return rows ? MoveTo(rows->first + delta) : RowChange{};
+}
+
+RowChange RowCommands::MoveTo(int dest)
+{
+    const std::optional<Rows> rows = ShiftSelection();
+    if (!rows)
+        return {};
+    const int count = rows->last - rows->first + 1;
+    dest = std::clamp(dest, 1, kShiftRows - count + 1);
+    if (dest == rows->first)
+        return {};
+    // The rows between the old and the new place: the moved block on one
+    // side, the channels it passes on the other.
+    const int first = std::min(rows->first, dest);
+    const int last = std::max(rows->last, dest + count - 1);
+    std::vector<int> order;
+    order.reserve(static_cast<std::size_t>(last - first + 1));
+    std::vector<int> passed;
+    for (int row = first; row <= last; ++row)
+        if (row < rows->first || row > rows->last)
+            passed.push_back(row);
+    auto block = [&] {
+        for (int row = rows->first; row <= rows->last; ++row)
+            order.push_back(row);
+    };
+    if (dest < rows->first) {
+        block();
+        order.insert(order.end(), passed.begin(), passed.end());
+    } else {
+        order.insert(order.end(), passed.begin(), passed.end());
+        block();
+    }
+    cut_.reset();
+    {
+        QuietBook quiet(controller_, true);
+        ReorderRows(first, last, order);
+    }
+    CSpreadSheet1& grid = controller_.CurrentGrid();
+    const Block selection = grid.Selection();
+    grid.SetActiveCell(grid.ActiveCol(), std::clamp(grid.ActiveRow() - rows->first + dest, dest, dest + count - 1));
+    grid.SelectBlock({selection.col, dest, selection.col2, dest + count - 1});
+    controller_.TakeBankSnapshot();
+    return {true, count};
+}
+
 } // namespace grid

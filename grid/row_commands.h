@@ -97,6 +97,11 @@ public:
     RowChange Insert();
     RowChange Delete();
     RowChange Sort(const SortAsk& ask);
+    // The selected channels one row up (delta -1) or down (+1), or to where
+    // their first lands on row `dest`; the channels they pass move the other
+    // way. Memories rows 1..1000 only; the selection goes with the channels.
+    RowChange Move(int delta);
+    RowChange MoveTo(int dest);
 
     // Rows moved under a pending cut (an undo, a reload): the cut is dropped
     // so a later Paste clears nothing.

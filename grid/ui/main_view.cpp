@@ -1,16 +1,26 @@
 #include "grid/ui/main_view.h"
 
 // lib
+#include "grid/bulk_edit.h"
+#include "grid/channel_rules.h"
 #include "grid/document_controller.h"
+#include "grid/ui/fill_dialog.h"
+#include "grid/ui/find_bar.h"
 #include "grid/ui/grid_printer.h"
 #include "grid/ui/grid_view.h"
 #include "grid/ui/row_command_runner.h"
 #include "grid/ui/view_editing.h"
+#include "platform/prompt.h"
 #include "radio/main_doc.h"
 
 // Qt
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QSignalBlocker>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -56,6 +66,7 @@ struct CMainView::Parts {
     QLabel* selectLabel = nullptr;
     QComboBox* hyperChoice = nullptr;
     QLabel* notice = nullptr;
+    grid::FindBar* findBar = nullptr;
     bool changingTab = false;
 };
 
@@ -77,6 +88,11 @@ CMainView::CMainView(radio::CMainDoc& doc, QWidget* parent)
     p.notice = new QLabel(QString::fromLatin1(kNotice), this);
     p.notice->setWordWrap(true);
     ShowVfoControls(false);
+    p.findBar = new grid::FindBar(this);
+    p.findBar->hide();
+    connect(p.findBar, &grid::FindBar::findRequested, this, &CMainView::FindNext);
+    connect(p.findBar, &grid::FindBar::closed, this, &CMainView::CloseFindBar);
+    AddKeys();
 
     connect(p.tabs, &QTabBar::currentChanged, this, &CMainView::OnTabChanged);
     connect(p.hyperChoice, &QComboBox::activated, this, [this](int index) {
@@ -161,6 +177,20 @@ grid::GridView* CMainView::MakeGridView(grid::CSpreadSheet1& sheet, bool channel
     connect(view, &grid::SheetTableView::mousePressed, this,
             [this, channelGrid] { parts_->controller.lastPressInChannelGrid = channelGrid; });
     connect(&view->Model(), &grid::GridModel::actionFinished, this, &CMainView::AfterAction);
+    if (&sheet == &parts_->controller.Grid(radio::kSheetMemories)) {
+        // A dragged row header moves channels through the row commands; the
+        // header itself keeps its order.
+        QHeaderView* header = view->verticalHeader();
+        header->setSectionsMovable(true);
+        connect(header, &QHeaderView::sectionMoved, this, [this, view, header](int logical, int oldVisual, int newVisual) {
+            {
+                const QSignalBlocker blocker(header);
+                header->moveSection(newVisual, oldVisual);
+            }
+            view->viewport()->update();
+            DragRow(logical + 1, newVisual + 1);
+        });
+    }
     if (channelGrid) {
         connect(view, &grid::SheetTableView::rightButtonReleased, this, [this](QPoint globalPos) {
             if (CurrentSheet() != kVfo)
@@ -282,6 +312,187 @@ void CMainView::RunRowCommand(grid::RowCommand command)
     parts_->rows.Run(command);
 }
 
+// --- Editing many channels.
+
+void CMainView::AddKeys()
+{
+    struct Key {
+        QKeySequence keys;
+        std::function<void()> run;
+    };
+    const Key keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_D), [this] { FillDown(); }},
+        {QKeySequence(Qt::ALT | Qt::Key_Up), [this] { MoveRows(-1); }},
+        {QKeySequence(Qt::ALT | Qt::Key_Down), [this] { MoveRows(1); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_F), [this] { OpenFindBar(); }},
+        {QKeySequence(Qt::Key_F3), [this] { FindNext(true); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_F3), [this] { FindNext(false); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_G), [this] { AskGoTo(); }},
+    };
+    for (const Key& key : keys) {
+        auto* action = new QAction(this);
+        action->setShortcut(key.keys);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(action, &QAction::triggered, this, key.run);
+        addAction(action);
+    }
+}
+
+void CMainView::Fill()
+{
+    RunFill(true);
+}
+
+void CMainView::FillDown()
+{
+    RunFill(false);
+}
+
+void CMainView::RunFill(bool ask)
+{
+    Parts& p = *parts_;
+    const int sheet = CurrentSheet();
+    if (p.grids[0] == nullptr || !grid::rules::IsEditableSheet(sheet))
+        return;
+    CommitOpenEditors();
+    grid::CSpreadSheet1& cells = p.controller.CurrentGrid();
+    const grid::Block selection = cells.Selection();
+    const bool none = selection.Empty();
+    const int col = !none && selection.col == selection.col2 ? selection.col : cells.ActiveCol();
+    int first = none ? cells.ActiveRow() : selection.row;
+    const int last = none ? cells.ActiveRow() : selection.row2;
+    if (col < 1 || col > radio::col::kCount || first < 1)
+        return;
+    std::string value;
+    if (ask) {
+        // The editor is the one of the first selected row holding a channel.
+        int sample = first;
+        while (sample < last && cells.GetText(radio::col::kReceive, sample).empty())
+            ++sample;
+        const std::optional<std::string> asked =
+            grid::AskFillValue(this, ChannelGridView(sheet)->Model(), col, sample, last - first + 1);
+        if (!asked)
+            return;
+        value = *asked;
+    } else {
+        if (first == last || cells.GetText(radio::col::kReceive, first).empty())
+            return;
+        value = cells.GetText(col, first);
+        ++first;
+    }
+    grid::FillResult result;
+    KeepScroll([&] {
+        p.controller.RunGridStep([&] {
+            result = grid::FillRows(p.editing.Cells(), p.controller, sheet, col, first, last, value);
+            return result.filled > 0 ? std::string("Fill") : std::string();
+        });
+    });
+    if (!result.refused.empty())
+        platform::ShowMessage(grid::FillReport(sheet, result), "Fill", platform::Icon::Warning);
+}
+
+void CMainView::MoveRows(int delta)
+{
+    if (CurrentSheet() != radio::kSheetMemories || parts_->grids[0] == nullptr)
+        return;
+    CommitOpenEditors();
+    parts_->rows.Move(delta);
+    AfterMove();
+}
+
+void CMainView::DragRow(int from, int to)
+{
+    Parts& p = *parts_;
+    if (CurrentSheet() != radio::kSheetMemories || p.grids[0] == nullptr)
+        return;
+    CommitOpenEditors();
+    grid::CSpreadSheet1& cells = p.controller.CurrentGrid();
+    const grid::Block selection = cells.Selection();
+    int first = selection.row;
+    if (selection.Empty() || from < selection.row || from > selection.row2) {
+        cells.SelectBlock({1, from, radio::col::kCount, from});
+        first = from;
+    }
+    p.rows.MoveTo(to - (from - first));
+    AfterMove();
+}
+
+// The moved channels stay in sight.
+void CMainView::AfterMove()
+{
+    grid::GridView* view = ChannelGridView(radio::kSheetMemories);
+    const grid::CSpreadSheet1& cells = view->Sheet();
+    view->scrollTo(view->Model().IndexAt(std::max(cells.ActiveCol(), 1), std::max(cells.ActiveRow(), 1)));
+}
+
+grid::FindBar& CMainView::FindBarWidget()
+{
+    return *parts_->findBar;
+}
+
+void CMainView::OpenFindBar()
+{
+    parts_->findBar->Open();
+    LayOut(width(), height());
+}
+
+void CMainView::CloseFindBar()
+{
+    parts_->findBar->hide();
+    LayOut(width(), height());
+    if (grid::GridView* view = ChannelGridView(CurrentSheet()))
+        view->setFocus();
+}
+
+void CMainView::FindNext(bool forward)
+{
+    Parts& p = *parts_;
+    if (p.grids[0] == nullptr)
+        return;
+    const std::string text = p.findBar->Text().toLatin1().toStdString();
+    if (text.empty()) {
+        OpenFindBar();
+        return;
+    }
+    CommitOpenEditors();
+    const grid::CSpreadSheet1& cells = p.controller.CurrentGrid();
+    const grid::FindSpot from{CurrentSheet(), cells.ActiveRow(), cells.ActiveCol()};
+    const std::optional<grid::FindSpot> spot = grid::FindNext(p.controller, text, from, forward, p.findBar->AllSheets());
+    p.findBar->ShowNotFound(!spot);
+    if (spot)
+        GoToCell(spot->sheet, spot->col, spot->row);
+}
+
+void CMainView::AskGoTo()
+{
+    bool ok = false;
+    const QString channel = QInputDialog::getText(this, QStringLiteral("Go To"),
+                                                  QStringLiteral("Channel (1 to 1000, or L1 to U50):"),
+                                                  QLineEdit::Normal, QString(), &ok);
+    if (ok && !GoToChannel(channel.trimmed().toLatin1().toStdString()))
+        platform::ShowMessage("There is no channel " + channel.toLatin1().toStdString() + ".", "Go To");
+}
+
+bool CMainView::GoToChannel(const std::string& channel)
+{
+    const int row = grid::RowOfChannel(channel);
+    if (row == 0 || parts_->grids[0] == nullptr)
+        return false;
+    GoToCell(radio::kSheetMemories, radio::col::kReceive, row);
+    return true;
+}
+
+// Goes to a cell as a click there would (the rules of leaving the cell apply).
+void CMainView::GoToCell(int sheet, int col, int row)
+{
+    if (sheet != CurrentSheet())
+        SetCurrentSheet(sheet);
+    grid::GridView* view = ChannelGridView(sheet);
+    const QModelIndex index = view->Model().IndexAt(col, row);
+    view->setCurrentIndex(index);
+    view->scrollTo(index);
+}
+
 // --- Sheets and the tab strip.
 
 void CMainView::SetCurrentSheet(int sheet)
@@ -350,7 +561,8 @@ void CMainView::LayOut(int width, int height)
     Parts& p = *parts_;
     if (p.grids[0] == nullptr)
         return;
-    const int tabHeight = p.tabs->sizeHint().height();
+    const int findHeight = p.findBar->isVisible() ? p.findBar->sizeHint().height() : 0;
+    const int tabHeight = p.tabs->sizeHint().height() + findHeight;
     const int gridHeight = std::max(0, height - tabHeight);
     const int hyperHeight = p.grids[kHyper1]->ContentHeight() + kHyperGridExtra;
 
@@ -364,7 +576,8 @@ void CMainView::LayOut(int width, int height)
     }
     for (grid::GridView* view : p.hyperGrids)
         view->setGeometry(0, hyperHeight, width, std::max(0, height - hyperHeight - tabHeight));
-    p.tabs->setGeometry(0, height - tabHeight, width, tabHeight);
+    p.findBar->setGeometry(0, height - tabHeight, width, findHeight);
+    p.tabs->setGeometry(0, height - tabHeight + findHeight, width, tabHeight - findHeight);
 
     const int top = p.grids[kVfo]->height() + 16;
     p.selectLabel->setGeometry(16, top + 4, 140, 22);

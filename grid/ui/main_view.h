@@ -27,6 +27,7 @@ class RowSlots;
 class GridView;
 class DocumentController;
 class ViewEditing;
+class FindBar;
 }
 
 class CMainView : public QWidget {
@@ -64,6 +65,31 @@ public:
     // rows; a change becomes one named step of the history.
     void RunRowCommand(grid::RowCommand command);
 
+    // --- Editing many channels. The keys are the view's own: Ctrl+D,
+    // Alt+Up, Alt+Down, Ctrl+F, F3, Shift+F3, Ctrl+G.
+    // Edit > Fill...: asks for a value of the selected cells' column (with
+    // the column's own editor) and writes it into every selected row that
+    // holds a channel, as typed there: one step "Fill". Rows that refuse it
+    // are counted in a message.
+    void Fill();
+    // Ctrl+D: the first selected cell's value filled into the rows below it.
+    void FillDown();
+    // Alt+Up / Alt+Down: the selected channels one row up (-1) or down (+1).
+    void MoveRows(int delta);
+    // A row header dragged from row `from` and dropped on row `to`: the
+    // selected channels (or that row alone, when it is not selected) go with it.
+    void DragRow(int from, int to);
+    // Ctrl+F opens the find bar under the grid; F3 / Shift+F3 go to the next /
+    // previous match of its text; Escape closes it.
+    void OpenFindBar();
+    void FindNext(bool forward);
+    void CloseFindBar();
+    grid::FindBar& FindBarWidget();
+    // Ctrl+G: asks for a channel ("12", "L3") and goes to its row on the
+    // Memories sheet; GoToChannel does so without asking (false: no such channel).
+    void AskGoTo();
+    bool GoToChannel(const std::string& channel);
+
     int CurrentSheet() const;
     // Switches sheets as if the tab had been clicked.
     void SetCurrentSheet(int sheet);
@@ -94,6 +120,10 @@ private:
 
     grid::GridView* MakeGridView(grid::CSpreadSheet1& sheet, bool channelGrid);
     void CommitOpenEditors();
+    void AddKeys();
+    void RunFill(bool ask);
+    void GoToCell(int sheet, int col, int row);
+    void AfterMove();
     void AfterAction();
     void ShowLoadedState();
     void KeepScroll(const std::function<void()>& work);

@@ -31,6 +31,8 @@ QByteArray NewStamp()
     return QByteArray::number(QCoreApplication::applicationPid()) + '-' + QByteArray::number(++copies);
 }
 
+constexpr const char* kMoveLabel = "Move Rows";
+
 } // namespace
 
 RowCommandRunner::RowCommandRunner(DocumentController& controller) : controller_(controller), commands_(controller, ownSlots_) {}
@@ -65,6 +67,16 @@ bool RowCommandRunner::Run(RowCommand command)
         }
         return change.changed ? RowStepLabel(name, change.rows) : std::string();
     });
+}
+
+bool RowCommandRunner::Move(int delta)
+{
+    return controller_.RunGridStep([&] { return commands_.Move(delta).changed ? std::string(kMoveLabel) : std::string(); });
+}
+
+bool RowCommandRunner::MoveTo(int dest)
+{
+    return controller_.RunGridStep([&] { return commands_.MoveTo(dest).changed ? std::string(kMoveLabel) : std::string(); });
 }
 
 std::string RowCommandRunner::DesktopText(const CSpreadSheet1& grid, int r1, int r2)

@@ -30,6 +30,12 @@ public:
     // Runs one command; true when the document's history gained a step.
     bool Run(RowCommand command);
 
+    // Moves the selected channels one row (delta -1 up, +1 down), or so that
+    // the first lands on row `dest`: the step "Move Rows". True when the
+    // history gained a step.
+    bool Move(int delta);
+    bool MoveTo(int dest);
+
     // The slots shared by every window; until they are given the view keeps its own.
     void SetSlots(RowSlots& texts) { commands_.SetSlots(texts); }
     // The dialog that asks how to sort; unset, Sort does nothing.

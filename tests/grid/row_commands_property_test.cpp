@@ -1,4 +1,4 @@
-// Random Cut, Copy, Paste, Insert and Delete on random documents, compared
+// Random Cut, Copy, Paste, Insert, Delete and Move on random documents, compared
 // after every step with a plain list of the 1000 channel rows in which a
 // channel's cells and its five scan values travel together.
 
@@ -11,6 +11,7 @@
 #include "support/temp_config.h"
 
 // std
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <random>
@@ -85,6 +86,19 @@ public:
         rows.insert(rows.begin() + r1 - 1, r2 - r1 + 1, EmptyRow());
         rows.resize(kChannels);
         cut.reset();
+    }
+    // The block r1..r2 taken out and put back so its first row is `dest`
+    // (held inside the channels); the selection then covers it there.
+    std::pair<int, int> Move(int r1, int r2, int dest)
+    {
+        const int count = r2 - r1 + 1;
+        dest = std::clamp(dest, 1, kChannels - count + 1);
+        std::vector<ModelRow> block(rows.begin() + r1 - 1, rows.begin() + r2);
+        rows.erase(rows.begin() + r1 - 1, rows.begin() + r2);
+        rows.insert(rows.begin() + dest - 1, block.begin(), block.end());
+        if (dest != r1)
+            cut.reset();
+        return {dest, dest + count - 1};
     }
     void Delete(int r1, int r2)
     {
@@ -180,7 +194,7 @@ TEST_F(RowProperty, RandomCommandsMatchAListOfRows)
             controller.Grid(0).SelectBlock({1, r1, kCols, r2});
             const std::string name = "seed " + std::to_string(seed) + " step " + std::to_string(step) + " rows " +
                                      std::to_string(r1) + "-" + std::to_string(r2);
-            switch (random() % 5) {
+            switch (random() % 7) {
             case 0:
                 commands.Copy();
                 model.Copy(r1, r2);
@@ -208,10 +222,27 @@ TEST_F(RowProperty, RandomCommandsMatchAListOfRows)
                 Compare(name + " Insert");
                 break;
             }
-            default:
+            case 5:
+            case 6: {
+                // One row up or down, or a drop anywhere (past either end too).
+                const int pick = static_cast<int>(random() % 3);
+                const int dest = pick == 0 ? r1 - 1 : pick == 1 ? r1 + 1 : static_cast<int>(random() % 1010) - 5;
+                if (pick < 2)
+                    commands.Move(dest - r1);
+                else
+                    commands.MoveTo(dest);
+                const auto [s1, s2] = model.Move(r1, r2, dest);
+                Compare(name + " Move to " + std::to_string(dest));
+                EXPECT_EQ(controller.Grid(0).SelBlockRow(), s1) << name;
+                EXPECT_EQ(controller.Grid(0).SelBlockRow2(), s2) << name;
+                break;
+            }
+            case 4:
                 commands.Delete();
                 model.Delete(r1, r2);
                 Compare(name + " Delete");
+                break;
+            default:
                 break;
             }
             if (HasFatalFailure())
