@@ -84,7 +84,9 @@ TEST(CommandTable, MenuBarsHoldTheirEntries)
               (std::vector<int>{cmd::ViewToolbar, cmd::ViewStatusBar}));
     EXPECT_EQ(entries(app::MenuId::Help, app::kMenuNoDocument), (std::vector<int>{cmd::HelpContents, cmd::About}));
     EXPECT_EQ(entries(app::MenuId::Edit, app::kMenuDocument),
-              (std::vector<int>{cmd::Undo, cmd::Redo, cmd::Cut, cmd::Copy, cmd::Paste, cmd::Insert, cmd::Delete, cmd::Sort}));
+              (std::vector<int>{cmd::Undo, cmd::Redo, cmd::Cut, cmd::Copy, cmd::Paste, cmd::Insert, cmd::Delete, cmd::Sort,
+                                cmd::Fill, cmd::MoveUp, cmd::MoveDown, cmd::Find, cmd::FindNext, cmd::FindPrevious,
+                                cmd::GoTo}));
     EXPECT_EQ(entries(app::MenuId::Radio, app::kMenuDocument),
               (std::vector<int>{cmd::GetData, cmd::SendData, cmd::ComportSetup}));
     EXPECT_EQ(entries(app::MenuId::View, app::kMenuDocument),
