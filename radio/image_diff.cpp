@@ -734,6 +734,12 @@ const AreaPrefix& PrefixOf(DiffArea area)
     return kAreaPrefixes[0];
 }
 
+// The bytes a "Bytes" line speaks for: one hexadecimal value each.
+std::size_t ByteCount(const Difference& line)
+{
+    return static_cast<std::size_t>(std::count(line.before.begin(), line.before.end(), ' ')) + 1;
+}
+
 } // namespace
 
 std::string Difference::Text() const
@@ -796,6 +802,7 @@ std::string SummaryText(const std::vector<Difference>& differences)
 {
     std::set<std::string> memories;
     std::set<std::string> settings;
+    std::size_t bytes = 0;
     for (const Difference& d : differences) {
         switch (d.area) {
         case DiffArea::Memory:
@@ -813,22 +820,30 @@ std::string SummaryText(const std::vector<Difference>& differences)
             // A Hyper Memory's scan values count once.
             settings.insert(d.field.starts_with("Memory ") ? d.place + "\n(scan)" : d.place + "\n" + d.field);
             break;
+        case DiffArea::Bytes:
+            bytes += ByteCount(d);
+            break;
         default:
             settings.insert(d.place + "\n" + d.field);
             break;
         }
     }
-    if (memories.empty() && settings.empty())
-        return "Nothing changes";
     auto count = [](std::size_t n, const char* one, const char* many) {
         return std::to_string(n) + " " + (n == 1 ? one : many);
     };
-    std::string text;
+    std::vector<std::string> parts;
     if (!memories.empty())
-        text = count(memories.size(), "memory", "memories");
+        parts.push_back(count(memories.size(), "memory", "memories"));
     if (!settings.empty())
-        text += (text.empty() ? "" : " and ") + count(settings.size(), "setting", "settings");
-    const bool one = memories.size() + settings.size() == 1;
+        parts.push_back(count(settings.size(), "setting", "settings"));
+    if (bytes != 0)
+        parts.push_back(count(bytes, "other byte", "other bytes"));
+    if (parts.empty())
+        return "Nothing changes";
+    std::string text = parts.front();
+    for (std::size_t i = 1; i < parts.size(); ++i)
+        text += (i + 1 == parts.size() ? " and " : ", ") + parts[i];
+    const bool one = memories.size() + settings.size() + bytes == 1;
     return text + (one ? " changes" : " change");
 }
 

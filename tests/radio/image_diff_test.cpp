@@ -171,7 +171,7 @@ TEST(ImageDiff, LinesInTheWindowsWords)
                                                   checksum,
                                               }));
     const auto lines = Compare(before, after);
-    EXPECT_EQ(radio::SummaryText(lines), "4 memories and 2 settings change");
+    EXPECT_EQ(radio::SummaryText(lines), "4 memories, 1 setting and 1 other byte change");
     EXPECT_EQ(radio::SummaryText({lines[3]}), "2 memories change") << "a move empties one and fills another";
     EXPECT_EQ(radio::SummaryText({lines[4]}), "1 memory changes");
 
@@ -199,7 +199,7 @@ TEST(ImageDiff, SettingsBlocksAndSummary)
     EXPECT_EQ(texts[0], "Settings: Lock Off -> Key + Dial");
     EXPECT_EQ(texts[1], "Bytes 15: 0x00 -> 0x5A");
     EXPECT_EQ(texts[2], "DTMF 5: (none) -> 1");
-    EXPECT_EQ(radio::SummaryText(lines), "3 settings change");
+    EXPECT_EQ(radio::SummaryText(lines), "2 settings and 1 other byte change");
     EXPECT_EQ(radio::SummaryText({}), "Nothing changes");
     EXPECT_EQ(radio::SummaryText({lines[0]}), "1 setting changes");
 }
