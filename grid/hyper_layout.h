@@ -6,6 +6,9 @@
 // std
 #include <cstdint>
 
+// project
+#include "radio/hyper_texts.h"
+
 namespace grid::hyper {
 
 inline constexpr int kRows = 1000;
@@ -52,57 +55,39 @@ enum class Setting {
     PacketMic,
 };
 
-// A setting's editor is a check box when it has no items and no numbered
-// entries; otherwise a fixed list: the tab-separated items, then `numbered`
-// entries formatted with `numberFormat` from 1 up.
+// Where a setting's label and editor sit; what they show is the radio
+// layer's text of the setting.
 struct SettingCell {
     Setting setting;
     int labelCol;
     int editCol;
     int row;
-    const char* label;
-    const char* items;
-    int numbered;
-    const char* numberFormat;
-
-    bool IsCheckBox() const { return items[0] == '\0' && numbered == 0; }
+    const radio::HyperSettingText& text;
 };
 
-// "\xB1" is the plus-minus sign in the program's single-byte texts.
 inline constexpr SettingCell kSettingCells[] = {
-    {Setting::Mode, kLeftLabelCol, kLeftEditCol, 1, "Mode  ", "VFO\tHome\tMemory", 0, ""},
-    {Setting::MemoryBank, kLeftLabelCol, kLeftEditCol, 2, "Memory Bank #  ", "All Mem", 20, "Bank %d"},
-    {Setting::Dtmf, kLeftLabelCol, kLeftEditCol, 3, "DTMF #  ", "", 15, "%d"},
-    {Setting::MemoryNumber, kLeftLabelCol, kLeftEditCol, 4, "Memory #  ", "", 1000, "%d"},
-    {Setting::Vfo, kLeftLabelCol, kLeftEditCol, 5, "VFO  ", "144 MHz\t250 MHz\t350 MHz\t430 MHz\t800 MHz", 0,
-     ""},
-    {Setting::MemoryScan, kLeftLabelCol, kLeftEditCol, 6, "Memory Scan  ", "Normal\tPreferential", 0, ""},
-    {Setting::SpecialScan, kLeftLabelCol, kLeftEditCol, 7, "Special Scan  ",
-     "Band\t\xB1 1 MHz\t\xB1 2 MHz\t\xB1 5 MHz\tAll", 50, "PMS %02d"},
-    {Setting::Scanning, kLeftLabelCol, kLeftEditCol, 8, "Scanning  ", "", 0, ""},
-    {Setting::MemoryTune, kLeftLabelCol, kLeftEditCol, 9, "Memory Tune On  ", "", 0, ""},
-    {Setting::Arts, kLeftLabelCol, kLeftEditCol, 10, "ARTS On  ", "", 0, ""},
-    {Setting::MemoryBankOn, kLeftLabelCol, kLeftEditCol, 11, "Memory Bank On  ", "", 0, ""},
-    {Setting::Priority, kLeftLabelCol, kLeftEditCol, 12, "Priority On  ", "", 0, ""},
-    {Setting::SpecialScanOn, kLeftLabelCol, kLeftEditCol, 13, "Special Scan On  ", "", 0, ""},
-    {Setting::AutoRepeaterSplit, kRightLabelCol, kRightEditCol, 1, "Auto Repeater Split  ", "", 0, ""},
-    {Setting::AutoReceive, kRightLabelCol, kRightEditCol, 2, "Auto Receive  ", "", 0, ""},
-    {Setting::AutoStep, kRightLabelCol, kRightEditCol, 3, "Auto Step  ", "", 0, ""},
-    {Setting::VfoBand, kRightLabelCol, kRightEditCol, 4, "VFO Band  ", "", 0, ""},
-    {Setting::WxAlert, kRightLabelCol, kRightEditCol, 5, "Wx Alert  ", "", 0, ""},
-    {Setting::WxChannel, kRightLabelCol, kRightEditCol, 6, "Wx Channel #", "", 10, "%d"},
-    {Setting::MenuNumber, kRightLabelCol, kRightEditCol, 7, "Menu #  ",
-     "1 - APO\t2 - ARTS Beep\t3 - ARTS Interval\t4 - ARS\t5 - Beep\t6 - Clock Shift\t7 - CW ID\t"
-     "8 - CW ID W\t9 - DCS Code\t10 - DCS N/R\t11 - Dimmer\t12 - DTMF Delay\t13 - DTMF Speed\t"
-     "14 - DTMF Write\t15 - Edge Beep\t16 - Home/Reverse\t17 - HYPER\t18 - INET\t19 - INET Code\t"
-     "20 - INET Memory\t21 - Lock\t22 - Mic\t23 - Name\t24 - Name Write\t25 - Pkt Mic\t26 - Pkt Speed\t"
-     "27 - PRG.PNL\t28 - PG P1\t29 - PG P2\t30 - PG P3\t31 - PG P4\t32 - RF SQL\t33 - RPT Mode\t"
-     "34 - PRI.RVT\t35 - Rx Mode\t36 - S SRCH\t37 - Scan\t38 - SCN MD\t39 - Shift\t40 - Skip\t"
-     "41 - Split\t42 - SQL TYP\t43 - Step\t44 - TN FRQ\t45 - TOT\t46 - VFO.BND\t47 - WID.NAR\t"
-     "48 - WX ALT",
-     0, ""},
-    {Setting::PacketSpeed, kRightLabelCol, kRightEditCol, 8, "Packet Speed  ", "1200bps\t9600bps", 0, ""},
-    {Setting::PacketMic, kRightLabelCol, kRightEditCol, 9, "Packet Mic  ", "", 0, ""},
+    {Setting::Mode, kLeftLabelCol, kLeftEditCol, 1, radio::TextOf(radio::HyperField::Mode)},
+    {Setting::MemoryBank, kLeftLabelCol, kLeftEditCol, 2, radio::TextOf(radio::HyperField::MemoryBank)},
+    {Setting::Dtmf, kLeftLabelCol, kLeftEditCol, 3, radio::TextOf(radio::HyperField::Dtmf)},
+    {Setting::MemoryNumber, kLeftLabelCol, kLeftEditCol, 4, radio::TextOf(radio::HyperField::MemoryNumber)},
+    {Setting::Vfo, kLeftLabelCol, kLeftEditCol, 5, radio::TextOf(radio::HyperField::Vfo)},
+    {Setting::MemoryScan, kLeftLabelCol, kLeftEditCol, 6, radio::TextOf(radio::HyperField::MemoryScan)},
+    {Setting::SpecialScan, kLeftLabelCol, kLeftEditCol, 7, radio::TextOf(radio::HyperField::SpecialScan)},
+    {Setting::Scanning, kLeftLabelCol, kLeftEditCol, 8, radio::TextOf(radio::HyperField::Scanning)},
+    {Setting::MemoryTune, kLeftLabelCol, kLeftEditCol, 9, radio::TextOf(radio::HyperField::MemoryTune)},
+    {Setting::Arts, kLeftLabelCol, kLeftEditCol, 10, radio::TextOf(radio::HyperField::Arts)},
+    {Setting::MemoryBankOn, kLeftLabelCol, kLeftEditCol, 11, radio::TextOf(radio::HyperField::MemoryBankOn)},
+    {Setting::Priority, kLeftLabelCol, kLeftEditCol, 12, radio::TextOf(radio::HyperField::Priority)},
+    {Setting::SpecialScanOn, kLeftLabelCol, kLeftEditCol, 13, radio::TextOf(radio::HyperField::SpecialScanOn)},
+    {Setting::AutoRepeaterSplit, kRightLabelCol, kRightEditCol, 1, radio::TextOf(radio::HyperField::AutoRepeaterSplit)},
+    {Setting::AutoReceive, kRightLabelCol, kRightEditCol, 2, radio::TextOf(radio::HyperField::AutoReceive)},
+    {Setting::AutoStep, kRightLabelCol, kRightEditCol, 3, radio::TextOf(radio::HyperField::AutoStep)},
+    {Setting::VfoBand, kRightLabelCol, kRightEditCol, 4, radio::TextOf(radio::HyperField::VfoBand)},
+    {Setting::WxAlert, kRightLabelCol, kRightEditCol, 5, radio::TextOf(radio::HyperField::WxAlert)},
+    {Setting::WxChannel, kRightLabelCol, kRightEditCol, 6, radio::TextOf(radio::HyperField::WxChannel)},
+    {Setting::MenuNumber, kRightLabelCol, kRightEditCol, 7, radio::TextOf(radio::HyperField::MenuNumber)},
+    {Setting::PacketSpeed, kRightLabelCol, kRightEditCol, 8, radio::TextOf(radio::HyperField::PacketSpeed)},
+    {Setting::PacketMic, kRightLabelCol, kRightEditCol, 9, radio::TextOf(radio::HyperField::PacketMic)},
 };
 
 // The cell of one setting.

@@ -146,7 +146,7 @@ void LoadHyperSettings(const radio::RadioImage& image, CSpreadSheet1& settings, 
         if (setting.kind == radio::SettingKind::NoBits)
             continue;
         const int value = radio::GetSetting(block, link.field);
-        if (cell.IsCheckBox())
+        if (cell.text.IsCheckBox())
             settings.SetChecked(cell.editCol, cell.row, value != 0);
         else
             settings.SetListIndex(cell.editCol, cell.row, value);
@@ -155,7 +155,7 @@ void LoadHyperSettings(const radio::RadioImage& image, CSpreadSheet1& settings, 
 
 int SettingValue(const CSpreadSheet1& settings, const hyper::SettingCell& cell)
 {
-    return cell.IsCheckBox() ? (settings.GetValue(cell.editCol, cell.row) == "1" ? 1 : 0)
+    return cell.text.IsCheckBox() ? (settings.GetValue(cell.editCol, cell.row) == "1" ? 1 : 0)
                              : settings.ListIndex(cell.editCol, cell.row);
 }
 

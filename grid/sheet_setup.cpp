@@ -6,7 +6,6 @@
 
 // std
 #include <array>
-#include <cstdio>
 #include <map>
 
 // project
@@ -72,21 +71,11 @@ void SetupBankColumns(CSpreadSheet1& grid, int sheet)
         grid.SetColWidth(radio::col::kBank1 + bank, grid.MaxTextColWidth(radio::col::kBank1 + bank));
 }
 
-std::string Format(const char* format, int number)
-{
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, format, number);
-    return buffer;
-}
-
 ListPtr SettingList(const hyper::SettingCell& cell)
 {
-    std::string text = cell.items;
-    for (int n = 1; n <= cell.numbered; ++n) {
-        if (!text.empty())
-            text += '\t';
-        text += Format(cell.numberFormat, n);
-    }
+    std::string text;
+    for (const std::string& entry : radio::HyperSettingEntries(cell.text))
+        text += (text.empty() ? "" : "\t") + entry;
     return SharedList(text);
 }
 
@@ -103,9 +92,9 @@ void SetupHyperRegions(CSpreadSheet1& grid)
 void SetupHyperSettings(CSpreadSheet1& grid)
 {
     for (const hyper::SettingCell& cell : hyper::kSettingCells) {
-        grid.SetText(cell.labelCol, cell.row, cell.label);
+        grid.SetText(cell.labelCol, cell.row, cell.text.label);
         const Block editor = Block::Cell(cell.editCol, cell.row);
-        if (cell.IsCheckBox()) {
+        if (cell.text.IsCheckBox()) {
             grid.SetKind(editor, CellKind::CheckBox);
         } else {
             grid.SetKind(editor, CellKind::List);

@@ -23,6 +23,7 @@
 #include "radio/channel_record.h"
 #include "radio/frequency.h"
 #include "radio/hyper_area.h"
+#include "radio/hyper_texts.h"
 #include "radio/lists.h"
 #include "radio/settings_controls.h"
 #include "radio/settings_text.h"
@@ -64,47 +65,6 @@ constexpr RecordColumn kRecordColumns[] = {
     {col::kCtcss, ChannelField::Ctcss},       {col::kDcs, ChannelField::Dcs},
     {col::kStep, ChannelField::Step},         {col::kClockShift, ChannelField::ClockShift},
     {col::kPower, ChannelField::Power},       {col::kNarrow, ChannelField::Narrow},
-};
-
-// The Hyper Memory settings by their labels in the settings grid.
-struct HyperLabel {
-    HyperField field;
-    const char* label;
-    const char* items; // tab-separated; empty with no numbered entries: a check box
-    int numbered;
-    const char* numberFormat;
-};
-constexpr HyperLabel kHyperLabels[] = {
-    {HyperField::Mode, "Mode", "VFO\tHome\tMemory", 0, ""},
-    {HyperField::MemoryBank, "Memory Bank #", "All Mem", 20, "Bank %d"},
-    {HyperField::Dtmf, "DTMF #", "", 15, "%d"},
-    {HyperField::MemoryNumber, "Memory #", "", 1000, "%d"},
-    {HyperField::Vfo, "VFO", "144 MHz\t250 MHz\t350 MHz\t430 MHz\t800 MHz", 0, ""},
-    {HyperField::MemoryScan, "Memory Scan", "Normal\tPreferential", 0, ""},
-    {HyperField::SpecialScan, "Special Scan", "Band\t\xB1 1 MHz\t\xB1 2 MHz\t\xB1 5 MHz\tAll", 50, "PMS %02d"},
-    {HyperField::Scanning, "Scanning", "", 0, ""},
-    {HyperField::MemoryTune, "Memory Tune On", "", 0, ""},
-    {HyperField::Arts, "ARTS On", "", 0, ""},
-    {HyperField::MemoryBankOn, "Memory Bank On", "", 0, ""},
-    {HyperField::Priority, "Priority On", "", 0, ""},
-    {HyperField::AutoRepeaterSplit, "Auto Repeater Split", "", 0, ""},
-    {HyperField::AutoReceive, "Auto Receive", "", 0, ""},
-    {HyperField::AutoStep, "Auto Step", "", 0, ""},
-    {HyperField::VfoBand, "VFO Band", "", 0, ""},
-    {HyperField::WxAlert, "Wx Alert", "", 0, ""},
-    {HyperField::WxChannel, "Wx Channel #", "", 10, "%d"},
-    {HyperField::MenuNumber, "Menu #",
-     "1 - APO\t2 - ARTS Beep\t3 - ARTS Interval\t4 - ARS\t5 - Beep\t6 - Clock Shift\t7 - CW ID\t"
-     "8 - CW ID W\t9 - DCS Code\t10 - DCS N/R\t11 - Dimmer\t12 - DTMF Delay\t13 - DTMF Speed\t"
-     "14 - DTMF Write\t15 - Edge Beep\t16 - Home/Reverse\t17 - HYPER\t18 - INET\t19 - INET Code\t"
-     "20 - INET Memory\t21 - Lock\t22 - Mic\t23 - Name\t24 - Name Write\t25 - Pkt Mic\t26 - Pkt Speed\t"
-     "27 - PRG.PNL\t28 - PG P1\t29 - PG P2\t30 - PG P3\t31 - PG P4\t32 - RF SQL\t33 - RPT Mode\t"
-     "34 - PRI.RVT\t35 - Rx Mode\t36 - S SRCH\t37 - Scan\t38 - SCN MD\t39 - Shift\t40 - Skip\t"
-     "41 - Split\t42 - SQL TYP\t43 - Step\t44 - TN FRQ\t45 - TOT\t46 - VFO.BND\t47 - WID.NAR\t"
-     "48 - WX ALT",
-     0, ""},
-    {HyperField::PacketSpeed, "Packet Speed", "1200bps\t9600bps", 0, ""},
-    {HyperField::PacketMic, "Packet Mic", "", 0, ""},
 };
 
 // Settings controls whose dialog label names them only within their group.
@@ -546,26 +506,26 @@ void CompareBandRows(Collector& c, int sheet, DiffArea area, const std::string& 
     }
 }
 
-const std::vector<std::string>& HyperEntries(const HyperLabel& label)
+const std::vector<std::string>& HyperEntries(const HyperSettingText& text)
 {
     static std::map<HyperField, std::vector<std::string>> cache;
-    auto found = cache.find(label.field);
-    if (found != cache.end())
-        return found->second;
-    std::vector<std::string> entries = label.items[0] != '\0' ? SplitList(label.items) : std::vector<std::string>{};
-    for (int n = 1; n <= label.numbered; ++n) {
-        char text[32];
-        std::snprintf(text, sizeof text, label.numberFormat, n);
-        entries.emplace_back(text);
-    }
-    return cache.emplace(label.field, std::move(entries)).first->second;
+    auto found = cache.find(text.field);
+    if (found == cache.end())
+        found = cache.emplace(text.field, HyperSettingEntries(text)).first;
+    return found->second;
 }
 
-std::string HyperSettingText(const HyperLabel& label, int value)
+std::string HyperSettingValue(const HyperSettingText& text, int value)
 {
-    if (label.items[0] == '\0' && label.numbered == 0)
-        return OnOff(value != 0);
-    return EntryText(HyperEntries(label), value);
+    return text.IsCheckBox() ? OnOff(value != 0) : EntryText(HyperEntries(text), value);
+}
+
+// A setting's label as the settings grid shows it, without its padding.
+std::string HyperLabel(const HyperSettingText& text)
+{
+    std::string label = text.label;
+    label.erase(label.find_last_not_of(' ') + 1);
+    return label;
 }
 
 void CoverHyperSetting(Collector& c, std::size_t block, const HyperSetting& setting)
@@ -608,13 +568,13 @@ void CompareHyperArea(Collector& c, int hyper)
     const std::size_t block = area + offs::kHyperSettings;
     if (!Differs(c, block, kHyperSettingsSize))
         return;
-    for (const HyperLabel& label : kHyperLabels) {
-        const HyperSetting& setting = SettingOf(label.field);
-        std::string was = HyperSettingText(label, GetSetting(before + offs::kHyperSettings, label.field));
-        std::string is = HyperSettingText(label, GetSetting(after + offs::kHyperSettings, label.field));
+    for (const HyperSettingText& text : kHyperSettingTexts) {
+        const HyperSetting& setting = SettingOf(text.field);
+        std::string was = HyperSettingValue(text, GetSetting(before + offs::kHyperSettings, text.field));
+        std::string is = HyperSettingValue(text, GetSetting(after + offs::kHyperSettings, text.field));
         if (was == is)
             continue;
-        c.Add(block + static_cast<std::size_t>(setting.byte), Line(place, label.label, std::move(was), std::move(is)));
+        c.Add(block + static_cast<std::size_t>(setting.byte), Line(place, HyperLabel(text), std::move(was), std::move(is)));
         CoverHyperSetting(c, block, setting);
     }
 }

@@ -48,7 +48,7 @@ TEST(DiffFieldNames, HyperSettingsAsTheSettingsGridShowsThem)
         const radio::HyperSetting& setting = radio::SettingOf(field);
         if (setting.kind == radio::SettingKind::NoBits)
             continue;
-        std::string label = cell.label;
+        std::string label = cell.text.label;
         label.erase(label.find_last_not_of(' ') + 1);
         for (int value : {1, setting.limit - 1}) {
             radio::RadioImage before = radio::DefaultImage();
@@ -61,7 +61,7 @@ TEST(DiffFieldNames, HyperSettingsAsTheSettingsGridShowsThem)
                                            [&](const radio::Difference& d) { return d.field == label; });
             ASSERT_NE(line, lines.end()) << label << " " << value;
             EXPECT_EQ(line->place, "Hyper Memory 2");
-            if (cell.IsCheckBox()) {
+            if (cell.text.IsCheckBox()) {
                 EXPECT_EQ(line->after, "On") << label;
                 continue;
             }
