@@ -54,4 +54,10 @@ void AddReadOptions(QCommandLineParser& parser);
 std::optional<transfer::Stream> ReadRadio(const QCommandLineParser& parser, std::ostream& out, std::ostream& err,
                                           int& code);
 
+// The stream a write of the file named by the one positional argument sends,
+// its setting file from --settings (cmd_clone.cpp); none when the file could
+// not be opened (said on err) or its setting file was refused (said by the
+// prompt).
+std::optional<transfer::Stream> StreamOfFile(const QCommandLineParser& parser, std::ostream& err);
+
 } // namespace cli

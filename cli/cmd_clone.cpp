@@ -179,6 +179,17 @@ int CmdRead(const Args& args, std::ostream& out, std::ostream& err)
     return kExitOk;
 }
 
+std::optional<transfer::Stream> StreamOfFile(const QCommandLineParser& parser, std::ostream& err)
+{
+    radio::CMainDoc doc(platform::DecimalSeparator());
+    const std::string input = parser.positionalArguments().front().toLocal8Bit().toStdString();
+    if (!doc.Load(input)) {
+        err << doc.ErrorText() << '\n';
+        return std::nullopt;
+    }
+    return transfer::StreamForWrite(doc, parser.value("settings").toLocal8Bit().toStdString());
+}
+
 int CmdWrite(const Args& args, std::ostream& out, std::ostream& err)
 {
     QCommandLineParser parser;
@@ -190,15 +201,9 @@ int CmdWrite(const Args& args, std::ostream& out, std::ostream& err)
         return kExitUsage;
 
     StreamPrompt prompt(err);
-    radio::CMainDoc doc(platform::DecimalSeparator());
-    const std::string input = parser.positionalArguments().front().toLocal8Bit().toStdString();
-    if (!doc.Load(input)) {
-        err << doc.ErrorText() << '\n';
-        return kExitFailed;
-    }
-    const auto stream = transfer::StreamForWrite(doc, parser.value("settings").toLocal8Bit().toStdString());
+    const auto stream = StreamOfFile(parser, err);
     if (!stream) {
-        err << "Nothing was sent to the radio.\n"; // after the setting file's refusal
+        err << "Nothing was sent to the radio.\n";
         return kExitFailed;
     }
     if (parser.isSet("dry-run")) {
@@ -221,7 +226,7 @@ int CmdWrite(const Args& args, std::ostream& out, std::ostream& err)
     port.serial.ClosePort();
     const int ending = Ending(writer, err);
     if (ending == kExitOk)
-        out << "Wrote " << input << " to the radio\n";
+        out << "Wrote " << parser.positionalArguments().front().toLocal8Bit().toStdString() << " to the radio\n";
     return ending;
 }
 

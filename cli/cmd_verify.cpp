@@ -7,10 +7,7 @@
 // project
 #include "cli/clone_support.h"
 #include "cli/diff_print.h"
-#include "clone/transfer_doc.h"
 #include "clone/write_check.h"
-#include "platform/locale.h"
-#include "radio/main_doc.h"
 
 namespace cli {
 
@@ -23,15 +20,9 @@ int CmdVerify(const Args& args, std::ostream& out, std::ostream& err)
         return kExitUsage;
 
     StreamPrompt prompt(err);
-    radio::CMainDoc doc(platform::DecimalSeparator());
-    const std::string input = parser.positionalArguments().front().toLocal8Bit().toStdString();
-    if (!doc.Load(input)) {
-        err << doc.ErrorText() << '\n';
-        return kExitFailed;
-    }
-    const auto sent = transfer::StreamForWrite(doc, parser.value("settings").toLocal8Bit().toStdString());
+    const auto sent = StreamOfFile(parser, err);
     if (!sent)
-        return kExitFailed; // the setting file was refused, and why was said
+        return kExitFailed;
     int code = kExitFailed;
     const auto read = ReadRadio(parser, out, err, code);
     if (!read)
