@@ -10,7 +10,11 @@
 namespace app {
 namespace {
 
-const std::string kListKey = std::string(platform::kAppKey) + "\\Recent File List";
+std::string ListKey()
+{
+    return std::string(platform::kAppKey).append("\\Recent File List");
+}
+
 constexpr std::size_t kLongPath = 48;
 
 std::string ValueName(std::size_t index)
@@ -24,7 +28,7 @@ void RecentFiles::Load()
 {
     paths_.clear();
     for (std::size_t i = 0; i < cmd::kRecentFileCount; ++i) {
-        const auto path = platform::Registry::GetString(kListKey, ValueName(i));
+        const auto path = platform::Registry::GetString(ListKey(), ValueName(i));
         if (path && !path->empty())
             paths_.push_back(*path);
     }
@@ -73,9 +77,9 @@ void RecentFiles::Store() const
 {
     for (std::size_t i = 0; i < cmd::kRecentFileCount; ++i) {
         if (i < paths_.size())
-            platform::Registry::SetString(kListKey, ValueName(i), paths_[i]);
+            platform::Registry::SetString(ListKey(), ValueName(i), paths_[i]);
         else
-            platform::Registry::DeleteValue(kListKey, ValueName(i));
+            platform::Registry::DeleteValue(ListKey(), ValueName(i));
     }
 }
 

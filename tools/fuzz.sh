@@ -7,6 +7,7 @@
 # goes to TREE/corpus/TARGET, a crash to TREE/artifacts/TARGET/
 # (add it to the seed corpus once fixed). Prints executions and executions per
 # second; exits non-zero on a crash, a hang (10 s per input) or a leak.
+# With all, the targets run side by side, one per core.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ $# -lt 2 ]; then
@@ -35,32 +36,55 @@ cmake --build "$tree" --target "${targets[@]}"
 
 export QT_QPA_PLATFORM=offscreen
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-status=0
-passed=0
-failed=0
-for t in "${targets[@]}"; do
-  work="$tree/corpus/$t"
-  artifacts="$tree/artifacts/$t/"
+
+# Runs one target and leaves its summary line in TREE/TARGET.result; a second
+# line, when present, says what went wrong.
+run_one() {
+  local t=$1
+  shift
+  local work="$tree/corpus/$t" artifacts="$tree/artifacts/$t/" log="$tree/$t.log"
+  local seeds="tests/data/corpus/$t" started=$SECONDS code
   mkdir -p "$work" "$artifacts"
-  seeds="tests/data/corpus/$t"
-  log="$tree/$t.log"
-  started=$SECONDS
   set +e
   "$tree/fuzz/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$artifacts" "$@" "$work" "$seeds" >"$log" 2>&1
   code=$?
   set -e
-  took=$((SECONDS - started))
+  local took=$((SECONDS - started))
+  local runs speed edges
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -1)
   edges=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
-  echo "$t: ${runs:-?} executions in ${took} s, ${speed:-?} exec/s, ${edges:-?} coverage edges, exit $code"
-  if [ "$code" -ne 0 ]; then
-    grep -E 'ERROR|SUMMARY|Test unit written' "$log" | head -5
+  {
+    echo "$t: ${runs:-?} executions in ${took} s, ${speed:-?} exec/s, ${edges:-?} coverage edges, exit $code"
+    if [ "$code" -ne 0 ]; then
+      grep -E 'ERROR|SUMMARY|Test unit written' "$log" | head -5
+    fi
+  } >"$tree/$t.result"
+}
+
+# One target per core at a time (OSTREL_FUZZ_JOBS overrides); the summaries
+# are printed in the targets' order.
+parallel=${OSTREL_FUZZ_JOBS:-$(nproc)}
+for t in "${targets[@]}"; do
+  rm -f "$tree/$t.result"
+  run_one "$t" "$@" &
+  while [ "$(jobs -rp | wc -l)" -ge "$parallel" ]; do
+    wait -n || true
+  done
+done
+wait
+
+status=0
+passed=0
+failed=0
+for t in "${targets[@]}"; do
+  cat "$tree/$t.result"
+  if grep -q ', exit 0$' <(head -1 "$tree/$t.result"); then
+    passed=$((passed + 1))
+  else
     status=1
     failed=$((failed + 1))
-  else
-    passed=$((passed + 1))
   fi
 done
 echo "fuzz: $passed passed, $failed failed"

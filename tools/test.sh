@@ -13,14 +13,19 @@ export QT_QPA_PLATFORM=offscreen
 export CCACHE_BASEDIR="$PWD"
 jobs=$(nproc)
 
-cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# The plain tree is optimised as the package is (-O2) but carries no debug
+# information, which would cost a fifth of its compile time: a crash is traced
+# in the sanitizer tree below.
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" >/dev/null
 cmake --build build-test -j "$jobs"
 ctest --test-dir build-test --output-on-failure -j "$jobs"
 
 # The sanitizer tree is clang's and instrumented for libFuzzer as well, so the
-# fuzz targets below come from the same build instead of a third one.
-CC=clang CXX=clang++ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOSTREL_FUZZ=ON \
-  -DOSTREL_BENCH=OFF >/dev/null
+# fuzz targets below come from the same build instead of a third one. It keeps
+# assertions and line tables for the sanitizers' reports, and -O1 (the
+# sanitizers' own advice) runs its tests in less than half the time of -O0.
+CC=clang CXX=clang++ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DCMAKE_CXX_FLAGS_DEBUG="-O1 -gline-tables-only" -DOSTREL_FUZZ=ON -DOSTREL_BENCH=OFF >/dev/null
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs"
