@@ -66,6 +66,12 @@ function(ostrel_precompile target kind)
   if(NOT headers)
     return()
   endif()
+  # Headers compiled with other symbol visibility do not serve (clang refuses
+  # them), so such a target gets its own.
+  get_target_property(visibility ${target} CXX_VISIBILITY_PRESET)
+  if(visibility)
+    string(APPEND donor _${visibility})
+  endif()
   if(NOT TARGET ${donor})
     set(source ${CMAKE_BINARY_DIR}/${donor}.cpp)
     file(CONFIGURE OUTPUT ${source} CONTENT "// Compiles the precompiled headers only.\n")
