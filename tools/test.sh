@@ -11,6 +11,8 @@ export QT_QPA_PLATFORM=offscreen
 # Compiler cache entries keyed by paths below this folder, so a checkout in
 # another folder reuses what an earlier build compiled.
 export CCACHE_BASEDIR="$PWD"
+# ... and objects compiled with precompiled headers are cached too.
+export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
 jobs=$(nproc)
 
 # The plain tree is optimised as the package is (-O2) but carries no debug
