@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 #include <ctime>
 #include <filesystem>
 #include <new>
@@ -72,6 +73,15 @@ void LogFile::Start()
     std::strftime(date, sizeof date, "%m/%d/%y", &local);
     std::strftime(time, sizeof time, "%H:%M:%S", &local);
     MessageF("Log File started %s %s", date, time);
+    if (!portLine_.empty())
+        MessageF("%s", portLine_.c_str());
+}
+
+void LogFile::KeepPortLine(std::string line)
+{
+    portLine_ = std::move(line);
+    if (logging_ && !portLine_.empty())
+        MessageF("%s", portLine_.c_str());
 }
 
 void LogFile::Stop()

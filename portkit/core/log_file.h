@@ -24,8 +24,13 @@ public:
     // Where Start writes: <state folder>/Quillon/Debug.log.
     static std::string Path();
 
+    // Starts the log; a port's line kept by KeepPortLine comes right after
+    // the first line, since a transfer's log starts once its port is open.
     void Start();
     void Stop();
+    // What the open port's driver answered when asked for low latency: written
+    // now when the log runs, and at each start until the port closes (empty).
+    void KeepPortLine(std::string line);
     void Message(const char* fmt, va_list args) __attribute__((format(printf, 2, 0)));
     void MessageF(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
     void StringData(const char* label, const char* data);
@@ -37,6 +42,7 @@ private:
 
     char buffer_[kBufferSize] = {};
     int fd_ = -1;
+    std::string portLine_;
     static bool logging_;
 };
 

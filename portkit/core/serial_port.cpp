@@ -29,14 +29,13 @@ void ShowByteWriteError()
     platform::ShowMessage("Error", "Error");
 }
 
-// Asks for low latency and says in the debug log whether the driver took it;
-// the port is used either way.
+// Asks for low latency and says in the debug log whether the driver took it,
+// now or when a log starts while the port is open; the port is used either way.
 void RequestAndLogLowLatency(int fd, int n, const std::string& path)
 {
     const int refused = RequestLowLatency(fd);
-    LogFile* log = LogFile::Instance();
-    if (log != nullptr && LogFile::IsLogging())
-        log->MessageF("%s %s: %s", DeviceName(n).c_str(), path.c_str(), LowLatencyText(refused).c_str());
+    if (LogFile* log = LogFile::Instance(); log != nullptr)
+        log->KeepPortLine(DeviceName(n) + " " + path + ": " + LowLatencyText(refused));
 }
 
 // Flags for each counter that went up since the previous reading.
@@ -112,6 +111,8 @@ void SerialPort::Close()
     SetModemLines(fd_, false);
     CloseDevice(fd_);
     fd_ = -1;
+    if (LogFile* log = LogFile::Instance(); log != nullptr)
+        log->KeepPortLine({});
 }
 
 int SerialPort::Receive(void* buf, int n, int* error)

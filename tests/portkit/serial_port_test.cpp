@@ -15,6 +15,7 @@
 
 #include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -67,24 +68,39 @@ TEST_F(SerialPortTest, OpenGivesRawNineSixHundredEightDataTwoStopNoParityNoFlowC
     EXPECT_EQ(tio.c_oflag & OPOST, 0u);
 }
 
-// A pseudo-terminal refuses low latency: the debug log says so and the port
-// is open all the same.
+// A pseudo-terminal refuses low latency: the port is open all the same, and
+// the debug log says so whether it was running at the open or started later,
+// as a transfer's log is; once the port is closed a new log does not.
 TEST_F(SerialPortTest, LowLatencyAnswerGoesToTheDebugLog)
 {
     test_support::TempDir state;
     test_support::ScopedEnv stateHome("XDG_STATE_HOME", state.path());
     portkit::LogFile* log = portkit::LogFile::Instance();
     ASSERT_NE(log, nullptr);
-    log->Start();
-    const bool opened = port.Open(nullptr, 9600, 0, 8, 2);
-    log->Stop();
-    EXPECT_TRUE(opened);
-    EXPECT_TRUE(prompt.shown.empty());
-    std::ifstream in(state.path() + "/Quillon/Debug.log", std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const std::string line = "\r\nCOM1 " + ports.path() +
+    const std::string line = "COM1 " + ports.path() +
                              "/COM1: low latency refused by the driver (Inappropriate ioctl for device)\r\n";
-    EXPECT_NE(text.find(line), std::string::npos) << text;
+    const auto logged = [&] {
+        std::ifstream in(state.path() + "/Quillon/Debug.log", std::ios::binary);
+        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::filesystem::remove(state.path() + "/Quillon/Debug.log");
+        return text;
+    };
+
+    log->Start();
+    EXPECT_TRUE(port.Open(nullptr, 9600, 0, 8, 2));
+    log->Stop();
+    EXPECT_TRUE(prompt.shown.empty());
+    EXPECT_NE(logged().find("\r\n" + line), std::string::npos);
+
+    log->Start();
+    log->Stop();
+    const std::string later = logged();
+    EXPECT_EQ(later.find("\r\n" + line), later.find("\r\n") + 0) << later;
+
+    port.Close();
+    log->Start();
+    log->Stop();
+    EXPECT_EQ(logged().find(line), std::string::npos);
 }
 
 TEST_F(SerialPortTest, SettingsTakeParityBeforeDataBitsAndSurviveReopening)
