@@ -80,7 +80,7 @@ passed=0
 failed=0
 for t in "${targets[@]}"; do
   cat "$tree/$t.result"
-  if grep -q ', exit 0$' <(head -1 "$tree/$t.result"); then
+  if head -1 "$tree/$t.result" | grep -q ', exit 0$'; then
     passed=$((passed + 1))
   else
     status=1
